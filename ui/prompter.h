@@ -1,0 +1,56 @@
+// The one seam through which the program asks the user anything: message
+// boxes, questions, file choosers and modal dialogs. The program installs the
+// real Qt implementation; tests install ScriptedPrompter and answer in advance.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace velmora::ui {
+
+enum class Icon { None, Information, Exclamation, Warning, Question, Critical };
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct FileRequest {
+    QString caption;
+    QString defaultSuffix;  // e.g. "bin"
+    QString initialName;    // e.g. "*.bin"
+    QString filter;         // Qt filter string, ";;"-separated
+    bool confirmOverwrite = true;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons,
+                           Icon icon) = 0;
+    // Empty string when cancelled.
+    virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
+    virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // Runs a modal dialog; returns QDialog::Accepted or Rejected.
+    virtual int runDialog(QDialog& dialog) = 0;
+
+    // The installed prompter (the real one unless a test installed another).
+    static Prompter& current();
+    // Installs `p` (not owned); nullptr restores the real prompter.
+    static void install(Prompter* p);
+};
+
+// Shorthands used throughout the program.
+inline constexpr const char* kAppTitle = "VelmoraEdit";
+inline constexpr const char* kConfirmCaption = "Ardel Editor";
+
+// Plain notice: application title, OK button.
+void notice(QWidget* parent, const QString& text);
+// The program's own confirmation: "Ardel Editor", Yes/No, exclamation icon.
+bool confirm(QWidget* parent, const QString& text, Icon icon = Icon::Exclamation);
+
+// Converts a filter written as "Label|*.bin|All Files(*.*)|*.*|" into Qt's form.
+QString qtFilter(const QString& pipeFilter);
+
+}  // namespace velmora::ui
