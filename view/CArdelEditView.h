@@ -1,0 +1,173 @@
+// The editor form: channel lists on the right, the record editor with its
+// three tab pages and buttons on the left. Owns the channel database.
+//
+// Every control carries its numeric id as objectName ("1044"), so that the
+// frame and the tests find them with findChild<T*>("1044").
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "channel_database.h"
+
+class QAbstractItemView;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+class QTableView;
+
+namespace velmora {
+
+class BannerLabel;
+class ChannelListModel;
+class EditorSaveHooks;
+
+class CArdelEditView : public QWidget {
+    Q_OBJECT
+public:
+    enum class ActiveList { None, Tv, Radio };
+
+    explicit CArdelEditView(QWidget* parent = nullptr);
+    ~CArdelEditView() override;
+
+    // Any menu/toolbar/accelerator command id or form control id; false when
+    // the view has no handler for it (yet).
+    bool handleCommand(int id);
+    // Menu/toolbar enabling; unknown or not yet built commands are disabled.
+    bool commandEnabled(int id) const;
+    bool commandChecked(int id) const;
+    // The form was put into edit mode and nothing has been saved in this run.
+    // Still true after a failed save, so a caller can tell that the edits
+    // have not reached the disk.
+    bool shouldAskSaveOnClose() const;
+    // The Save button (1041), also File > Save and Ctrl+S.
+    void saveButton();
+    // Once, after the frame has shown the view.
+    void initialUpdate();
+
+    ChannelDatabase& database() { return *db_; }
+    const ChannelDatabase& database() const { return *db_; }
+    EditFlags& flags() { return flags_; }
+    const EditFlags& flags() const { return flags_; }
+
+    // View state other parts of the editor read.
+    ActiveList activeList() const { return activeList_; }
+    int selectedTvRow() const { return selectedTvRow_; }
+    int selectedRadioRow() const { return selectedRadioRow_; }
+    int currentTab() const { return currentTab_; }
+    int currentTransponder() const { return currentTransponder_; }
+    int currentSatellite() const { return currentSatellite_; }
+    bool listUpdateInProgress() const { return listUpdateInProgress_; }
+
+    // Lists.
+    void fillTvList();
+    void fillRadioList();
+    void refreshLists();
+    QTableView* tvList() const { return tvList_; }
+    QTableView* radioList() const { return radioList_; }
+
+    // Record editor.
+    void showChannelDetails(int row);
+    void showTransponderDetails();
+    void showSatelliteDetails();
+    void showFavoriteMarks();
+
+    // File > Open.
+    void openFile();
+
+signals:
+    void statusText(const QString& text);  // message pane of the status bar
+    void commandStateChanged();            // frame re-evaluates enabled/checked actions
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class EditorSaveHooks;
+
+    // Construction (CArdelEditView.cpp).
+    void buildForm();
+    void buildChannelPage(QWidget* panel);
+    void buildTransponderPage(QWidget* panel);
+    void buildSatellitePage(QWidget* panel);
+    void buildLists(QWidget* area);
+    QLabel* addLabel(QWidget* parent, int id, const QString& text, int x, int y, int w, int h = 20);
+    QLineEdit* addField(QWidget* parent, int id, int x, int y, int w, int maxLength);
+    void setStartupState();
+
+    // Lists (CArdelEditView_lists.cpp).
+    void onListSelection(ChannelKind kind, int row);
+    void tvSwitch();
+    void radioSwitch();
+    void selectListRow(QTableView* list, int row);
+    void onTabChanged(int index);
+    void applyPage(int page);
+    QTableView* listOf(ChannelKind kind) const;
+    ChannelListModel* modelOf(ChannelKind kind) const;
+    int numberCellValue(ChannelKind kind, int row) const;
+
+    // Editor (CArdelEditView_editor.cpp).
+    void editButton();
+    void newButton();
+    void deleteButton();
+    void cancelButton();
+    void pidModeClicked();
+    void setFieldsReadOnly(bool readOnly);
+    void setEditingControlsEnabled(bool enabled);
+    void enterViewingState();
+    void enterReadOnlyState();
+    void setFavoriteBoxesEnabled(bool enabled);
+    void resetFavoriteMarks();
+    void showFavoriteCaptions();
+    void rejectNonLatin1();
+    const ChannelEntry* selectedChannel() const;
+
+    // File (CArdelEditView_file.cpp).
+    bool writeFile();
+
+    std::unique_ptr<ChannelDatabase> db_;
+    EditFlags flags_;
+
+    ActiveList activeList_ = ActiveList::None;
+    int selectedTvRow_ = -1;
+    int selectedRadioRow_ = -1;
+    int currentTab_ = 0;
+    int currentTransponder_ = -1;
+    int currentSatellite_ = -1;
+    bool listUpdateInProgress_ = false;
+    bool rowDeleted_ = false;
+    bool printTvList_ = true;  // which list a print would take
+    std::array<int, kViewGroups> groupWorkingCount_{};
+    std::array<int, kViewGroups> groupEntryIndex_{};
+
+    // Controls (owned by Qt's parent chain).
+    QTabBar* tabs_ = nullptr;
+    QTableView* tvList_ = nullptr;
+    QTableView* radioList_ = nullptr;
+    ChannelListModel* tvModel_ = nullptr;
+    ChannelListModel* radioModel_ = nullptr;
+    QCheckBox* tvSwitch_ = nullptr;
+    QCheckBox* radioSwitch_ = nullptr;
+    BannerLabel* satelliteCaption_ = nullptr;  // 1020
+    BannerLabel* channelNumber_ = nullptr;     // 1105
+    QLabel* pathLabel_ = nullptr;              // 1054
+    QLabel* lockIndicator_ = nullptr;          // 1103
+    QComboBox* transponderChooser_ = nullptr;  // 1045
+    QComboBox* satelliteChooser_ = nullptr;    // 1049
+    QComboBox* polarization_ = nullptr;        // 1082
+    QComboBox* fec_ = nullptr;                 // 1052
+    QCheckBox* pidMode_ = nullptr;             // 1106
+    QCheckBox* lockBox_ = nullptr;             // 1004
+    QCheckBox* scrambledBox_ = nullptr;        // 1007
+    std::array<QCheckBox*, kViewGroups> favoriteBoxes_{};
+    std::array<QLabel*, kViewGroups> favoritePositions_{};
+
+    std::unique_ptr<EditorSaveHooks> hooks_;
+};
+
+}  // namespace velmora
