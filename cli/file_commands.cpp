@@ -1,0 +1,2 @@
+#include "commands.h"
+namespace velmora::cli { void addFileCommands(CLI::App&, int&) {} }

@@ -1,0 +1,18 @@
+#include <CLI/CLI.hpp>
+
+#include "commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files"};
+    app.require_subcommand(1);
+    int exitCode = 0;
+    velmora::cli::addFileCommands(app, exitCode);
+    // Receiver transfer commands are registered here.
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : 2;
+    }
+    return exitCode;
+}
