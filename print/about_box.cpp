@@ -1,0 +1,42 @@
+#include "about_box.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName("100");
+    setWindowTitle(tr("About VelmoraEdit"));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName("icon");
+    icon->setPixmap(QIcon(":/images/app.svg").pixmap(32, 32));
+
+    auto* version = new QLabel(versionLine(), this);
+    version->setObjectName("version");
+    auto* description = new QLabel(descriptionLine(), this);
+    description->setObjectName("description");
+
+    auto* close = new QPushButton(tr("OK"), this);
+    close->setObjectName("1");
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(version, 0, 1);
+    layout->addWidget(description, 1, 1);
+    layout->addWidget(close, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
+    layout->setHorizontalSpacing(16);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString AboutBox::versionLine() { return QStringLiteral("VelmoraEdit Version 1.0"); }
+
+QString AboutBox::descriptionLine() { return QStringLiteral("Channel list editor for Velmora receivers"); }
+
+}  // namespace velmora
