@@ -1,0 +1,52 @@
+// The user's serial port choice and line parameters, kept in the seven-line
+// text file config.ini in the current directory.
+#pragma once
+
+#include <string>
+
+namespace velmora::link {
+
+inline constexpr const char* kConfigFile = "config.ini";
+// Longest word taken from a text line of config.ini.
+inline constexpr std::size_t kMaxConfigWord = 63;
+
+struct PortSettings {
+    std::string dataBits = "8";     // line 1
+    int optionIndex = 0;            // line 2
+    int flowControl = 0;            // line 3: 0 None, 1 Xon/Xoff, 2 RTS, 3 Xon/RTS
+    std::string parity = "None";    // line 4
+    std::string port = "Com1";      // line 5
+    std::string baudRate = "115200";  // line 6
+    std::string stopBits = "1";     // line 7
+
+    bool operator==(const PortSettings&) const = default;
+};
+
+enum class LoadStatus {
+    Read,          // config.ini existed; lines that could not be read kept their defaults
+    Created,       // config.ini was missing and has been written with the defaults
+    CreateFailed,  // config.ini was missing and could not be written; defaults in use
+};
+
+// Resets `settings` to the defaults, then reads `path`. A missing file is
+// created with the seven default lines.
+LoadStatus loadSettings(const std::string& path, PortSettings& settings);
+
+// Rewrites `path` with the seven lines. Writes a temporary file beside it and
+// renames it over the old one, so a failure never leaves a half-written
+// config.ini. On failure returns false, fills `error` and leaves `path` as it
+// was.
+bool saveSettings(const std::string& path, const PortSettings& settings, std::string* error = nullptr);
+
+// The seven lines exactly as saveSettings writes them.
+std::string settingsText(const PortSettings& settings);
+
+// Port number from the fourth character of "Com1".."Com4"; any other text
+// leaves `current` unchanged.
+int portNumberFrom(const std::string& portText, int current);
+
+// Decimal value of the baud-rate text (leading digits; 0 when there are none
+// or the value does not fit an int).
+int baudRateFrom(const std::string& baudText);
+
+}  // namespace velmora::link
