@@ -1,2 +1,204 @@
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "channel_reader.h"
+#include "channel_writer.h"
+#include "checksum.h"
+#include "byte_order.h"
 #include "commands.h"
-namespace velmora::cli { void addFileCommands(CLI::App&, int&) {} }
+#include "json_dump.h"
+#include "sample_data.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr int kExitFindings = 1;
+constexpr int kExitFailure = 2;
+
+struct Loaded {
+    std::vector<std::uint8_t> bytes;
+    ChannelDatabase db;
+    std::size_t parsedSize = 0;  // bytes up to the end of the CRC trailer
+};
+
+// Reads and parses FILE; prints the reason and returns false when it cannot.
+bool load(const std::string& path, Loaded& out) {
+    std::string error;
+    if (!readWholeFile(path, out.bytes, error)) {
+        std::cerr << "velmora: cannot open " << path << ": " << error << "\n";
+        return false;
+    }
+    const LoadResult r = readChannelFile(out.bytes, out.db);
+    if (!r.ok()) {
+        for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
+        return false;
+    }
+    out.parsedSize = serializeUnchanged(out.db).size();
+    return true;
+}
+
+std::string hex16(unsigned v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%04X", v & 0xFFFFu);
+    return buf;
+}
+std::string hex32(unsigned v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", v);
+    return buf;
+}
+
+// Everything `check` finds, one line each.
+std::vector<std::string> findings(const Loaded& f) {
+    std::vector<std::string> out;
+    const ChannelDatabase& db = f.db;
+    ChannelDatabase saved = db;
+    const std::vector<std::uint8_t> expect = buildChannelFile(saved, SaveOptions{});
+    auto compare = [&](const char* what, std::uint64_t stored, std::uint64_t computed, bool asHex = false) {
+        if (stored == computed) return;
+        out.push_back(std::string(what) + ": stored " + (asHex ? hex16(static_cast<unsigned>(stored)) : std::to_string(stored)) +
+                      ", a save writes " + (asHex ? hex16(static_cast<unsigned>(computed)) : std::to_string(computed)));
+    };
+    compare("dataLength", db.header.dataLength, saved.header.dataLength);
+    compare("channelDataLength", db.blockHead.channelDataLength, saved.blockHead.channelDataLength);
+    compare("satellite sectionLength", db.satelliteSection.sectionLength, std::uint64_t{db.satelliteCount} * 52 + 1);
+    compare("transponder sectionLength", db.transponderSection.sectionLength, std::uint64_t{db.transponderCount} * 16 + 2);
+    compare("channel sectionLength", db.channelSection.sectionLength, (std::uint64_t{db.tvCount} + db.radioCount) * 44 + 4);
+    std::uint64_t favoriteLength = 0;
+    for (std::size_t g = 0; g < db.groupCount(); ++g)
+        favoriteLength += (std::uint64_t{db.tvMemberCount[g]} + db.radioMemberCount[g] + 4) * 7;
+    compare("favourite sectionLength", db.favoriteSection.sectionLength, favoriteLength);
+    compare("checksum", db.header.checksum, saved.header.checksum, true);
+    compare("CRC trailer", db.crcTrailer, readU16BE(&expect[expect.size() - 2]), true);
+    if (f.bytes.size() > f.parsedSize)
+        out.push_back(std::to_string(f.bytes.size() - f.parsedSize) + " bytes follow the CRC trailer; a save drops them");
+
+    for (std::size_t i = 0; i < db.transponderCount; ++i)
+        if (db.transponders[i].satelliteIndex >= db.satelliteCount)
+            out.push_back("transponder " + std::to_string(i) + ": satelliteIndex " +
+                          std::to_string(db.transponders[i].satelliteIndex) + " is outside the " +
+                          std::to_string(db.satelliteCount) + " satellites");
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const char* name = kind == ChannelKind::Tv ? "tv" : "radio";
+        for (std::size_t i = 0; i < db.channelCount(kind); ++i)
+            if (db.channels(kind)[i].transponderIndex >= db.transponderCount)
+                out.push_back(std::string(name) + " " + std::to_string(i) + ": transponderIndex " +
+                              std::to_string(db.channels(kind)[i].transponderIndex) + " is outside the " +
+                              std::to_string(db.transponderCount) + " transponders");
+        std::size_t at = 0;
+        for (std::size_t g = 0; g < db.groupCount(); ++g)
+            for (std::size_t j = 0; j < db.memberCounts(kind)[g]; ++j, ++at)
+                if (db.members(kind)[at] >= db.channelCount(kind))
+                    out.push_back("favourite group " + std::to_string(g) + ": " + name + " member " + std::to_string(j) +
+                                  " is channel " + std::to_string(db.members(kind)[at]) + ", outside the " +
+                                  std::to_string(db.channelCount(kind)) + " " + name + " channels");
+    }
+    return out;
+}
+
+void printInfo(const std::string& path, const Loaded& f) {
+    const ChannelDatabase& db = f.db;
+    ChannelDatabase saved = db;
+    const std::vector<std::uint8_t> expect = buildChannelFile(saved, SaveOptions{});
+    const unsigned low = db.header.usageType & 0xFFu;
+    const char* group = (low == 0 || low == 0x80) ? "M group" : "C group";
+    std::cout << "File:              " << path << " (" << f.bytes.size() << " bytes)\n"
+              << "Usage type:        " << hex16(db.header.usageType) << " (" << group << ")\n"
+              << "Model:             " << latin1ToUtf8(db.header.modelText()) << "\n"
+              << "Hardware version:  " << hex32(db.header.headerParam2) << "\n"
+              << "Software version:  " << hex32(db.header.headerParam3) << "\n"
+              << "Satellites:        " << db.satelliteCount << "\n"
+              << "Transponders:      " << db.transponderCount << "\n"
+              << "TV channels:       " << db.tvCount << "\n"
+              << "Radio channels:    " << db.radioCount << "\n"
+              << "Favourite groups:  " << db.groupCount() << " (" << db.totalMembers(ChannelKind::Tv) << " TV, "
+              << db.totalMembers(ChannelKind::Radio) << " radio members)\n"
+              << "Extra block:       " << (db.hasExtraBlock ? std::to_string(db.extraLength) + " bytes" : std::string("none"))
+              << "\n"
+              << "dataLength:        stored " << db.header.dataLength << ", recomputed " << saved.header.dataLength << "\n"
+              << "channelDataLength: stored " << db.blockHead.channelDataLength << ", recomputed "
+              << saved.blockHead.channelDataLength << "\n"
+              << "checksum:          stored " << hex16(db.header.checksum) << ", recomputed " << hex16(saved.header.checksum)
+              << "\n"
+              << "CRC:               stored " << hex16(db.crcTrailer) << ", recomputed "
+              << hex16(readU16BE(&expect[expect.size() - 2])) << "\n";
+}
+
+}  // namespace
+
+void addFileCommands(CLI::App& app, int& exitCode) {
+    auto file = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+
+    auto* info = app.add_subcommand("info", "Summary of a channel file: usage type, model, versions, counts, lengths, checksum, CRC");
+    info->add_option("FILE", *file, "channel file (.bin, .sgn)")->required();
+    info->callback([file, &exitCode] {
+        Loaded f;
+        if (!load(*file, f)) { exitCode = kExitFailure; return; }
+        printInfo(*file, f);
+    });
+
+    auto* dump = app.add_subcommand("dump", "The whole channel file as JSON on stdout");
+    dump->add_option("FILE", *file, "channel file")->required();
+    dump->callback([file, &exitCode] {
+        Loaded f;
+        if (!load(*file, f)) { exitCode = kExitFailure; return; }
+        std::cout << toJson(f.db).dump(2) << "\n";
+    });
+
+    auto* check = app.add_subcommand("check", "Exit 0 when lengths, checksum, CRC and every index are right; else list the findings and exit 1");
+    check->add_option("FILE", *file, "channel file")->required();
+    check->callback([file, &exitCode] {
+        Loaded f;
+        if (!load(*file, f)) { exitCode = kExitFailure; return; }
+        const auto found = findings(f);
+        for (const auto& line : found) std::cout << *file << ": " << line << "\n";
+        exitCode = found.empty() ? 0 : kExitFindings;
+    });
+
+    auto* resave = app.add_subcommand("resave", "Open and save at once, as the editor does: recomputes lengths, checksum and CRC");
+    resave->add_option("FILE", *file, "channel file")->required();
+    resave->add_option("-o,--output", *out, "write here instead of over FILE");
+    resave->callback([file, out, &exitCode] {
+        Loaded f;
+        if (!load(*file, f)) { exitCode = kExitFailure; return; }
+        SaveOptions options;
+        options.currentTransponder = defaultCurrentTransponder(f.db);
+        const std::string target = out->empty() ? *file : *out;
+        const SaveResult r = writeChannelFile(target, f.db, options);
+        if (!r.ok) {
+            std::cerr << "velmora: cannot save " << target << ": " << r.error << "\n";
+            exitCode = kExitFailure;
+        }
+    });
+
+    auto opts = std::make_shared<SampleOptions>();
+    auto seed = std::make_shared<std::uint64_t>(1);
+    auto max = std::make_shared<bool>(false);
+    auto* sample = app.add_subcommand("sample", "Write a valid, realistic demo channel file");
+    sample->add_option("-o,--output", *out, "file to write")->required();
+    sample->add_option("--satellites", opts->satellites, "number of satellites (at most 255)")->capture_default_str();
+    sample->add_option("--transponders", opts->transponders, "number of transponders (at most 1000)")->capture_default_str();
+    sample->add_option("--tv", opts->tv, "number of TV channels (at most 10000)")->capture_default_str();
+    sample->add_option("--radio", opts->radio, "number of radio channels (at most 10000)")->capture_default_str();
+    sample->add_option("--groups", opts->groups, "number of favourite groups (at most 125)")->capture_default_str();
+    sample->add_option("--extra", opts->extraBytes, "bytes of the extra block (0: none, at most 60000)")->capture_default_str();
+    sample->add_option("--seed", *seed, "seed of the generator")->capture_default_str();
+    sample->add_flag("--max", *max, "fill every table to its capacity");
+    sample->callback([opts, seed, max, out, &exitCode] {
+        SampleOptions o = *max ? SampleOptions::capacity() : *opts;
+        o.seed = *seed;
+        const ChannelDatabase db = makeSampleDatabase(o);
+        const std::vector<std::uint8_t> bytes = serializeUnchanged(db);
+        const SaveResult r = writeFileAtomically(*out, bytes);
+        if (!r.ok) {
+            std::cerr << "velmora: cannot write " << *out << ": " << r.error << "\n";
+            exitCode = kExitFailure;
+        }
+    });
+}
+
+}  // namespace velmora::cli
