@@ -1,0 +1,317 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include "CArdelEditView.h"
+#include "about_box.h"
+#include "prompter.h"
+
+namespace velmora {
+
+namespace {
+
+struct CommandText {
+    int id;
+    const char* text;
+};
+
+// Prompt and tooltip of each command that has them.
+constexpr CommandText kCommandTexts[] = {
+    {command::kOpen, "Open an existing document\nOpen"},
+    {command::kSave, "Save the File\nFile Save"},
+    {command::kPrint, "Print the active document\nPrint"},
+    {command::kPrintPreview, "Display full pages\nPrint Preview"},
+    {command::kPrintSetup, "Change the printer and printing options\nPrint Setup"},
+    {command::kExit, "Quit the application; prompts to save documents\nExit"},
+    {command::kTvChannels, "Viewing the TV Channel\nTV Channel"},
+    {command::kRadioChannels, "Viewing the Radio Channel\nRadio Channel"},
+    {command::kFavourites, "View the Favorite Channel\nFavorite Channel"},
+    {command::kPortSettings, "Serial Port Setting\nSerial Port"},
+    {command::kDownload, "Download the Data\nDownload"},
+    {command::kUpload, "Upload the Data from the receiver\nUpload"},
+    {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
+    {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+    // Without it the About toolbar button would have no tooltip at all.
+    {command::kAbout, "Display program information, version number and copyright\nAbout"},
+};
+
+const char* const kPortSettingPane = "Setting : 115200, none, 8, 1";
+const char* const kCloseQuestion = "Save changes to the All Data Channels?";
+
+}  // namespace
+
+QString commandString(int id) {
+    for (const CommandText& c : kCommandTexts)
+        if (c.id == id) return QString::fromLatin1(c.text);
+    return QString();
+}
+
+QString commandPrompt(int id) { return commandString(id).section('\n', 0, 0); }
+
+QString commandTooltip(int id) {
+    const QString s = commandString(id);
+    return s.contains('\n') ? s.section('\n', 1) : QString();
+}
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("CMainFrame");
+    setWindowTitle(QString::fromLatin1(ui::kAppTitle));
+
+    view_ = new CArdelEditView(this);
+    setCentralWidget(view_);
+
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createAccelerators();
+
+    connect(view_, &CArdelEditView::statusText, this, [this](const QString& text) { messagePane_->setText(text); });
+    connect(view_, &CArdelEditView::commandStateChanged, this, &CMainFrame::updateCommandStates);
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::addCommand(QMenu* menu, int id, const QString& caption, const QString& icon) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::number(id));
+    action->setStatusTip(commandPrompt(id));
+    const QString tip = commandTooltip(id);
+    // A command without a tooltip shows its caption, without mnemonic or keys.
+    action->setToolTip(tip.isEmpty() ? caption.section('\t', 0, 0).remove('&').remove("...") : tip);
+    if (!icon.isEmpty()) action->setIcon(QIcon(icon));
+    action->setMenuRole(QAction::NoRole);
+    connect(action, &QAction::triggered, this, [this, id] { executeCommand(id); });
+    menu->addAction(action);
+    actions_.insert(id, action);
+    return action;
+}
+
+void CMainFrame::createMenus() {
+    using namespace command;
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName("menu-file");
+    addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.svg");
+    addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.svg");
+    file->addSeparator();
+    addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.svg");
+    addCommand(file, kPrintPreview, tr("Print Pre&view"));
+    addCommand(file, kPrintSetup, tr("P&rint Setup..."));
+    file->addSeparator();
+    addCommand(file, kExit, tr("E&xit"));
+
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    edit->setObjectName("menu-edit");
+    addCommand(edit, kNew, tr("&New\tCtrl+N"));
+    addCommand(edit, kCut, tr("Cu&t"));
+    addCommand(edit, kPaste, tr("&Paste"));
+    edit->addSeparator();
+    addCommand(edit, kDelete, tr("&Delete\tCtrl+D"));
+
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->setObjectName("menu-view");
+    addCommand(view, kTvChannels, tr("&TV Channels"), ":/images/toolbar/tv.svg");
+    addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.svg");
+    view->addSeparator();
+    addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.svg");
+
+    QMenu* port = bar->addMenu(tr("&Port"));
+    port->setObjectName("menu-port");
+    addCommand(port, kOpenPort, tr("&Open Port"))->setCheckable(true);
+    addCommand(port, kPortSettings, tr("Port &Settings..."), ":/images/toolbar/settings.svg");
+    port->addSeparator();
+    addCommand(port, kDownload, tr("&Download to Receiver..."), ":/images/toolbar/download.svg");
+    addCommand(port, kUpload, tr("&Upload from Receiver..."), ":/images/toolbar/upload.svg");
+
+    QMenu* window = bar->addMenu(tr("&Window"));
+    window->setObjectName("menu-window");
+    addCommand(window, kToggleToolbar, tr("&Toolbar"))->setCheckable(true);
+    addCommand(window, kToggleStatusBar, tr("&Status Bar"))->setCheckable(true);
+
+    QMenu* about = bar->addMenu(tr("&About"));
+    about->setObjectName("menu-about");
+    addCommand(about, kAbout, tr("&About VelmoraEdit..."), ":/images/toolbar/about.svg");
+
+    // Menus show the state of the moment they open.
+    for (QMenu* menu : {file, edit, view, port, window, about})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::createToolBar() {
+    using namespace command;
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
+    toolBar_->setObjectName("129");
+    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const int toolbarSlots[] = {kOpen, kSave, 0, kTvChannels, kRadioChannels, kFavourites, 0,
+                         kDownload, kUpload, 0, kPortSettings, kPrint, 0, kAbout};
+    for (int id : toolbarSlots) {
+        if (id == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_.value(id));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    // Hiding it by other means (its context menu, closing it while floating)
+    // must show in the Window menu too.
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("statusbar");
+
+    messagePane_ = new QLabel(idleText(), bar);
+    messagePane_->setObjectName("message-pane");
+    messagePane_->setMinimumWidth(200);
+    bar->addWidget(messagePane_, 1);
+
+    auto addPane = [bar](const char* name, const QString& text) {
+        auto* pane = new QLabel(text, bar);
+        pane->setObjectName(name);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 12);
+        bar->addPermanentWidget(pane);
+        return pane;
+    };
+    addPane("129-pane", QString::fromLatin1(kPortSettingPane));
+    addPane("cap", "CAP");
+    addPane("num", "NUM");
+    addPane("scrl", "SCRL");
+}
+
+void CMainFrame::createAccelerators() {
+    using namespace command;
+    struct Accelerator {
+        QKeySequence keys;
+        int id;
+    };
+    // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+Insert, Shift+Insert, Shift+Delete,
+    // Alt+Backspace, F6 and Shift+F6 are left unbound: those commands have no
+    // handler, so the keys do nothing to the channel lists.
+    const Accelerator table[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), kOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kSaveButton},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kNewButton},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), kDeleteButton},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), kSearchButton},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
+        {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
+    };
+    for (const Accelerator& a : table) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("accel-%1").arg(a.id));
+        action->setShortcut(a.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int id = a.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            // A key for a menu command follows that command's enabling, as
+            // its menu item does; a key for a form button has no rule of its
+            // own and leaves the decision to the button's handler.
+            if (QAction* menuAction = actions_.value(id)) {
+                updateCommandStates();
+                if (!menuAction->isEnabled()) return;
+            }
+            executeCommand(id);
+        });
+        addAction(action);
+    }
+}
+
+bool CMainFrame::frameCommand(int id) {
+    switch (id) {
+    case command::kExit:
+        close();
+        return true;
+    case command::kAbout:
+        showAbout();
+        return true;
+    case command::kToggleToolbar:
+        toolBar_->setVisible(!toolBar_->isVisibleTo(this));
+        return true;
+    case command::kToggleStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::executeCommand(int id) {
+    const bool handled = frameCommand(id) || (view_ && view_->handleCommand(id));
+    updateCommandStates();
+    return handled;
+}
+
+void CMainFrame::updateCommandStates() {
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        const int id = it.key();
+        QAction* action = it.value();
+        switch (id) {
+        case command::kExit:
+        case command::kAbout:
+            action->setEnabled(true);
+            break;
+        case command::kToggleToolbar:
+            action->setEnabled(true);
+            action->setChecked(toolBar_->isVisibleTo(this));
+            break;
+        case command::kToggleStatusBar:
+            action->setEnabled(true);
+            action->setChecked(statusBar()->isVisibleTo(this));
+            break;
+        default:
+            action->setEnabled(view_ && view_->commandEnabled(id));
+            if (action->isCheckable()) action->setChecked(view_ && view_->commandChecked(id));
+            break;
+        }
+    }
+}
+
+void CMainFrame::showAbout() {
+    AboutBox box(this);
+    ui::Prompter::current().runDialog(box);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Fly-by prompts of menus and toolbar buttons go to the message pane;
+        // when the pointer leaves, the pane returns to the idle text.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (messagePane_) messagePane_->setText(tip.isEmpty() ? idleText() : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_ && view_->shouldAskSaveOnClose()) {
+        if (ui::confirm(this, QString::fromLatin1(kCloseQuestion))) {
+            view_->saveButton();
+            // The save failed (the view has said why): closing now would throw
+            // the edits away, so the window stays open with them.
+            if (view_->shouldAskSaveOnClose()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    event->accept();
+}
+
+}  // namespace velmora

@@ -1,0 +1,91 @@
+// The main window: menu, toolbar, status bar and the editor form as its
+// central widget. Every menu item, toolbar button and accelerator carries a
+// numeric command id and is handed to the form; the frame itself carries out
+// only Exit, About and the toolbar and status-bar toggles.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace velmora {
+
+class CArdelEditView;
+
+namespace command {
+// Commands of the main menu, the toolbar and the accelerator table.
+inline constexpr int kOpen = 57601;
+inline constexpr int kSave = 32792;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kExit = 57665;
+inline constexpr int kNew = 32812;
+inline constexpr int kCut = 32786;
+inline constexpr int kPaste = 32811;
+inline constexpr int kDelete = 32776;
+inline constexpr int kTvChannels = 32789;
+inline constexpr int kRadioChannels = 32790;
+inline constexpr int kFavourites = 32788;
+inline constexpr int kOpenPort = 32814;
+inline constexpr int kPortSettings = 32813;
+inline constexpr int kDownload = 32784;
+inline constexpr int kUpload = 32815;
+inline constexpr int kToggleToolbar = 59392;
+inline constexpr int kToggleStatusBar = 59393;
+inline constexpr int kAbout = 57664;
+// Form buttons reached by accelerators.
+inline constexpr int kSaveButton = 1041;
+inline constexpr int kNewButton = 1069;
+inline constexpr int kDeleteButton = 1042;
+inline constexpr int kSearchButton = 1009;
+}  // namespace command
+
+// The string-table text of a command: the status-bar prompt, a line feed and
+// the tooltip; empty for commands without one.
+QString commandString(int id);
+QString commandPrompt(int id);
+QString commandTooltip(int id);
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CArdelEditView* view() const { return view_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QLabel* messagePane() const { return messagePane_; }
+    QAction* commandAction(int id) const { return actions_.value(id); }
+
+    // Routes a command from any source; false when nobody handles it.
+    bool executeCommand(int id);
+    // Re-reads enabled and checked states of every menu and toolbar command.
+    void updateCommandStates();
+
+    static QString idleText() { return QStringLiteral("Ready"); }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createAccelerators();
+    QAction* addCommand(QMenu* menu, int id, const QString& caption, const QString& icon = QString());
+    bool frameCommand(int id);
+    void showAbout();
+
+    CArdelEditView* view_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QMap<int, QAction*> actions_;
+};
+
+}  // namespace velmora
