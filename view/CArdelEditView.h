@@ -5,7 +5,7 @@
 // frame and the tests find them with findChild<T*>("1044").
 #pragma once
 
-#include <QPointer>
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -98,6 +98,10 @@ private:
     void buildLists(QWidget* area);
     QLabel* addLabel(QWidget* parent, int id, const QString& text, int x, int y, int w, int h = 20);
     QLineEdit* addField(QWidget* parent, int id, int x, int y, int w, int maxLength);
+    QPushButton* addButton(QWidget* parent, int id, const QString& text, int x, int y, int w);
+    QWidget* control(int id) const;
+    QLineEdit* field(int id) const;
+    void setControlEnabled(int id, bool enabled);
     void setStartupState();
 
     // Lists (CArdelEditView_lists.cpp).
@@ -167,6 +171,7 @@ private:
     std::array<QCheckBox*, kViewGroups> favoriteBoxes_{};
     std::array<QLabel*, kViewGroups> favoritePositions_{};
 
+    QHash<int, QWidget*> controls_;  // every control by its id
     std::unique_ptr<EditorSaveHooks> hooks_;
 };
 

@@ -1,0 +1,378 @@
+// Construction of the form: every control under its numeric id, the start-up
+// enabled states, and the Enter/Escape key filter.
+#include "CArdelEditView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <functional>
+
+#include "banner_label.h"
+#include "channel_list_model.h"
+#include "editor_save_hooks.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kPanelWidth = 430;
+constexpr int kPanelHeight = 560;
+
+// Favourite groups 0..9: their boxes and position labels, in group order.
+constexpr std::array<int, kViewGroups> kFavoriteBoxIds{1001, 1002, 1003, 1006, 1008, 1005, 1010, 1011, 1012, 1013};
+constexpr std::array<int, kViewGroups> kFavoriteLabelIds{1098, 1099, 1100, 1101, 1102, 1109, 1111, 1112, 1113, 1114};
+
+// Refuses characters the file's single-byte texts cannot hold, and says so.
+class Latin1Validator : public QValidator {
+public:
+    Latin1Validator(QObject* parent, std::function<void()> onRefused)
+        : QValidator(parent), onRefused_(std::move(onRefused)) {}
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input) {
+            if (c.unicode() > 0xFF) {
+                if (onRefused_) onRefused_();
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+
+private:
+    std::function<void()> onRefused_;
+};
+
+}  // namespace
+
+CArdelEditView::CArdelEditView(QWidget* parent)
+    : QWidget(parent), db_(std::make_unique<ChannelDatabase>()), hooks_(std::make_unique<EditorSaveHooks>(*this)) {
+    setObjectName(QStringLiteral("101"));
+    buildForm();
+    setStartupState();
+    qApp->installEventFilter(this);
+}
+
+CArdelEditView::~CArdelEditView() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void CArdelEditView::initialUpdate() {
+    // The form is fully laid out by the constructor; the serial port is not
+    // opened from here yet.
+    setStartupState();
+}
+
+QWidget* CArdelEditView::control(int id) const { return controls_.value(id, nullptr); }
+
+QLineEdit* CArdelEditView::field(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
+
+void CArdelEditView::setControlEnabled(int id, bool enabled) {
+    if (QWidget* w = control(id)) w->setEnabled(enabled);
+}
+
+QLabel* CArdelEditView::addLabel(QWidget* parent, int id, const QString& text, int x, int y, int w, int h) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::number(id));
+    label->setGeometry(x, y, w, h);
+    controls_.insert(id, label);
+    return label;
+}
+
+QLineEdit* CArdelEditView::addField(QWidget* parent, int id, int x, int y, int w, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(id));
+    edit->setGeometry(x, y, w, 22);
+    if (maxLength > 0) edit->setMaxLength(maxLength);
+    edit->setReadOnly(true);
+    controls_.insert(id, edit);
+    return edit;
+}
+
+QPushButton* CArdelEditView::addButton(QWidget* parent, int id, const QString& text, int x, int y, int w) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(x, y, w, 26);
+    button->setAutoDefault(false);
+    controls_.insert(id, button);
+    return button;
+}
+
+void CArdelEditView::buildForm() {
+    auto* panel = new QWidget(this);
+    panel->setFixedSize(kPanelWidth, kPanelHeight);
+
+    tabs_ = new QTabBar(panel);
+    tabs_->setObjectName(QStringLiteral("1044"));
+    tabs_->addTab(QStringLiteral("Channel"));
+    tabs_->addTab(QStringLiteral("Transponder"));
+    tabs_->addTab(QStringLiteral("Satellite"));
+    tabs_->setGeometry(10, 6, kPanelWidth - 20, 26);
+    controls_.insert(1044, tabs_);
+    connect(tabs_, &QTabBar::currentChanged, this, &CArdelEditView::onTabChanged);
+
+    // Group boxes first so that they lie beneath the controls they frame.
+    auto addGroup = [&](int id, const QString& title, int x, int y, int w, int h) {
+        auto* box = new QGroupBox(title, panel);
+        box->setObjectName(QString::number(id));
+        box->setGeometry(x, y, w, h);
+        controls_.insert(id, box);
+    };
+    addGroup(1036, QStringLiteral("Channel"), 10, 74, 410, 140);
+    addGroup(1037, QStringLiteral("PID"), 10, 218, 410, 112);
+    addGroup(1038, QStringLiteral("Favorites"), 10, 334, 410, 102);
+    addGroup(1067, QString(), 10, 40, 410, 260);
+    addGroup(1039, QString(), 10, 440, 410, 44);
+
+    buildChannelPage(panel);
+    buildTransponderPage(panel);
+    buildSatellitePage(panel);
+
+    addButton(panel, 1040, QStringLiteral("Edit"), 20, 450, 74);
+    addButton(panel, 1069, QStringLiteral("New"), 99, 450, 74);
+    addButton(panel, 1041, QStringLiteral("Save"), 178, 450, 74);
+    addButton(panel, 1042, QStringLiteral("Delete"), 257, 450, 74);
+    addButton(panel, 1043, QStringLiteral("Cancel"), 336, 450, 74);
+    addButton(panel, 1009, QStringLiteral("Search"), 336, 494, 74);
+    for (int id : {1040, 1069, 1041, 1042, 1043, 1009}) {
+        connect(qobject_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
+                [this, id] { handleCommand(id); });
+    }
+
+    tvSwitch_ = new QCheckBox(QStringLiteral("TV"), panel);
+    tvSwitch_->setObjectName(QStringLiteral("1128"));
+    tvSwitch_->setGeometry(20, 496, 80, 22);
+    controls_.insert(1128, tvSwitch_);
+    radioSwitch_ = new QCheckBox(QStringLiteral("Radio"), panel);
+    radioSwitch_->setObjectName(QStringLiteral("1129"));
+    radioSwitch_->setGeometry(110, 496, 80, 22);
+    controls_.insert(1129, radioSwitch_);
+    connect(tvSwitch_, &QCheckBox::clicked, this, [this] { handleCommand(1128); });
+    connect(radioSwitch_, &QCheckBox::clicked, this, [this] { handleCommand(1129); });
+
+    // The current date, kept on the form but never shown.
+    QLabel* date = addLabel(panel, 1085,
+                            QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("dddd, MMMM dd, yyyy")),
+                            200, 530, 220);
+    date->setVisible(false);
+
+    auto* listArea = new QWidget(this);
+    buildLists(listArea);
+
+    pathLabel_ = new QLabel(this);
+    pathLabel_->setObjectName(QStringLiteral("1054"));
+    controls_.insert(1054, pathLabel_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(panel, 0, Qt::AlignTop);
+    top->addWidget(listArea, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top, 1);
+    outer->addWidget(pathLabel_);
+}
+
+void CArdelEditView::buildChannelPage(QWidget* panel) {
+    auto picture = [&](int id, const char* path, int x, int y, int w, int h) {
+        QLabel* label = addLabel(panel, id, QString(), x, y, w, h);
+        label->setPixmap(QIcon(QString::fromLatin1(path)).pixmap(w, h));
+        return label;
+    };
+    picture(1048, ":/images/tv.svg", 14, 38, 32, 32);
+    picture(1151, ":/images/radio.svg", 14, 38, 32, 32)->setVisible(false);
+
+    channelNumber_ = new BannerLabel(panel);
+    channelNumber_->setObjectName(QStringLiteral("1105"));
+    channelNumber_->setGeometry(54, 40, 70, 28);
+    channelNumber_->setAlignment(Qt::AlignCenter);
+    controls_.insert(1105, channelNumber_);
+    satelliteCaption_ = new BannerLabel(panel);
+    satelliteCaption_->setObjectName(QStringLiteral("1020"));
+    satelliteCaption_->setGeometry(130, 40, 290, 28);
+    satelliteCaption_->setAlignment(Qt::AlignCenter);
+    controls_.insert(1020, satelliteCaption_);
+    // Background, text colour, height, weight: in this order for each.
+    satelliteCaption_->setBackgroundColor(QColor(0, 128, 192));
+    satelliteCaption_->setTextColor(QColor(255, 255, 255));
+    satelliteCaption_->setFontHeight(20);
+    satelliteCaption_->setBold(true);
+    channelNumber_->setBackgroundColor(QColor(0, 128, 192));
+    channelNumber_->setTextColor(QColor(0, 0, 0));
+    channelNumber_->setFontHeight(19);
+    channelNumber_->setBold(true);
+
+    addLabel(panel, 1023, QStringLiteral("Transponder"), 20, 94, 90);
+    transponderChooser_ = new QComboBox(panel);
+    transponderChooser_->setObjectName(QStringLiteral("1045"));
+    transponderChooser_->setGeometry(120, 92, 290, 24);
+    controls_.insert(1045, transponderChooser_);
+
+    auto* latin1 = new Latin1Validator(this, [this] { rejectNonLatin1(); });
+    addLabel(panel, 1025, QStringLiteral("Channel Name"), 20, 124, 100);
+    addField(panel, 1026, 120, 122, 200, static_cast<int>(kChannelNameSize - 1))->setValidator(latin1);
+    addLabel(panel, 1027, QStringLiteral("Service ID"), 20, 154, 100);
+    addField(panel, 1028, 120, 152, 60, 4);
+    pidMode_ = new QCheckBox(QStringLiteral("PID Mode"), panel);
+    pidMode_->setObjectName(QStringLiteral("1106"));
+    pidMode_->setGeometry(20, 184, 120, 22);
+    controls_.insert(1106, pidMode_);
+    connect(pidMode_, &QCheckBox::clicked, this, [this] { handleCommand(1106); });
+
+    // PID fields, two per row, each with its [HEX] note.
+    struct Pid {
+        int label, field, hex, maxLength;
+        const char* caption;
+        int x, y;
+    };
+    for (const Pid& p : {Pid{1029, 1030, 1093, 0, "Video PID", 20, 240}, Pid{1031, 1000, 1094, 4, "PMT PID", 220, 240},
+                         Pid{1032, 1033, 1095, 0, "Audio PID", 20, 274}, Pid{1034, 1035, 1096, 4, "PCR PID", 220, 274}}) {
+        addLabel(panel, p.label, QString::fromLatin1(p.caption), p.x, p.y + 2, 70);
+        addField(panel, p.field, p.x + 72, p.y, 60, p.maxLength);
+        addLabel(panel, p.hex, QStringLiteral("[HEX]"), p.x + 136, p.y + 2, 50);
+    }
+
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        const int x = 20 + static_cast<int>(k % 5) * 80;
+        const int y = 354 + static_cast<int>(k / 5) * 40;
+        auto* box = new QCheckBox(QStringLiteral("-----"), panel);
+        box->setObjectName(QString::number(kFavoriteBoxIds[k]));
+        box->setGeometry(x, y, 76, 20);
+        controls_.insert(kFavoriteBoxIds[k], box);
+        favoriteBoxes_[k] = box;
+        favoritePositions_[k] = addLabel(panel, kFavoriteLabelIds[k], QStringLiteral("000"), x + 18, y + 18, 40, 18);
+    }
+
+    lockBox_ = new QCheckBox(QStringLiteral("Lock"), panel);
+    lockBox_->setObjectName(QStringLiteral("1004"));
+    lockBox_->setGeometry(20, 412 + 4, 70, 20);
+    controls_.insert(1004, lockBox_);
+    lockIndicator_ = picture(1103, ":/images/unlocked.svg", 92, 412, 28, 24);
+    picture(1104, ":/images/locked.svg", 124, 412, 28, 24);
+    scrambledBox_ = new QCheckBox(QStringLiteral("Scrambled"), panel);
+    scrambledBox_->setObjectName(QStringLiteral("1007"));
+    scrambledBox_->setGeometry(180, 416, 110, 20);
+    controls_.insert(1007, scrambledBox_);
+    // The favourite rows and the lock row share the group box height.
+    controls_.value(1038)->setGeometry(10, 334, 410, 104);
+}
+
+void CArdelEditView::buildTransponderPage(QWidget* panel) {
+    addLabel(panel, 1057, QStringLiteral("Transponder No."), 20, 56, 120);
+    addField(panel, 1058, 150, 54, 60, 0);
+    addLabel(panel, 1076, QStringLiteral("Transponder ID"), 20, 86, 120);
+    addField(panel, 1089, 150, 84, 60, 4);
+    addLabel(panel, 1073, QStringLiteral("Satellite"), 20, 116, 120);
+    satelliteChooser_ = new QComboBox(panel);
+    satelliteChooser_->setObjectName(QStringLiteral("1049"));
+    satelliteChooser_->setGeometry(150, 114, 260, 24);
+    controls_.insert(1049, satelliteChooser_);
+    addLabel(panel, 1078, QStringLiteral("Network ID"), 20, 146, 120);
+    addField(panel, 1091, 150, 144, 60, 4);
+    addLabel(panel, 1079, QStringLiteral("Frequency (MHz)"), 20, 176, 120);
+    addField(panel, 1080, 150, 174, 80, 5);
+    addLabel(panel, 1081, QStringLiteral("Polarization"), 20, 206, 120);
+    polarization_ = new QComboBox(panel);
+    polarization_->setObjectName(QStringLiteral("1082"));
+    polarization_->setGeometry(150, 204, 120, 24);
+    polarization_->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    polarization_->setCurrentIndex(-1);
+    controls_.insert(1082, polarization_);
+    addLabel(panel, 1083, QStringLiteral("Symbol Rate (kS/s)"), 20, 236, 120);
+    addField(panel, 1051, 150, 234, 80, 5);
+    addLabel(panel, 1084, QStringLiteral("FEC"), 20, 266, 120);
+    fec_ = new QComboBox(panel);
+    fec_->setObjectName(QStringLiteral("1052"));
+    fec_->setGeometry(150, 264, 120, 24);
+    fec_->addItems({QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
+                    QStringLiteral("5/6"), QStringLiteral("7/8")});
+    fec_->setCurrentIndex(-1);
+    controls_.insert(1052, fec_);
+}
+
+void CArdelEditView::buildSatellitePage(QWidget* panel) {
+    // Shares the "Satellite" label (1073) with the satellite chooser.
+    addField(panel, 1056, 150, 114, 260, static_cast<int>(kSatelliteNameSize - 1))
+        ->setValidator(new Latin1Validator(this, [this] { rejectNonLatin1(); }));
+    addLabel(panel, 1061, QStringLiteral("Longitude"), 20, 146, 120);
+    addField(panel, 1062, 150, 144, 80, 0);
+    addLabel(panel, 1107, QStringLiteral("( 180.0E ~ 180.0W )"), 240, 146, 170);
+}
+
+void CArdelEditView::buildLists(QWidget* area) {
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto makeList = [&](int id, int captionId, const QString& caption, ChannelKind kind) {
+        QLabel* label = new QLabel(caption, area);
+        label->setObjectName(QString::number(captionId));
+        controls_.insert(captionId, label);
+        auto* model = new ChannelListModel(this);
+        auto* list = new QTableView(area);
+        list->setObjectName(QString::number(id));
+        list->setModel(model);
+        list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setShowGrid(true);
+        list->setWordWrap(false);
+        list->setIconSize(QSize(32, 16));
+        list->verticalHeader()->setVisible(false);
+        // Fixed row heights: sizing 10000 rows to their contents is slow.
+        list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        list->verticalHeader()->setDefaultSectionSize(20);
+        list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        list->horizontalHeader()->setHighlightSections(false);
+        for (int c = 0; c < ChannelListModel::kColumns; ++c)
+            list->setColumnWidth(c, ChannelListModel::kWidths[static_cast<std::size_t>(c)]);
+        // The selection stays visible when the list loses the focus.
+        QPalette pal = list->palette();
+        pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     pal.color(QPalette::Active, QPalette::HighlightedText));
+        list->setPalette(pal);
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, kind](const QItemSelection& selected, const QItemSelection&) {
+                    if (selected.isEmpty()) return;
+                    onListSelection(kind, selected.indexes().first().row());
+                });
+        controls_.insert(id, list);
+        layout->addWidget(label);
+        layout->addWidget(list, 1);
+        return std::pair{list, model};
+    };
+    std::tie(tvList_, tvModel_) = makeList(1017, 1127, QStringLiteral("TV Channel List"), ChannelKind::Tv);
+    std::tie(radioList_, radioModel_) = makeList(1018, 1108, QStringLiteral("Radio Channel List"), ChannelKind::Radio);
+    radioList_->setVisible(false);
+    control(1108)->setVisible(false);
+}
+
+void CArdelEditView::setStartupState() {
+    for (int id : {1009, 1040, 1069, 1041, 1042, 1043, 1128, 1129}) setControlEnabled(id, false);
+    enterReadOnlyState();
+    setFavoriteBoxesEnabled(false);
+    scrambledBox_->setEnabled(false);
+    applyPage(currentTab_);
+}
+
+bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
+    // Enter and Escape never reach the form's controls (no default button
+    // fires, no field is left half-committed). A running drag would end here.
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget))) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velmora

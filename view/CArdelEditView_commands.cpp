@@ -1,0 +1,98 @@
+// Routing of menu, toolbar, accelerator and form-control commands. Commands
+// of parts not built yet (port, transfers, printing, favourites, search,
+// cut/paste) are answered "not handled" here and so stay disabled; their
+// handlers are forwarded from this switch when they exist.
+#include <QCheckBox>
+
+#include "CArdelEditView.h"
+
+namespace velmora {
+namespace {
+
+namespace cmd {
+constexpr int Open = 57601;
+constexpr int Save = 32792;
+constexpr int New = 32812;
+constexpr int Delete = 32776;
+constexpr int Tv = 32789;
+constexpr int Radio = 32790;
+}  // namespace cmd
+
+namespace ctl {
+constexpr int Edit = 1040;
+constexpr int New = 1069;
+constexpr int Save = 1041;
+constexpr int Delete = 1042;
+constexpr int Cancel = 1043;
+constexpr int TvSwitch = 1128;
+constexpr int RadioSwitch = 1129;
+constexpr int PidMode = 1106;
+}  // namespace ctl
+
+}  // namespace
+
+bool CArdelEditView::handleCommand(int id) {
+    switch (id) {
+    case cmd::Open:
+        openFile();
+        return true;
+    case cmd::Save:
+    case ctl::Save:
+        saveButton();
+        return true;
+    case cmd::New:
+    case ctl::New:
+        newButton();
+        return true;
+    case cmd::Delete:
+    case ctl::Delete:
+        deleteButton();
+        return true;
+    case ctl::Edit:
+        editButton();
+        return true;
+    case ctl::Cancel:
+        cancelButton();
+        return true;
+    case cmd::Tv:
+    case ctl::TvSwitch:
+        // Also keeps the box ticked when it is clicked while already on.
+        if (flags_.fileLoaded) tvSwitch();
+        else tvSwitch_->setChecked(false);
+        emit commandStateChanged();
+        return true;
+    case cmd::Radio:
+    case ctl::RadioSwitch:
+        if (flags_.fileLoaded) radioSwitch();
+        else radioSwitch_->setChecked(false);
+        emit commandStateChanged();
+        return true;
+    case ctl::PidMode:
+        pidModeClicked();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CArdelEditView::commandEnabled(int id) const {
+    switch (id) {
+    case cmd::Open:
+        return true;
+    case cmd::Save:
+    case cmd::New:
+    case cmd::Delete:
+        return flags_.editActive;
+    case cmd::Tv:
+    case cmd::Radio:
+        return flags_.fileLoaded;
+    default:
+        return false;
+    }
+}
+
+bool CArdelEditView::commandChecked(int) const { return false; }
+
+bool CArdelEditView::shouldAskSaveOnClose() const { return flags_.editActive && !flags_.savedOnce; }
+
+}  // namespace velmora

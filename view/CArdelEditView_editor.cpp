@@ -1,0 +1,309 @@
+// The record editor: showing a channel, its transponder and its satellite;
+// Edit, Save, Cancel, the PID Mode box, the button states, and the commit of
+// the form into the tables while a save writes the file.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "banner_label.h"
+#include "channel_list_model.h"
+#include "codes.h"
+#include "editor_save_hooks.h"
+#include "record_edit.h"
+
+namespace velmora {
+namespace {
+
+// Fields Edit makes editable (the PID fields follow the PID Mode box).
+constexpr int kEditableFields[] = {1026, 1028, 1058, 1089, 1091, 1080, 1051, 1056, 1062};
+constexpr int kAllFields[] = {1026, 1028, 1058, 1089, 1091, 1080, 1051, 1056, 1062, 1030, 1000, 1033, 1035};
+
+QString hex4(unsigned value) { return QString::asprintf("%.4x", value); }
+
+std::string latin1(const QLineEdit* edit) { return edit ? edit->text().toLatin1().toStdString() : std::string(); }
+
+}  // namespace
+
+const ChannelEntry* CArdelEditView::selectedChannel() const {
+    if (!db_->tablesAllocated()) return nullptr;
+    const ChannelKind kind = activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv;
+    const int row = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
+    if (activeList_ == ActiveList::None || row < 0 || row >= db_->channelCount(kind)) return nullptr;
+    const auto& table = flags_.sortPending ? db_->workingChannels(kind) : db_->channels(kind);
+    return &table[static_cast<std::size_t>(row)];
+}
+
+void CArdelEditView::showChannelDetails(int row) {
+    const ChannelEntry* ch = selectedChannel();
+    if (!ch) return;
+    const ChannelKind kind = activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv;
+    field(1026)->setText(modelOf(kind)->cell(row, 1));
+    currentTransponder_ = ch->transponderIndex;
+    field(1058)->setText(QString::number(currentTransponder_ + 1));
+    field(1028)->setText(hex4(ch->serviceId));
+    field(1000)->setText(hex4(ch->pmtPid));
+    field(1030)->setText(hex4(ch->videoPid));
+    field(1033)->setText(hex4(ch->audioPid));
+    field(1035)->setText(hex4(ch->pcrPid));
+    const int number = flags_.sortPending ? numberCellValue(kind, row) : row + 1;
+    channelNumber_->setText(QString::asprintf("%.3d", number));
+    // The box always shows the channel's own mode: Save writes the box back,
+    // so a box left over from another channel would overwrite this one.
+    pidMode_->setChecked(ch->pidMode != 0);
+    if (flags_.editActive) pidModeClicked();
+    lockBox_->setChecked(ch->locked != 0);
+    scrambledBox_->setChecked(ch->scrambled != 0);
+    lockIndicator_->setPixmap(
+        QIcon(ch->locked ? QStringLiteral(":/images/locked.svg") : QStringLiteral(":/images/unlocked.svg"))
+            .pixmap(28, 24));
+}
+
+void CArdelEditView::showTransponderDetails() {
+    if (!db_->tablesAllocated() || currentTransponder_ < 0 || currentTransponder_ >= db_->transponderCount) {
+        for (int id : {1091, 1089, 1080, 1051}) field(id)->clear();
+        polarization_->setCurrentIndex(-1);
+        fec_->setCurrentIndex(-1);
+        transponderChooser_->setCurrentIndex(-1);
+        return;
+    }
+    const TransponderEntry& tp = db_->transponders[static_cast<std::size_t>(currentTransponder_)];
+    field(1091)->setText(hex4(tp.networkId));
+    field(1089)->setText(hex4(tp.transponderId));
+    field(1080)->setText(QString::number(tp.frequency));
+    field(1051)->setText(QString::number(tp.symbolRate));
+    // The drop-downs select the item of this transponder's value, so that
+    // Save stores what is shown and never a pick made for another one.
+    polarization_->setCurrentIndex(tp.polarization ? 1 : 0);
+    fec_->setCurrentIndex(tp.fec <= 5 ? tp.fec : -1);
+    const QString summary =
+        QString::fromLatin1(transponderSummary(tp.frequency, tp.polarization, tp.symbolRate, tp.fec));
+    if (currentTransponder_ < transponderChooser_->count()) {
+        transponderChooser_->setItemText(currentTransponder_, summary);
+        transponderChooser_->setCurrentIndex(currentTransponder_);
+    }
+    currentSatellite_ = tp.satelliteIndex;
+}
+
+void CArdelEditView::showSatelliteDetails() {
+    satelliteChooser_->clear();
+    if (!db_->tablesAllocated() || currentSatellite_ < 0 || currentSatellite_ >= db_->satelliteCount) {
+        field(1062)->clear();
+        field(1056)->clear();
+        satelliteCaption_->clear();
+        return;
+    }
+    const SatelliteEntry& sat = db_->satellites[static_cast<std::size_t>(currentSatellite_)];
+    const QString name = QString::fromLatin1(fieldText(sat.name));
+    field(1062)->setText(QString::fromLatin1(longitudeText(sat.longitude)));
+    field(1056)->setText(name);
+    QStringList names;
+    names.reserve(db_->satelliteCount);
+    for (std::size_t i = 0; i < db_->satelliteCount; ++i) names << QString::fromLatin1(fieldText(db_->satellites[i].name));
+    satelliteChooser_->addItems(names);
+    satelliteChooser_->setCurrentIndex(currentSatellite_);
+    satelliteCaption_->setText(name);
+}
+
+void CArdelEditView::resetFavoriteMarks() {
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        favoritePositions_[k]->setText(QStringLiteral("000"));
+        favoriteBoxes_[k]->setChecked(false);
+    }
+}
+
+void CArdelEditView::showFavoriteMarks() {
+    const ChannelEntry* ch = selectedChannel();
+    if (!ch) return;
+    const ChannelKind kind = activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv;
+    const int row = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
+    const auto& members = flags_.sortPending ? db_->workingMembers(kind) : db_->members(kind);
+    const auto& counts = db_->memberCounts(kind);
+    std::size_t entry = 0;
+    const std::size_t groups = std::min<std::size_t>(db_->groupCount(), kViewGroups);
+    for (std::size_t k = 0; k < groups; ++k) {
+        for (std::size_t j = 0; j < counts[k] && entry < members.size(); ++j, ++entry) {
+            if (members[entry] != row) continue;
+            // A channel listed twice in a group shows its last place.
+            groupEntryIndex_[k] = static_cast<int>(entry);
+            favoriteBoxes_[k]->setChecked(true);
+            favoritePositions_[k]->setText(QString::asprintf("%.3d", static_cast<int>(j + 1)));
+        }
+    }
+}
+
+void CArdelEditView::showFavoriteCaptions() {
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        const bool has = k < db_->groupNames.size();
+        favoriteBoxes_[k]->setText(has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString());
+    }
+}
+
+void CArdelEditView::setFieldsReadOnly(bool readOnly) {
+    for (int id : kAllFields) field(id)->setReadOnly(readOnly);
+}
+
+void CArdelEditView::setFavoriteBoxesEnabled(bool enabled) {
+    for (QCheckBox* box : favoriteBoxes_) box->setEnabled(enabled);
+}
+
+void CArdelEditView::enterReadOnlyState() {
+    setFieldsReadOnly(true);
+    for (int id : {1040, 1069, 1041, 1042, 1043, 1045, 1049, 1082, 1052, 1106, 1004, 1007}) setControlEnabled(id, false);
+    setFavoriteBoxesEnabled(false);
+}
+
+void CArdelEditView::enterViewingState() {
+    setFieldsReadOnly(true);
+    for (int id : {1045, 1049, 1082, 1052, 1106, 1004, 1007}) setControlEnabled(id, false);
+    for (int id : {1128, 1129, 1040, 1009}) setControlEnabled(id, true);
+    for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, false);
+    setFavoriteBoxesEnabled(true);
+}
+
+void CArdelEditView::editButton() {
+    if (!flags_.fileLoaded) return;
+    for (int id : kEditableFields) field(id)->setReadOnly(false);
+    const bool pids = pidMode_->isChecked();
+    for (int id : {1030, 1033, 1035}) field(id)->setReadOnly(!pids);
+    field(1000)->setReadOnly(true);
+    for (int id : {1082, 1052, 1106, 1004, 1069, 1041, 1042, 1043}) setControlEnabled(id, true);
+    setFavoriteBoxesEnabled(true);
+    for (int id : {1049, 1045, 1040}) setControlEnabled(id, false);
+    flags_.editActive = true;
+    flags_.newRecordPending = false;
+    emit commandStateChanged();
+}
+
+void CArdelEditView::pidModeClicked() {
+    const bool pids = pidMode_->isChecked();
+    for (int id : {1030, 1033, 1035}) field(id)->setReadOnly(!pids);
+    field(1000)->setReadOnly(true);
+}
+
+void CArdelEditView::newButton() {
+    // Inserting records is not built yet: New only exists and is refused.
+    if (!flags_.fileLoaded) return;
+    emit statusText(QStringLiteral("New records cannot be inserted yet"));
+}
+
+void CArdelEditView::deleteButton() {
+    // Deleting records is not built yet.
+    if (!flags_.fileLoaded) return;
+    emit statusText(QStringLiteral("Records cannot be deleted yet"));
+}
+
+void CArdelEditView::cancelButton() {
+    if (!flags_.fileLoaded) return;
+    auto dropNewRow = [&](ChannelKind kind, int row) {
+        if (!flags_.newRecordPending) return;
+        std::uint16_t& count = db_->channelCount(kind);
+        auto& working = db_->workingChannels(kind);
+        if (count == 0 || row < 0 || row >= count) return;
+        for (int i = row; i + 1 < count; ++i) working[static_cast<std::size_t>(i)] = working[static_cast<std::size_t>(i) + 1];
+        working[count - 1u] = ChannelEntry{};
+        --count;
+    };
+    if (activeList_ == ActiveList::Tv) dropNewRow(ChannelKind::Tv, selectedTvRow_);
+    else if (activeList_ == ActiveList::Radio) dropNewRow(ChannelKind::Radio, selectedRadioRow_);
+    flags_.newRecordPending = false;
+    flags_.sortPending = false;
+    flags_.cutPending = false;
+    listUpdateInProgress_ = false;
+    // Nothing is pending any more: the working copies follow the committed data.
+    db_->syncWorkingTables();
+    // The reselection puts the stored values back on the form.
+    refreshLists();
+    field(1058)->setReadOnly(false);
+    field(1089)->setReadOnly(false);
+    for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
+    setFavoriteBoxesEnabled(true);
+    emit commandStateChanged();
+}
+
+void CArdelEditView::saveButton() {
+    // Before the first load there is no file to write into.
+    if (!flags_.fileLoaded) return;
+    const int tvNumber = numberCellValue(ChannelKind::Tv, selectedTvRow_);
+    const int radioNumber = numberCellValue(ChannelKind::Radio, selectedRadioRow_);
+    const bool wasSorted = flags_.sortPending;
+    if (!writeFile()) {
+        // The edits stay on the form and in the tables; the state is unchanged.
+        emit commandStateChanged();
+        return;
+    }
+    for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
+    field(1058)->setReadOnly(false);
+    field(1089)->setReadOnly(false);
+    flags_.editActive = true;
+    flags_.savedOnce = true;
+    flags_.sortPending = false;
+    flags_.newRecordPending = false;
+    listUpdateInProgress_ = false;
+    // Saved data is the authority now; a later New, sort or cut starts from it.
+    if (!flags_.cutPending) db_->syncWorkingTables();
+    if (activeList_ == ActiveList::Tv) {
+        tvList_->setFocus();
+        selectListRow(tvList_, wasSorted ? tvNumber - 1 : selectedTvRow_);
+    } else if (activeList_ == ActiveList::Radio) {
+        radioList_->setFocus();
+        selectListRow(radioList_, wasSorted ? radioNumber - 1 : selectedRadioRow_);
+    }
+    setFavoriteBoxesEnabled(true);
+    emit commandStateChanged();
+}
+
+void CArdelEditView::rejectNonLatin1() {
+    emit statusText(QStringLiteral("Only Western European (Latin-1) characters can be stored in a channel file"));
+}
+
+// ---- commit points of a save ----
+
+void EditorSaveHooks::commitSatellite(ChannelDatabase& db) {
+    if (!view_.flags_.editActive) return;
+    const SatelliteForm form{latin1(view_.field(1056)), latin1(view_.field(1062))};
+    commitSatelliteFields(db, view_.flags_, view_.currentSatellite_, form);
+}
+
+void EditorSaveHooks::satellitesWritten(ChannelDatabase&) { view_.showSatelliteDetails(); }
+
+void EditorSaveHooks::commitTransponder(ChannelDatabase& db) {
+    if (!view_.flags_.editActive) return;
+    TransponderForm form;
+    form.networkId = latin1(view_.field(1091));
+    form.transponderId = latin1(view_.field(1089));
+    form.frequency = latin1(view_.field(1080));
+    form.symbolRate = latin1(view_.field(1051));
+    form.polarization = view_.polarization_->currentIndex();
+    form.fec = view_.fec_->currentIndex();
+    commitTransponderFields(db, view_.flags_, view_.currentTransponder_, form);
+}
+
+void EditorSaveHooks::transpondersWritten(ChannelDatabase&) {
+    const int satellite = view_.currentSatellite_;
+    view_.showTransponderDetails();
+    // The satellite fields must belong to the transponder's satellite before
+    // the next pass commits them.
+    if (view_.currentSatellite_ != satellite) view_.showSatelliteDetails();
+}
+
+void EditorSaveHooks::commitChannel(ChannelDatabase& db) {
+    if (!view_.flags_.editActive || view_.activeList_ == CArdelEditView::ActiveList::None) return;
+    const bool tv = view_.activeList_ == CArdelEditView::ActiveList::Tv;
+    ChannelForm form;
+    form.name = latin1(view_.field(1026));
+    form.serviceId = latin1(view_.field(1028));
+    form.pmtPid = latin1(view_.field(1000));
+    form.videoPid = latin1(view_.field(1030));
+    form.audioPid = latin1(view_.field(1033));
+    form.pcrPid = latin1(view_.field(1035));
+    form.pidMode = view_.pidMode_->isChecked();
+    form.scrambled = view_.scrambledBox_->isChecked();
+    form.locked = view_.lockBox_->isChecked();
+    commitChannelFields(db, view_.flags_, tv ? ChannelKind::Tv : ChannelKind::Radio,
+                        tv ? view_.selectedTvRow_ : view_.selectedRadioRow_, form);
+}
+
+}  // namespace velmora

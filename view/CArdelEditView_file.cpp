@@ -1,0 +1,133 @@
+// File > Open and the write of a save.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "channel_list_model.h"
+#include "channel_reader.h"
+#include "channel_writer.h"
+#include "codes.h"
+#include "editor_save_hooks.h"
+#include "prompter.h"
+
+namespace velmora {
+namespace {
+
+const char* const kSavePrompt = "Save changes to the All Data Channels?";
+
+std::vector<int> rowRecords(const ChannelListModel& model) {
+    std::vector<int> out;
+    out.reserve(static_cast<std::size_t>(model.rowCount()));
+    for (int r = 0; r < model.rowCount(); ++r) out.push_back(model.cell(r, 0).toInt() - 1);
+    return out;
+}
+
+}  // namespace
+
+void CArdelEditView::openFile() {
+    resetFavoriteMarks();
+    if (flags_.editActive && !flags_.savedOnce) {
+        if (ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
+            saveButton();
+            // A failed save keeps the edits only in memory: opening another
+            // file now would throw them away.
+            if (!flags_.savedOnce) return;
+        }
+    }
+
+    ui::FileRequest request;
+    request.defaultSuffix = QStringLiteral("bin");
+    request.initialName = QStringLiteral("*.bin");
+    request.filter = ui::qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|"));
+    const QString path = ui::Prompter::current().openFile(this, request);
+    if (path.isEmpty()) {
+        flags_.sortPending = false;
+        flags_.cutPending = false;
+        listUpdateInProgress_ = false;
+        return;
+    }
+    setFavoriteBoxesEnabled(true);
+
+    auto fresh = std::make_unique<ChannelDatabase>();
+    const LoadResult result = loadChannelFile(path.toStdString(), *fresh);
+    if (result.status == LoadStatus::CannotOpen) {
+        // No message: the chooser only offers existing files. The previous
+        // file stays the save target.
+        if (!flags_.fileLoaded) setFavoriteBoxesEnabled(false);
+        return;
+    }
+    if (!result.ok()) {
+        for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
+        // The previous tables stay; the form goes back to them. filePath and
+        // the path label keep naming the last good file, so Save never writes
+        // the old tables over the rejected one.
+        if (selectedTvRow_ < 0 && selectedRadioRow_ < 0) {
+            enterReadOnlyState();
+        } else {
+            tvSwitch();
+            radioSwitch();
+            editButton();
+        }
+        flags_.sortPending = false;
+        flags_.cutPending = false;
+        listUpdateInProgress_ = false;
+        emit commandStateChanged();
+        return;
+    }
+
+    db_ = std::move(fresh);
+    flags_.filePath = path.toStdString();
+    pathLabel_->setText(path);
+
+    transponderChooser_->clear();
+    QStringList summaries;
+    summaries.reserve(db_->transponderCount);
+    for (std::size_t i = 0; i < db_->transponderCount; ++i) {
+        const TransponderEntry& tp = db_->transponders[i];
+        summaries << QString::fromLatin1(transponderSummary(tp.frequency, tp.polarization, tp.symbolRate, tp.fec));
+    }
+    transponderChooser_->addItems(summaries);
+    showFavoriteCaptions();
+
+    // The browsing state applies before the first row is shown.
+    flags_.editActive = false;
+    flags_.sortPending = false;
+    flags_.cutPending = false;
+    flags_.newRecordPending = false;
+    listUpdateInProgress_ = false;
+    selectedTvRow_ = -1;
+    selectedRadioRow_ = -1;
+    fillTvList();
+    fillRadioList();
+    enterViewingState();
+    tvSwitch();
+    flags_.fileLoaded = true;
+    emit commandStateChanged();
+}
+
+bool CArdelEditView::writeFile() {
+    SaveOptions options;
+    options.newRecordPending = flags_.newRecordPending;
+    options.sortPending = flags_.sortPending;
+    options.currentTransponder = currentTransponder_;
+    if (flags_.sortPending) {
+        options.tvRowRecords = rowRecords(*tvModel_);
+        options.radioRowRecords = rowRecords(*radioModel_);
+    }
+    const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
+    if (!result.ok) {
+        ui::Prompter::current().message(
+            this, QString::fromLatin1(ui::kAppTitle),
+            QStringLiteral("The channel file could not be saved.\n%1\n%2")
+                .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(result.error)),
+            ui::Buttons::Ok, ui::Icon::Critical);
+        return false;
+    }
+    fillTvList();
+    fillRadioList();
+    return true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,155 @@
+// The TV and radio lists: filling, selection changes, the TV/radio switch,
+// the refresh after a change, and the tab pages.
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "channel_list_model.h"
+
+namespace velmora {
+namespace {
+
+std::vector<ChannelRow> formatAll(const ChannelDatabase& db, ChannelKind kind) {
+    std::vector<ChannelRow> rows;
+    const int count = db.tablesAllocated() ? db.channelCount(kind) : 0;
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int n = 0; n < count; ++n) rows.push_back(formatChannelRow(db, kind, n));
+    return rows;
+}
+
+// Page table: which controls each tab page shows (Channel, Transponder, Satellite).
+struct PageSet {
+    std::initializer_list<int> ids;
+    bool channel, transponder, satellite;
+};
+const PageSet kPageSets[] = {
+    {{1048, 1103, 1104, 1105, 1020, 1036, 1037, 1038, 1023, 1045, 1026, 1025, 1028, 1027, 1106, 1030, 1000, 1033, 1035,
+      1029, 1031, 1032, 1034, 1093, 1094, 1095, 1096, 1001, 1002, 1003, 1005, 1006, 1008, 1010, 1011, 1012, 1013, 1098,
+      1099, 1100, 1101, 1102, 1109, 1111, 1112, 1113, 1114, 1004, 1007},
+     true, false, false},
+    {{1039, 1040, 1069, 1041, 1042, 1043}, true, true, true},
+    {{1073}, false, true, true},
+    {{1049}, false, true, false},
+    {{1058, 1057, 1089, 1076}, false, true, true},
+    {{1091, 1078, 1080, 1079, 1082, 1081, 1051, 1083, 1052, 1084}, false, true, false},
+    {{1056, 1062, 1061}, false, false, true},
+    {{1067}, false, true, true},
+    {{1107}, false, false, true},
+};
+
+}  // namespace
+
+QTableView* CArdelEditView::listOf(ChannelKind kind) const { return kind == ChannelKind::Tv ? tvList_ : radioList_; }
+
+ChannelListModel* CArdelEditView::modelOf(ChannelKind kind) const {
+    return kind == ChannelKind::Tv ? tvModel_ : radioModel_;
+}
+
+void CArdelEditView::fillTvList() { tvModel_->setRows(formatAll(*db_, ChannelKind::Tv)); }
+
+void CArdelEditView::fillRadioList() { radioModel_->setRows(formatAll(*db_, ChannelKind::Radio)); }
+
+int CArdelEditView::numberCellValue(ChannelKind kind, int row) const {
+    return modelOf(kind)->cell(row, 0).toInt();
+}
+
+void CArdelEditView::onListSelection(ChannelKind kind, int row) {
+    if (kind == ChannelKind::Tv) {
+        selectedTvRow_ = row;
+        activeList_ = ActiveList::Tv;
+    } else {
+        selectedRadioRow_ = row;
+        activeList_ = ActiveList::Radio;
+    }
+    if (!listUpdateInProgress_) {
+        showChannelDetails(row);
+        showTransponderDetails();
+        showSatelliteDetails();
+        resetFavoriteMarks();
+        if (!flags_.cutPending) showFavoriteMarks();
+    }
+    if (db_->tablesAllocated()) {
+        const auto& counts = db_->memberCounts(kind);
+        for (std::size_t k = 0; k < kViewGroups; ++k) groupWorkingCount_[k] = counts[k];
+    }
+    printTvList_ = kind == ChannelKind::Tv;
+    emit commandStateChanged();
+}
+
+void CArdelEditView::selectListRow(QTableView* list, int row) {
+    if (row < 0 || row >= list->model()->rowCount()) return;
+    const QModelIndex index = list->model()->index(row, 0);
+    // Reselecting the selected row still reports a change, as a fresh
+    // selection does: the form always follows the list.
+    list->selectionModel()->clearSelection();
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(index);
+}
+
+void CArdelEditView::tvSwitch() {
+    tvList_->setVisible(true);
+    control(1127)->setVisible(true);
+    radioList_->setVisible(false);
+    control(1108)->setVisible(false);
+    tvList_->setFocus();
+    selectListRow(tvList_, 0);
+    tvSwitch_->setChecked(true);
+    radioSwitch_->setChecked(false);
+    control(1151)->setVisible(false);
+    control(1048)->setVisible(true);
+}
+
+void CArdelEditView::radioSwitch() {
+    radioList_->setVisible(true);
+    control(1108)->setVisible(true);
+    tvList_->setVisible(false);
+    control(1127)->setVisible(false);
+    radioList_->setFocus();
+    selectListRow(radioList_, 0);
+    radioSwitch_->setChecked(true);
+    tvSwitch_->setChecked(false);
+    control(1048)->setVisible(false);
+    control(1151)->setVisible(true);
+}
+
+void CArdelEditView::refreshLists() {
+    const int formerTv = tvModel_->rowCount();
+    const int formerRadio = radioModel_->rowCount();
+    auto refresh = [&](ChannelKind kind, int& selected, int former) {
+        QTableView* list = listOf(kind);
+        if (flags_.sortPending) {
+            int number = numberCellValue(kind, selected);
+            kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
+            int row = number - 1;
+            if (number == former) --row;
+            list->setFocus();
+            selectListRow(list, row);
+        } else {
+            if (selected + 1 == former && rowDeleted_) --selected;
+            kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
+            list->setFocus();
+            selectListRow(list, selected);
+            rowDeleted_ = false;
+        }
+    };
+    if (activeList_ == ActiveList::Tv) refresh(ChannelKind::Tv, selectedTvRow_, formerTv);
+    else if (activeList_ == ActiveList::Radio) refresh(ChannelKind::Radio, selectedRadioRow_, formerRadio);
+}
+
+void CArdelEditView::onTabChanged(int index) {
+    currentTab_ = index;
+    applyPage(index);
+}
+
+void CArdelEditView::applyPage(int page) {
+    for (const PageSet& set : kPageSets) {
+        const bool shown = page == 0 ? set.channel : page == 1 ? set.transponder : set.satellite;
+        for (int id : set.ids) {
+            if (QWidget* w = control(id)) w->setVisible(shown);
+        }
+    }
+}
+
+}  // namespace velmora

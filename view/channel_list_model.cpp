@@ -1,0 +1,78 @@
+#include "channel_list_model.h"
+
+#include "codes.h"
+
+namespace velmora {
+
+const std::array<const char*, ChannelListModel::kColumns> ChannelListModel::kHeaders{"Number", "Channel Name",
+                                                                                     "Transponder", "Satellite Name"};
+const std::array<int, ChannelListModel::kColumns> ChannelListModel::kWidths{80, 195, 160, 130};
+
+ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n) {
+    ChannelRow row;
+    const ChannelEntry* ch = db.channelAt(kind, static_cast<std::size_t>(n));
+    if (!ch) return row;
+    row.cells[0] = QString::asprintf("%.4d", n + 1);
+    row.cells[1] = QString::fromLatin1(fieldText(ch->name));
+    // A damaged file may point past the tables: such cells stay empty.
+    if (const TransponderEntry* tp = db.transponderOf(*ch)) {
+        row.cells[2] = QString::fromLatin1(
+            transponderCellText(tp->frequency, tp->polarization, tp->symbolRate, tp->fec));
+        if (const SatelliteEntry* sat = db.satelliteOf(*tp)) row.cells[3] = QString::fromLatin1(fieldText(sat->name));
+    }
+    row.image = ch->scrambled == 1 ? 0 : 1;
+    return row;
+}
+
+ChannelListModel::ChannelListModel(QObject* parent)
+    : QAbstractTableModel(parent), scrambledIcon_(QStringLiteral(":/images/scrambled.svg")) {}
+
+void ChannelListModel::setRows(std::vector<ChannelRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+void ChannelListModel::clear() { setRows({}); }
+
+const QString& ChannelListModel::cell(int row, int column) const {
+    static const QString empty;
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size() || column < 0 || column >= kColumns) return empty;
+    return rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];
+}
+
+const ChannelRow* ChannelListModel::row(int r) const {
+    if (r < 0 || static_cast<std::size_t>(r) >= rows_.size()) return nullptr;
+    return &rows_[static_cast<std::size_t>(r)];
+}
+
+int ChannelListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ChannelListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
+    const ChannelRow* r = row(index.row());
+    if (!r || index.column() < 0 || index.column() >= kColumns) return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return r->cells[static_cast<std::size_t>(index.column())];
+    case Qt::DecorationRole:
+        if (index.column() == 0 && r->image == 0) return scrambledIcon_;
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[static_cast<std::size_t>(section)]);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+}  // namespace velmora

@@ -1,0 +1,47 @@
+// The rows of one channel list (TV or radio), formatted once when the list is
+// filled: 10000 rows must fill and scroll without per-row widget items.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "channel_database.h"
+
+namespace velmora {
+
+struct ChannelRow {
+    std::array<QString, 4> cells;  // Number, Channel Name, Transponder, Satellite Name
+    int image = 1;                 // 0 = scrambled picture; 1 = none
+};
+
+// Cell texts and picture of channel n of the committed table of `kind`.
+ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n);
+
+class ChannelListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 4;
+    static const std::array<const char*, kColumns> kHeaders;
+    static const std::array<int, kColumns> kWidths;
+
+    explicit ChannelListModel(QObject* parent = nullptr);
+
+    void setRows(std::vector<ChannelRow> rows);
+    void clear();
+    const QString& cell(int row, int column) const;
+    const ChannelRow* row(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<ChannelRow> rows_;
+    QIcon scrambledIcon_;
+};
+
+}  // namespace velmora
