@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "serial_baud.h"
+#include "serial_line.h"
 
 namespace velmora::link {
 namespace {
@@ -22,35 +23,6 @@ namespace {
 std::map<int, std::string>& deviceMap() {
     static std::map<int, std::string> map;
     return map;
-}
-
-speed_t standardSpeed(int rate) {
-    switch (rate) {
-    case 50: return B50;
-    case 75: return B75;
-    case 110: return B110;
-    case 134: return B134;
-    case 150: return B150;
-    case 200: return B200;
-    case 300: return B300;
-    case 600: return B600;
-    case 1200: return B1200;
-    case 1800: return B1800;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    case 460800: return B460800;
-    case 500000: return B500000;
-    case 576000: return B576000;
-    case 921600: return B921600;
-    case 1000000: return B1000000;
-    default: return B0;  // no constant: needs the arbitrary-rate interface
-    }
 }
 
 // "COMn" in any letter case -> n, else 0.
@@ -67,76 +39,12 @@ int comNumber(const std::string& name) {
     return n;
 }
 
-bool parseDataBits(const std::string& text, tcflag_t& csize) {
-    int bits = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), bits);
-    if (ec != std::errc() || ptr != text.data() + text.size()) return false;
-    switch (bits) {
-    case 5: csize = CS5; return true;
-    case 6: csize = CS6; return true;
-    case 7: csize = CS7; return true;
-    case 8: csize = CS8; return true;
-    default: return false;  // termios has no 4-bit (or wider than 8) characters
-    }
-}
-
-// Parity by first letter. Every choice first clears all three parity bits:
-// leaving CMSPAR set would turn "Even" into space parity after "Mark".
-void applyParity(termios& t, const std::string& parity, tcflag_t previous) {
-    const tcflag_t bits = PARENB | PARODD | CMSPAR;
-    const char letter = parity.empty() ? '\0' : parity[0];
-    tcflag_t chosen;
-    switch (letter) {
-    case 'E': chosen = PARENB; break;
-    case 'O': chosen = PARENB | PARODD; break;
-    case 'N': chosen = 0; break;
-    case 'M': chosen = PARENB | CMSPAR | PARODD; break;
-    case 'S': chosen = PARENB | CMSPAR; break;
-    default: chosen = previous & bits; break;  // unknown letter: keep what the device had
-    }
-    t.c_cflag = (t.c_cflag & ~bits) | chosen;
-}
-
-void applyStopBits(termios& t, const std::string& stopBits) {
-    // "1" is one stop bit; any other single character is two. Longer texts
-    // mean one and a half, which termios cannot express: Linux UARTs send
-    // two instead (for 5-bit characters the hardware itself makes it 1.5).
-    if (stopBits == "1")
-        t.c_cflag &= ~CSTOPB;
-    else
-        t.c_cflag |= CSTOPB;
-}
-
-// Handshake flags for the four flow-control choices; the RTS/DTR lines are
-// set after the configuration is accepted (see modemLinesFor).
-void applyFlowControl(termios& t, int flowControl) {
-    switch (flowControl) {
-    case 0:
-        t.c_cflag &= ~CRTSCTS;
-        t.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
-        break;
-    case 1:
-    case 3:
-        t.c_iflag |= IXON | IXOFF;
-        t.c_cc[VSTART] = 0x11;
-        t.c_cc[VSTOP] = 0x13;
-        break;
-    case 2:
-        t.c_iflag &= ~(IXON | IXOFF);
-        break;
-    default:
-        break;  // leave the device's own handshake as it is
-    }
-}
-
-int modemLinesFor(int flowControl) {
-    switch (flowControl) {
-    case 0: return TIOCM_DTR | TIOCM_RTS;
-    case 1:
-    case 2:
-    case 3: return TIOCM_RTS;
-    default: return 0;
-    }
+// Character format bits a device must keep for the line to match the
+// receiver's (odd/mark flags only matter while parity is on).
+tcflag_t lineBits(tcflag_t c) {
+    tcflag_t mask = CSIZE | CSTOPB | PARENB;
+    if (c & PARENB) mask |= PARODD | CMSPAR;
+    return c & mask;
 }
 
 std::string errnoText(const char* what, int err) { return std::string(what) + ": " + std::strerror(err); }
@@ -182,9 +90,11 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     devicePath_ = devicePathFor(portName);
     lastError_.clear();
 
-    tcflag_t csize = CS8;
-    if (!parseDataBits(dataBits, csize)) return fail("unsupported data bits \"" + dataBits + "\"");
-    if (baudRate <= 0) return fail("unsupported baud rate " + std::to_string(baudRate));
+    // Check the choices before touching the device.
+    termios probe{};
+    if (!detail::buildLine(probe, baudRate, dataBits, parity, stopBits, flowControl, probe))
+        return fail("unsupported line settings: " + std::to_string(baudRate) + " baud, data bits \"" + dataBits +
+                    "\"");
 
     fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return fail(errnoText(devicePath_.c_str(), errno));
@@ -198,28 +108,16 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
 
     termios t{};
     if (::tcgetattr(fd_, &t) != 0) return fail(errnoText("tcgetattr", errno));
-    const tcflag_t previousCflag = t.c_cflag;
-    ::cfmakeraw(&t);
-    t.c_cflag |= CLOCAL | CREAD;
-    t.c_cc[VMIN] = 0;
-    t.c_cc[VTIME] = 0;
-    t.c_cflag = (t.c_cflag & ~CSIZE) | csize;
-    applyParity(t, parity, previousCflag);
-    applyStopBits(t, stopBits);
-    applyFlowControl(t, flowControl);
-    const speed_t speed = standardSpeed(baudRate);
-    if (speed != B0) {
-        ::cfsetispeed(&t, speed);
-        ::cfsetospeed(&t, speed);
-    }
+    termios current = t;
+    (void)detail::buildLine(current, baudRate, dataBits, parity, stopBits, flowControl, t);
+    const speed_t speed = detail::standardSpeed(baudRate);
     if (::tcsetattr(fd_, TCSANOW, &t) != 0) return fail(errnoText("tcsetattr", errno));
 
     // tcsetattr succeeds when any part was applied: read the result back.
     termios back{};
     if (::tcgetattr(fd_, &back) != 0) return fail(errnoText("tcgetattr", errno));
-    const tcflag_t checked = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
-    if ((back.c_cflag & checked) != (t.c_cflag & checked))
-        return fail(devicePath_ + " refused the line settings");
+    if (lineBits(back.c_cflag) != lineBits(t.c_cflag))
+        return fail(devicePath_ + " refused the data bits, parity or stop bits");
     if (speed == B0) {
         if (!detail::setArbitraryBaud(fd_, baudRate))
             return fail(devicePath_ + " refused " + std::to_string(baudRate) + " baud");
@@ -228,7 +126,7 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     }
 
     ::tcflush(fd_, TCIOFLUSH);
-    if (const int lines = modemLinesFor(flowControl); lines != 0) {
+    if (const int lines = detail::modemLinesFor(flowControl); lines != 0) {
         // Pseudo-terminals and some adapters have no modem lines; that is
         // not a reason to refuse the port.
         (void)::ioctl(fd_, TIOCMBIS, &lines);
