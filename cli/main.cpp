@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
+#include "transfer_commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files"};
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
     // Receiver transfer commands are registered here.
+    velmora::cli::addTransferCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -111,7 +111,9 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
         s.port().queue().drain(chunk);
         if (!chunk.empty()) {
             deadline = std::chrono::steady_clock::now() + silence;
-            const bool over = perform(s, machine.feed(chunk, s.port().connected()), hooks, report, download);
+            // The port was opened for this run; bytes still queued after the
+            // device went away were received and count.
+            const bool over = perform(s, machine.feed(chunk, true), hooks, report, download);
             if (over || machine.outcome() != Outcome::Pending) {
                 (download ? s.flags().downloadArmed : s.flags().uploadArmed).store(false);
                 report.status = statusOf(machine.outcome());
@@ -129,7 +131,7 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
             report.detail = "no answer from the receiver";
             break;
         }
-        if (s.wait(left) == PortSession::Wake::Lost) {
+        if (s.wait(left) == PortSession::Wake::Lost && s.port().queue().count() == 0) {
             report.status = RunStatus::PortError;
             report.detail = "the port was lost";
             break;

@@ -227,7 +227,13 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
             if (!writeAll(fd, p.bytes.data(), p.bytes.size(), p.request)) return 2;
             pending.pop_front();
         }
-        if (finished && line.once && pending.empty()) return result;
+        if (finished && line.once && pending.empty()) {
+            // Stay on the line a moment so the peer reads the last answer
+            // before the descriptor goes away.
+            ::tcdrain(fd);
+            ::usleep(200000);
+            return result;
+        }
         if (stop && stop->load() && pending.empty()) return 0;
 
         if (receiver.state() == VirtualReceiver::State::Idle && pending.empty() && now >= nextRequest) {
