@@ -191,7 +191,11 @@ LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase&
 
     const std::uint8_t first = in.u8();
     if (!in.ok()) return truncated("CRC trailer");
-    if (first == kExtraBlockMark) {
+    // A trailer whose high byte is 0xF0 looks like the start of an extra
+    // block. An extra block needs at least seven bytes, so 0xF0 followed by
+    // exactly one last byte can only be the trailer; without this, one save
+    // in 256 of a file without an extra block could not be opened again.
+    if (first == kExtraBlockMark && in.remaining() != 1) {
         static constexpr const char* kHint = "(A byte 0xF0 after the favourite section starts an extra block.)";
         db.hasExtraBlock = true;
         db.extraLength = in.u32();

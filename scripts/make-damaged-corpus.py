@@ -70,7 +70,7 @@ def main():
         "cut-favourites.bin": (good[:len(good) - 6], "The file ends before its favourite section is complete."),
         "no-trailer.bin": (good[:len(good) - 1], "The file ends before its CRC trailer is complete."),
         "cut-extra.bin": (good_extra[:len(good_extra) - 4], "The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)"),
-        "crc-high-byte-f0.bin": (build(trailer=0xF012), "The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)"),
+        "crc-high-byte-f0-then-junk.bin": (build(trailer=0xF012) + b"\x00\x00", "The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)"),
         "too-many-transponders.bin": (build(counts={"tps": 1001}), "The file holds 1001 transponders; at most 1000 fit."),
         "too-many-tv.bin": (build(counts={"tv": 10001}), "The file holds 10001 TV channels; at most 10000 fit."),
         "too-many-radio.bin": (build(counts={"radio": 10001}), "The file holds 10001 radio channels; at most 10000 fit."),

@@ -1,0 +1,10 @@
+// libFuzzer entry point for the channel file reader and writer.
+#include <cstddef>
+#include <cstdint>
+
+#include "reader_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    velmora::fuzz::checkChannelFileInput(data, size);
+    return 0;
+}

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Renders the main window with a generated sample channel file loaded into
+# docs/images/main-window.png. Runs without a display (Qt's offscreen platform).
+#   scripts/screenshot.sh [BUILD_DIR]      (default: build)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+case $build in /*) ;; *) build=$PWD/$build ;; esac
+
+cmake -S "$root" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" --target shell_screenshot velmora
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$build/cli/velmora" sample -o "$work/sample.bin"
+mkdir -p "$root/docs/images"
+QT_QPA_PLATFORM=offscreen "$build/tests/gui/shell_screenshot" "$work/sample.bin" "$root/docs/images/main-window.png"
+echo "wrote $root/docs/images/main-window.png"
