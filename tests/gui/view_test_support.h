@@ -1,0 +1,66 @@
+// Shared pieces of the editor form tests: a small channel file with known
+// values, and a fixture holding a shown form with scripted dialogs.
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CArdelEditView.h"
+#include "channel_database.h"
+#include "scripted_prompter.h"
+
+namespace velmora::test {
+
+// Two satellites, three transponders, three TV and two radio channels, two
+// favourite groups; every value is chosen so that each field is recognisable.
+ChannelDatabase smallDatabase();
+// The bytes a save of `db` produces (band rule on `currentTransponder`).
+std::vector<std::uint8_t> fileBytes(ChannelDatabase db, int currentTransponder);
+std::vector<std::uint8_t> readBytes(const QString& path);
+void writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes);
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes `db` to a file in the temporary folder and returns its path.
+    QString writeDatabase(const ChannelDatabase& db, const QString& name = QStringLiteral("channels.bin"));
+    // File > Open answered with `path`.
+    void open(const QString& path);
+    void click(int id);
+    void selectRow(int listId, int row);  // a mouse click on the row
+    void showPage(int page);              // a click on the tab
+    void type(int id, const QString& text);  // replaces a field's text by typing
+
+    template <class T>
+    T* find(int id) const {
+        T* w = view->findChild<T*>(QString::number(id));
+        EXPECT_NE(w, nullptr) << "control " << id;
+        return w;
+    }
+    QString text(int id) const;  // text of a field, label or combo box
+    bool editable(int id) const { return !find<QLineEdit>(id)->isReadOnly(); }
+    bool enabled(int id) const { return find<QWidget>(id)->isEnabled(); }
+    bool shown(int id) const { return !find<QWidget>(id)->isHidden(); }
+    QString cell(int listId, int row, int column) const;
+    int rows(int listId) const;
+    int selectedRow(int listId) const;
+
+    QTemporaryDir dir;
+    std::unique_ptr<ui::ScriptedPrompter> prompter;
+    std::unique_ptr<CArdelEditView> view;
+};
+
+}  // namespace velmora::test
