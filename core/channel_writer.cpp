@@ -12,12 +12,13 @@ public:
     explicit ByteWriter(std::size_t reserve) { out_.reserve(reserve); }
     void u8(std::uint8_t v) { out_.push_back(v); }
     void u16(std::uint16_t v) {
-        out_.push_back(static_cast<std::uint8_t>(v >> 8));
-        out_.push_back(static_cast<std::uint8_t>(v));
+        const std::uint8_t b[2] = {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+        out_.insert(out_.end(), b, b + 2);
     }
     void u32(std::uint32_t v) {
-        u16(static_cast<std::uint16_t>(v >> 16));
-        u16(static_cast<std::uint16_t>(v));
+        const std::uint8_t b[4] = {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
+                                   static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+        out_.insert(out_.end(), b, b + 4);
     }
     void bytes(std::span<const std::uint8_t> b) { out_.insert(out_.end(), b.begin(), b.end()); }
     void zeros(std::size_t n) { out_.insert(out_.end(), n, 0); }
@@ -31,7 +32,18 @@ private:
     std::vector<std::uint8_t> out_;
 };
 
-void writeChannel(ByteWriter& w, const ChannelEntry& ch) {
+// Runs a pass for its side effects only (commits, copy-backs, band rule).
+struct NullWriter {
+    void u8(std::uint8_t) {}
+    void u16(std::uint16_t) {}
+    void u32(std::uint32_t) {}
+    void bytes(std::span<const std::uint8_t>) {}
+    void zeros(std::size_t) {}
+    void section(const SectionHead&, std::uint32_t) {}
+};
+
+template <class Writer>
+void writeChannel(Writer& w, const ChannelEntry& ch) {
     w.u16(ch.transponderIndex);
     w.u16(ch.serviceId);
     w.bytes(ch.name);
@@ -63,8 +75,8 @@ std::size_t estimatedSize(const ChannelDatabase& db) {
 
 // One complete write of the file from the current values, applying the
 // commits, copy-backs and the band rule at their points.
-std::vector<std::uint8_t> writePass(ChannelDatabase& db, const SaveOptions& o, SaveHooks* hooks) {
-    ByteWriter w(estimatedSize(db));
+template <class Writer>
+void writePass(Writer& w, ChannelDatabase& db, const SaveOptions& o, SaveHooks* hooks) {
     const FileHeader& h = db.header;
     w.u32(h.magic);
     w.u16(h.usageType);
@@ -179,7 +191,6 @@ std::vector<std::uint8_t> writePass(ChannelDatabase& db, const SaveOptions& o, S
         w.bytes(std::span(db.extraData.data(), db.extraLength));
     }
     w.u16(db.crcTrailer);
-    return std::move(w.data());
 }
 
 }  // namespace
@@ -195,8 +206,11 @@ std::vector<std::uint8_t> buildChannelFile(ChannelDatabase& db, const SaveOption
     // The first pass applies the commits and the band rule; the second
     // writes the file they produce. Every step is idempotent, so further
     // passes would write the same bytes.
-    writePass(db, options, hooks);
-    std::vector<std::uint8_t> file = writePass(db, options, hooks);
+    NullWriter sideEffects;
+    writePass(sideEffects, db, options, hooks);
+    ByteWriter writer(estimatedSize(db));
+    writePass(writer, db, options, hooks);
+    std::vector<std::uint8_t> file = std::move(writer.data());
 
     const std::size_t size = file.size();
     db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);

@@ -5,21 +5,36 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::uint16_t, 256> makeCrcTable() {
-    std::array<std::uint16_t, 256> table{};
+// Slicing-by-8 tables: kCrc[0] is the classic byte table; kCrc[k] advances a
+// byte through k more zero bytes, so eight bytes are folded per step.
+constexpr std::array<std::array<std::uint16_t, 256>, 8> makeCrcTables() {
+    std::array<std::array<std::uint16_t, 256>, 8> t{};
     for (unsigned i = 0; i < 256; ++i) {
         std::uint16_t crc = static_cast<std::uint16_t>(i);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1u) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001u) : static_cast<std::uint16_t>(crc >> 1);
-        table[i] = crc;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1u) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001u) : static_cast<std::uint16_t>(crc >> 1);
+        t[0][i] = crc;
     }
-    return table;
+    for (std::size_t k = 1; k < 8; ++k)
+        for (unsigned i = 0; i < 256; ++i)
+            t[k][i] = static_cast<std::uint16_t>((t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFFu]);
+    return t;
 }
-constexpr auto kCrcTable = makeCrcTable();
+constexpr auto kCrc = makeCrcTables();
 
 }  // namespace
 
 std::uint16_t crc16Arc(std::span<const std::uint8_t> bytes, std::uint16_t crc) {
-    for (std::uint8_t b : bytes) crc = static_cast<std::uint16_t>(kCrcTable[(crc ^ b) & 0xFFu] ^ (crc >> 8));
+    const std::uint8_t* p = bytes.data();
+    std::size_t n = bytes.size();
+    while (n >= 8) {
+        crc = static_cast<std::uint16_t>(
+            kCrc[7][(p[0] ^ crc) & 0xFFu] ^ kCrc[6][(p[1] ^ (crc >> 8)) & 0xFFu] ^ kCrc[5][p[2]] ^ kCrc[4][p[3]] ^
+            kCrc[3][p[4]] ^ kCrc[2][p[5]] ^ kCrc[1][p[6]] ^ kCrc[0][p[7]]);
+        p += 8;
+        n -= 8;
+    }
+    while (n--) crc = static_cast<std::uint16_t>(kCrc[0][(crc ^ *p++) & 0xFFu] ^ (crc >> 8));
     return crc;
 }
 

@@ -22,6 +22,22 @@ TEST(Checksums, crcCanBeComputedInPieces) {
     EXPECT_EQ(crc16Arc(all.subspan(4), crc16Arc(all.first(4))), 0xBB3D);
 }
 
+TEST(Checksums, crcOfLongRunsMatchesTheBitwiseDefinition) {
+    // The fast path folds eight bytes at a time; check it against the
+    // definition (one bit at a time) on lengths around the fold width.
+    std::vector<std::uint8_t> data(1000);
+    std::uint32_t x = 12345;
+    for (auto& b : data) b = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 16);
+    for (std::size_t len : {1u, 7u, 8u, 9u, 15u, 16u, 17u, 999u, 1000u}) {
+        std::uint16_t crc = 0;
+        for (std::size_t i = 0; i < len; ++i) {
+            crc ^= data[i];
+            for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
+        }
+        EXPECT_EQ(crc16Arc(std::span(data.data(), len)), crc) << len;
+    }
+}
+
 TEST(Checksums, byteSumKeepsTheLow16Bits) {
     std::vector<std::uint8_t> ff(300, 0xFF);  // 300 * 255 = 76500 = 0x12AD4
     EXPECT_EQ(byteSum16(ff), 0x2AD4);
