@@ -1,0 +1,302 @@
+// The port settings dialog and the Open port / Port settings commands,
+// driven through the scripted prompter, with pseudo-terminals as ports.
+#include "port_controller.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "port_settings_dialog.h"
+#include "scripted_prompter.h"
+
+namespace velmora::ui {
+namespace {
+
+std::string readFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+void writeFile(const QString& path, const std::string& text) {
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+bool processUntil(const std::function<bool()>& pred, int ms = 3000) {
+    QElapsedTimer t;
+    t.start();
+    while (!pred()) {
+        if (t.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+template <typename T>
+T* control(QDialog& d, const char* name) {
+    T* c = d.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+class PortControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_EQ(::openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
+        ::setenv("VELMORA_COM1", ::ttyname(slave_), 1);
+        options_.configPath = dir_.filePath(QStringLiteral("config.ini"));
+        options_.profilePath = dir_.filePath(QStringLiteral("profile.ini"));
+    }
+    void TearDown() override {
+        ::unsetenv("VELMORA_COM1");
+        ::unsetenv("VELMORA_COM3");
+        if (master_ >= 0) ::close(master_);
+        ::close(slave_);
+        link::SerialPort::setDeviceMap({});
+    }
+
+    QTemporaryDir dir_;
+    PortController::Options options_;
+    ScriptedPrompter prompter_;
+    int master_ = -1, slave_ = -1;
+};
+
+TEST_F(PortControllerTest, StartUpWithoutConfigCreatesItAndOpensCom1) {
+    PortController pc(nullptr, options_);
+    EXPECT_EQ(readFile(options_.configPath), "8\n0\n0\nNone\nCom1\n115200\n1\n");
+    EXPECT_EQ(pc.portNumber(), 1);
+    EXPECT_EQ(pc.baudRate(), 115200);
+    EXPECT_FALSE(pc.portOpen());
+
+    QSignalSpy status(&pc, &PortController::statusText);
+    QSignalSpy openChanged(&pc, &PortController::portOpenChanged);
+    pc.startUp();
+    ASSERT_TRUE(pc.portOpen()) << pc.serialPort().lastError();
+    EXPECT_TRUE(pc.commandChecked(PortController::kCmdOpenPort));
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("Initialization of Port COM1 is successful."));
+    EXPECT_EQ(openChanged.count(), 1);
+    EXPECT_TRUE(prompter_.messages.isEmpty());
+
+    // Open port again: the toggle closes it.
+    EXPECT_TRUE(pc.handleCommand(PortController::kCmdOpenPort));
+    EXPECT_FALSE(pc.portOpen());
+    EXPECT_FALSE(pc.commandChecked(PortController::kCmdOpenPort));
+    EXPECT_EQ(pc.lastStatus(), QStringLiteral("Port COM1 is closed."));
+    EXPECT_FALSE(pc.serialPort().connected());
+    EXPECT_FALSE(pc.handleCommand(32784)) << "not a port command";
+}
+
+TEST_F(PortControllerTest, FailedOpenAndUnsetPort) {
+    writeFile(options_.configPath, "8\n0\n0\nNone\nCom2\n115200\n1\n");
+    ::setenv("VELMORA_COM2", "/dev/velmora-missing", 1);
+    {
+        PortController pc(nullptr, options_);
+        pc.startUp();
+        EXPECT_FALSE(pc.portOpen());
+        EXPECT_EQ(pc.lastStatus(), QStringLiteral("Failed initializing port."));
+        ASSERT_EQ(prompter_.messages.size(), 1);
+        EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("Failed initializing port."));
+        EXPECT_EQ(prompter_.messages[0].caption, QStringLiteral("VelmoraEdit"));
+    }
+    ::unsetenv("VELMORA_COM2");
+
+    prompter_.messages.clear();
+    writeFile(options_.configPath, "8\n0\n0\nNone\nttyUSB0\n115200\n1\n");
+    PortController pc(nullptr, options_);
+    EXPECT_EQ(pc.portNumber(), 0);
+    pc.startUp();
+    EXPECT_FALSE(pc.portOpen());
+    EXPECT_EQ(pc.lastStatus(), QStringLiteral("Please set up the port first."));
+    EXPECT_TRUE(prompter_.messages.isEmpty()) << "only the status bar tells";
+}
+
+TEST_F(PortControllerTest, DialogShowsStoredValues) {
+    writeFile(options_.configPath, "7\n1\n2\nspace\nCOM2\n1152\n1.5\n");
+    PortController pc(nullptr, options_);
+    bool seen = false;
+    prompter_.dialogHandler = [&](QDialog& d) {
+        seen = true;
+        EXPECT_EQ(control<QComboBox>(d, "1012")->currentText(), QStringLiteral("Com2"));
+        EXPECT_EQ(control<QComboBox>(d, "1013")->currentText(), QStringLiteral("115200")) << "first entry with the prefix";
+        EXPECT_EQ(control<QComboBox>(d, "1016")->currentText(), QStringLiteral("7"));
+        EXPECT_EQ(control<QComboBox>(d, "1017")->currentText(), QStringLiteral("Space"));
+        EXPECT_EQ(control<QComboBox>(d, "1018")->currentText(), QStringLiteral("1.5"));
+        EXPECT_TRUE(control<QRadioButton>(d, "1015")->isChecked());
+        EXPECT_TRUE(control<QRadioButton>(d, "1021")->isChecked());
+        auto* port = control<QComboBox>(d, "1012");
+        EXPECT_EQ(port->count(), 4);
+        EXPECT_EQ(port->itemText(0), QStringLiteral("Com1"));
+        return QDialog::Rejected;
+    };
+    const std::string before = readFile(options_.configPath);
+    EXPECT_TRUE(pc.handleCommand(PortController::kCmdPortSettings));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(readFile(options_.configPath), before) << "Cancel changes nothing";
+    EXPECT_EQ(pc.portNumber(), 2);
+}
+
+TEST_F(PortControllerTest, FreeTextAndUncheckedGroups) {
+    writeFile(options_.configPath, "8\n5\n9\nNone\nCom1\n31250\n1\n");
+    PortController pc(nullptr, options_);
+    prompter_.dialogHandler = [&](QDialog& d) {
+        EXPECT_EQ(control<QComboBox>(d, "1013")->currentText(), QStringLiteral("31250")) << "not in the list: shown as is";
+        for (const char* id : {"1014", "1015", "1019", "1020", "1021", "1022"})
+            EXPECT_FALSE(control<QRadioButton>(d, id)->isChecked()) << id;
+        control<QComboBox>(d, "1017")->setEditText(QStringLiteral("Odd"));
+        return QDialog::Accepted;
+    };
+    ASSERT_TRUE(pc.runSettingsDialog(nullptr));
+    EXPECT_EQ(readFile(options_.configPath), "8\n-1\n-1\nOdd\nCom1\n31250\n1\n");
+    EXPECT_EQ(pc.baudRate(), 31250);
+}
+
+TEST_F(PortControllerTest, ChoosingCom3RewritesOnlyThePortLine) {
+    PortController pc(nullptr, options_);
+    pc.startUp();
+    ASSERT_TRUE(pc.portOpen());
+    const std::string before = readFile(options_.configPath);
+
+    prompter_.dialogHandler = [](QDialog& d) {
+        auto* port = d.findChild<QComboBox*>(QStringLiteral("1012"));
+        port->setCurrentIndex(port->findText(QStringLiteral("Com3")));
+        return QDialog::Accepted;
+    };
+    EXPECT_TRUE(pc.handleCommand(PortController::kCmdPortSettings));
+    EXPECT_EQ(pc.portNumber(), 3);
+    const std::string after = readFile(options_.configPath);
+    std::string expected = before;
+    expected.replace(expected.find("Com1"), 4, "Com3");
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(prompter_.dialogsRun, QStringList{QStringLiteral("PortSettingsDialog")});
+
+    // The open port stays where it was until it is reopened.
+    EXPECT_TRUE(pc.portOpen());
+    EXPECT_EQ(pc.serialPort().portName(), "COM1");
+    pc.togglePort();
+    EXPECT_EQ(pc.lastStatus(), QStringLiteral("Port COM3 is closed."));
+}
+
+TEST_F(PortControllerTest, UnwritableConfigIsReportedAndNotWritten) {
+    options_.configPath = dir_.filePath(QStringLiteral("missing-dir/config.ini"));
+    PortController pc(nullptr, options_);
+    EXPECT_EQ(pc.portNumber(), 1) << "defaults in use";
+    prompter_.dialogHandler = [](QDialog& d) {
+        auto* port = d.findChild<QComboBox*>(QStringLiteral("1012"));
+        port->setCurrentIndex(port->findText(QStringLiteral("Com4")));
+        return QDialog::Accepted;
+    };
+    EXPECT_TRUE(pc.runSettingsDialog(nullptr));
+    ASSERT_EQ(prompter_.messages.size(), 1);
+    EXPECT_TRUE(prompter_.messages[0].text.startsWith(QStringLiteral("The port settings could not be saved")));
+    EXPECT_FALSE(QFile::exists(options_.configPath));
+    EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("missing-dir"))).exists());
+    EXPECT_EQ(pc.portNumber(), 4) << "the choice still holds for this run";
+}
+
+TEST_F(PortControllerTest, DeviceMappingLivesInTheProfile) {
+    ::unsetenv("VELMORA_COM1");
+    const std::string slavePath = ::ttyname(slave_);
+    {
+        PortController pc(nullptr, options_);
+        prompter_.dialogHandler = [&](QDialog& d) {
+            EXPECT_EQ(control<QLineEdit>(d, "device1")->text(), QString());
+            control<QLineEdit>(d, "device1")->setText(QString::fromStdString(slavePath));
+            return QDialog::Accepted;
+        };
+        ASSERT_TRUE(pc.runSettingsDialog(nullptr));
+        EXPECT_EQ(readFile(options_.configPath), "8\n0\n0\nNone\nCom1\n115200\n1\n") << "config.ini keeps seven lines";
+        pc.openPort();
+        EXPECT_TRUE(pc.portOpen());
+        EXPECT_EQ(pc.serialPort().devicePath(), slavePath);
+    }
+    QSettings profile(options_.profilePath, QSettings::IniFormat);
+    EXPECT_EQ(profile.value(QStringLiteral("Ports/COM1")).toString().toStdString(), slavePath);
+
+    link::SerialPort::setDeviceMap({});
+    PortController again(nullptr, options_);  // reads the mapping back
+    EXPECT_EQ(link::SerialPort::devicePathFor("COM1"), slavePath);
+}
+
+TEST_F(PortControllerTest, ReceivedBytesReachTheUiThread) {
+    PortController pc(nullptr, options_);
+    QSignalSpy down(&pc, &PortController::rxDownload);
+    QSignalSpy up(&pc, &PortController::rxUpload);
+    pc.startUp();
+    ASSERT_TRUE(pc.portOpen());
+
+    pc.flags().downloadArmed = true;
+    ASSERT_EQ(::write(master_, "\x01", 1), 1);
+    ASSERT_TRUE(processUntil([&] { return down.count() >= 1; }));
+    EXPECT_EQ(up.count(), 0);
+    std::uint8_t b = 0;
+    ASSERT_TRUE(pc.serialPort().queue().get(b));
+    EXPECT_EQ(b, 0x01);
+
+    const std::uint8_t out[] = {0x10, 0x03};
+    EXPECT_EQ(pc.serialPort().write(out, 2), 2u);
+    char got[2] = {};
+    ASSERT_TRUE(processUntil([&] { return ::read(master_, got, 2) == 2; }));
+    EXPECT_EQ(got[0], 0x10);
+}
+
+TEST_F(PortControllerTest, LostDeviceClearsTheCheckMark) {
+    PortController pc(nullptr, options_);
+    QSignalSpy openChanged(&pc, &PortController::portOpenChanged);
+    pc.startUp();
+    ASSERT_TRUE(pc.portOpen());
+    ::close(master_);
+    master_ = -1;
+    ASSERT_TRUE(processUntil([&] { return !pc.portOpen(); }));
+    EXPECT_FALSE(pc.commandChecked(PortController::kCmdOpenPort));
+    ASSERT_EQ(openChanged.count(), 2);
+    EXPECT_FALSE(openChanged.at(1).at(0).toBool());
+    ASSERT_EQ(prompter_.messages.size(), 1);
+    EXPECT_TRUE(prompter_.messages[0].text.contains(QStringLiteral("was lost"))) << prompter_.messages[0].text.toStdString();
+    EXPECT_EQ(pc.lastStatus(), prompter_.messages[0].text);
+    EXPECT_FALSE(pc.serialPort().watching());
+    EXPECT_EQ(pc.serialPort().fd(), -1);
+}
+
+TEST_F(PortControllerTest, StaleNotificationsAfterCloseAreIgnored) {
+    PortController pc(nullptr, options_);
+    QSignalSpy down(&pc, &PortController::rxDownload);
+    pc.startUp();
+    pc.flags().downloadArmed = true;
+    ASSERT_EQ(::write(master_, "\x01", 1), 1);
+    // Close before the queued notification is delivered (no event
+    // processing while waiting).
+    for (int i = 0; i < 300 && pc.serialPort().queue().count() == 0; ++i) ::usleep(10000);
+    ::usleep(50000);
+    pc.togglePort();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(down.count(), 0);
+    EXPECT_TRUE(prompter_.messages.isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora::ui
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
