@@ -99,6 +99,16 @@ RunStatus statusOf(Outcome o) {
     return RunStatus::Failed;
 }
 
+// Where a machine stands; bytes that leave it unchanged (noise, or requests
+// from a peer that has nothing to send) do not count as an answer.
+std::uint64_t mark(const DownloadMachine& m) {
+    return (std::uint64_t{static_cast<unsigned>(m.state())} << 32) | m.downloadOffset();
+}
+std::uint64_t mark(const UploadMachine& m) {
+    return (std::uint64_t{static_cast<unsigned>(m.state())} << 60) ^ (std::uint64_t{m.uploadTotal()} << 16) ^
+           m.uploadCount();
+}
+
 template <typename Machine>
 RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silence, const RunHooks& hooks,
               bool download) {
@@ -110,10 +120,13 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
         chunk.clear();
         s.port().queue().drain(chunk);
         if (!chunk.empty()) {
-            deadline = std::chrono::steady_clock::now() + silence;
+            const std::uint64_t before = mark(machine);
             // The port was opened for this run; bytes still queued after the
             // device went away were received and count.
-            const bool over = perform(s, machine.feed(chunk, true), hooks, report, download);
+            const Actions actions = machine.feed(chunk, true);
+            if (!actions.empty() || mark(machine) != before)
+                deadline = std::chrono::steady_clock::now() + silence;
+            const bool over = perform(s, actions, hooks, report, download);
             if (over || machine.outcome() != Outcome::Pending) {
                 (download ? s.flags().downloadArmed : s.flags().uploadArmed).store(false);
                 report.status = statusOf(machine.outcome());

@@ -60,7 +60,8 @@ struct RunReport {
 int exitCodeFor(RunStatus status);
 
 // Arms a download (the machine must hold a prepared file) and runs it until
-// the verdict, a refusal, a lost port or `silence` without any byte.
+// the verdict, a refusal, a lost port or `silence` in which the peer sent
+// nothing that moved the transfer on.
 RunReport runDownload(PortSession& session, DownloadMachine& machine, std::chrono::milliseconds silence,
                       const RunHooks& hooks);
 // Sends the upload request and runs the upload into `path`.

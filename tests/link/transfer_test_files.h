@@ -10,6 +10,7 @@
 #include "byte_order.h"
 #include "checksum.h"
 #include "transfer_protocol.h"
+#include "virtual_receiver.h"
 
 namespace velmora::test {
 
@@ -84,5 +85,21 @@ public:
         return true;
     }
 };
+
+inline link::VirtualReceiver::Options refusing(link::VirtualReceiver::Refusal r) {
+    link::VirtualReceiver::Options o;
+    o.refuse = r;
+    return o;
+}
+inline link::VirtualReceiver::Options judging(link::VirtualReceiver::Verdict v) {
+    link::VirtualReceiver::Options o;
+    o.verdict = v;
+    return o;
+}
+inline link::VirtualReceiver::Options serving(std::vector<std::uint8_t> file) {
+    link::VirtualReceiver::Options o;
+    o.serve = std::move(file);
+    return o;
+}
 
 }  // namespace velmora::test
