@@ -10,9 +10,11 @@ case $build in /*) ;; *) build=$PWD/$build ;; esac
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target shell_screenshot velmora
 
-work=$(mktemp -d)
+# A fixed, short path: the form shows it.
+work=${TMPDIR:-/tmp}/velmoraedit-demo
+mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
-"$build/cli/velmora" sample -o "$work/sample.bin"
+"$build/cli/velmora" sample -o "$work/channels.bin"
 mkdir -p "$root/docs/images"
-QT_QPA_PLATFORM=offscreen "$build/tests/gui/shell_screenshot" "$work/sample.bin" "$root/docs/images/main-window.png"
+QT_QPA_PLATFORM=offscreen "$build/tests/gui/shell_screenshot" "$work/channels.bin" "$root/docs/images/main-window.png"
 echo "wrote $root/docs/images/main-window.png"
