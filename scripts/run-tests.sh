@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite:
+#  1. every unit, widget and end-to-end test (CTest);
+#  2. the unit tests once more under AddressSanitizer + UndefinedBehaviorSanitizer;
+#  3. the serial-thread tests under ThreadSanitizer;
+#  4. the reader fuzzer for a bounded time (clang only).
+# Exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+JOBS=$(nproc)
+
+step() { printf '\n==== %s ====\n' "$*"; }
+
+step "build"
+scripts/setup.sh
+
+step "tests"
+ctest --test-dir build --output-on-failure --parallel "$JOBS" --timeout 300
+
+step "tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+if [ ! -f build-asan/build.ninja ]; then
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
+fi
+cmake --build build-asan --parallel "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure --parallel "$JOBS" --timeout 600
+
+step "serial thread under ThreadSanitizer"
+if [ ! -f build-tsan/build.ninja ]; then
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DVELMORA_TSAN=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+fi
+cmake --build build-tsan --parallel "$JOBS"
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --timeout 600 -R 'serial|queue|Serial|Queue|link'
+
+step "fuzzing the reader (60 s)"
+if command -v clang++-14 >/dev/null; then
+  if [ ! -f build-fuzz/build.ninja ]; then
+    CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+  fi
+  cmake --build build-fuzz --target reader_fuzz --parallel "$JOBS"
+  work=$(mktemp -d)
+  cp fuzz/corpus/*.bin tests/data/damaged/*.bin "$work"/
+  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/reader_fuzz" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=20000 \
+      -print_final_stats=1 "$work" 2>&1 | tail -n 12)
+  rm -rf "$work"
+else
+  echo "clang++-14 not found: fuzzing skipped"
+fi
+
+step "all tests passed"
