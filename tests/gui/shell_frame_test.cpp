@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -291,6 +292,19 @@ TEST_F(Accelerators, CtrlSSavesLikeTheSaveButton) {
     ASSERT_TRUE(frame->view()->flags().editActive);
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(frame->view()->flags().savedOnce);
+}
+
+TEST_F(Accelerators, WorkWhileATextFieldHasTheFocus) {
+    const QString path = writeSampleFile(dir.path());
+    openThroughMenu(path);
+    frame->view()->handleCommand(1040);  // Edit
+    auto* name = frame->view()->findChild<QLineEdit*>("1026");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return name->hasFocus(); }));
+    QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(frame->view()->flags().savedOnce) << "Ctrl+S saved";
+    EXPECT_NE(name->text(), QString()) << "the field kept its text";
 }
 
 TEST_F(Accelerators, AltF4ClosesThroughTheSavePrompt) {
