@@ -88,8 +88,8 @@ void CArdelEditView::showTransponderDetails() {
 }
 
 void CArdelEditView::showSatelliteDetails() {
-    satelliteChooser_->clear();
     if (!db_->tablesAllocated() || currentSatellite_ < 0 || currentSatellite_ >= db_->satelliteCount) {
+        satelliteChooser_->clear();
         field(1062)->clear();
         field(1056)->clear();
         satelliteCaption_->clear();
@@ -102,7 +102,14 @@ void CArdelEditView::showSatelliteDetails() {
     QStringList names;
     names.reserve(db_->satelliteCount);
     for (std::size_t i = 0; i < db_->satelliteCount; ++i) names << QString::fromLatin1(fieldText(db_->satellites[i].name));
-    satelliteChooser_->addItems(names);
+    // The chooser lists every satellite name; rebuilding an unchanged list on
+    // every selection change would cost more than the rest of the change.
+    bool same = satelliteChooser_->count() == names.size();
+    for (int i = 0; same && i < names.size(); ++i) same = satelliteChooser_->itemText(i) == names[i];
+    if (!same) {
+        satelliteChooser_->clear();
+        satelliteChooser_->addItems(names);
+    }
     satelliteChooser_->setCurrentIndex(currentSatellite_);
     satelliteCaption_->setText(name);
 }
