@@ -36,7 +36,7 @@ bool load(const std::string& path, Loaded& out) {
         for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
         return false;
     }
-    out.parsedSize = serializeUnchanged(out.db).size();
+    out.parsedSize = r.consumed;
     return true;
 }
 

@@ -92,7 +92,7 @@ SaveResult writeFileAtomically(const std::string& path, std::span<const std::uin
         if (n == 0) return abandon(ENOSPC);
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return abandon(errno);
+    if (::fdatasync(fd) != 0) return abandon(errno);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());

@@ -215,7 +215,9 @@ LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase&
     }
 
     db.syncWorkingTables();
-    return {};
+    LoadResult ok;
+    ok.consumed = in.position();
+    return ok;
 }
 
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error, std::size_t maxBytes) {

@@ -28,6 +28,9 @@ struct LoadResult {
     LoadStatus status = LoadStatus::Ok;
     // Texts to show the user, one message box each, in order.
     std::vector<std::string> messages;
+    // Bytes the file's content took, up to the end of the CRC trailer; a
+    // longer file has bytes after the trailer that a save drops.
+    std::size_t consumed = 0;
 
     bool ok() const { return status == LoadStatus::Ok; }
     // All messages joined by "\n" (for one-line reports).
