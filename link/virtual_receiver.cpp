@@ -246,11 +246,14 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
         Clock::time_point wake = now + std::chrono::milliseconds(100);
         if (!pending.empty()) wake = std::min(wake, pending.front().at);
         if (receiver.state() == VirtualReceiver::State::Idle) wake = std::min(wake, nextRequest);
-        const auto waitUs = std::chrono::duration_cast<std::chrono::microseconds>(wake - now).count();
-        const int timeoutMs = waitUs <= 0 ? 0 : static_cast<int>((waitUs + 999) / 1000);
+        // Sub-millisecond waits: a paced answer that is late by a rounded-up
+        // millisecond per block would cost a real line about 1 %.
+        const auto waitNs = std::max<long long>(
+            0, std::chrono::duration_cast<std::chrono::nanoseconds>(wake - now).count());
+        const timespec ts{static_cast<time_t>(waitNs / 1000000000), static_cast<long>(waitNs % 1000000000)};
 
         pollfd pf{fd, POLLIN, 0};
-        const int r = ::poll(&pf, 1, timeoutMs);
+        const int r = ::ppoll(&pf, 1, &ts, nullptr);
         if (r < 0) {
             if (errno == EINTR) continue;
             return 2;
