@@ -84,7 +84,7 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     }
     joinWatcher();
     connected_.store(false, std::memory_order_release);
-    queue_.clear();
+    // The queue is kept: bytes nobody has taken yet go to the next transfer.
     portNumber_ = portNumber;
     portName_ = portName;
     devicePath_ = devicePathFor(portName);

@@ -365,7 +365,7 @@ TEST_F(PtyPort, CloseWakesTheWaitingWatcherWhichPostsNothing) {
     ASSERT_TRUE(port_->watching());
     const auto start = std::chrono::steady_clock::now();
     port_->close();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2000ms) << "close must wake the watcher, not wait for data";
     EXPECT_FALSE(port_->watching());
     EXPECT_FALSE(port_->connected());
     EXPECT_EQ(port_->fd(), -1);
