@@ -146,6 +146,18 @@ TEST_F(FrameStructure, FlyByPromptsShowInTheMessagePaneAndFallBackToReady) {
     EXPECT_EQ(frame->messagePane()->text(), "Ready");
 }
 
+TEST_F(FrameStructure, MenuPromptsLeaveWithTheMenu) {
+    frame->show();
+    QMenu* file = frame->findChild<QMenu*>("menu-file");
+    ASSERT_NE(file, nullptr);
+    file->popup(frame->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(frame->commandAction(57665));
+    EXPECT_EQ(frame->messagePane()->text(), "Quit the application; prompts to save documents");
+    file->hide();
+    EXPECT_EQ(frame->messagePane()->text(), "Ready");
+}
+
 TEST_F(FrameStructure, ViewStatusTextsGoToTheMessagePane) {
     emit frame->view()->statusText("Port COM1 is closed.");
     EXPECT_EQ(frame->messagePane()->text(), "Port COM1 is closed.");
