@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -94,6 +95,11 @@ TEST_F(PortControllerTest, StartUpWithoutConfigCreatesItAndOpensCom1) {
     EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("Initialization of Port COM1 is successful."));
     EXPECT_EQ(openChanged.count(), 1);
     EXPECT_TRUE(prompter_.messages.isEmpty());
+    termios t{};
+    ASSERT_EQ(::tcgetattr(slave_, &t), 0);
+    EXPECT_EQ(::cfgetospeed(&t), static_cast<speed_t>(B115200));
+    EXPECT_EQ(t.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
 
     // Open port again: the toggle closes it.
     EXPECT_TRUE(pc.handleCommand(PortController::kCmdOpenPort));
