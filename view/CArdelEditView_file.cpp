@@ -43,6 +43,8 @@ void CArdelEditView::openFile() {
     request.filter = ui::qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|"));
     const QString path = ui::Prompter::current().openFile(this, request);
     if (path.isEmpty()) {
+        // The shown channel keeps its favourite marks.
+        if (!flags_.cutPending) showFavoriteMarks();
         flags_.sortPending = false;
         flags_.cutPending = false;
         listUpdateInProgress_ = false;
@@ -56,6 +58,7 @@ void CArdelEditView::openFile() {
         // No message: the chooser only offers existing files. The previous
         // file stays the save target.
         if (!flags_.fileLoaded) setFavoriteBoxesEnabled(false);
+        if (!flags_.cutPending) showFavoriteMarks();
         return;
     }
     if (!result.ok()) {

@@ -170,6 +170,8 @@ TEST_F(OpenTest, CancelledChooserChangesNothing) {
     selectRow(1017, 2);
     view->handleCommand(57601);  // no path queued: cancelled
     EXPECT_EQ(selectedRow(1017), 2);
+    EXPECT_TRUE(find<QCheckBox>(1001)->isChecked());  // TV 2 is member 1 of "News"
+    EXPECT_EQ(text(1098), QStringLiteral("001"));
     EXPECT_EQ(text(1026), QStringLiteral("TV Norge"));
     EXPECT_EQ(view->flags().filePath, good.toStdString());
 }
