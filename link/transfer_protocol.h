@@ -141,6 +141,7 @@ public:
     Outcome outcome() const { return outcome_; }
     const FileHeader& header() const { return header_; }
     bool mGroupTransfer() const { return mGroupTransfer_; }
+    const Bytes& downloadImage() const { return downloadImage_; }
     std::uint32_t downloadTotal() const { return downloadTotal_; }
     std::uint32_t downloadOffset() const { return downloadOffset_; }
     std::uint32_t progressTotal() const { return downloadProgressTotal(header_, mGroupTransfer_); }
