@@ -263,6 +263,25 @@ TEST_F(PortControllerTest, ReceivedBytesReachTheUiThread) {
     EXPECT_EQ(got[0], 0x10);
 }
 
+TEST_F(PortControllerTest, OverflowIsShownOnTheUiThreadAndReceptionGoesOn) {
+    PortController pc(nullptr, options_);
+    pc.startUp();
+    ASSERT_TRUE(pc.portOpen());
+    const std::vector<char> fill(64000, 'x');
+    std::size_t done = 0;
+    while (done < fill.size()) {
+        const ssize_t n = ::write(master_, fill.data() + done, fill.size() - done);
+        ASSERT_GT(n, 0);
+        done += static_cast<std::size_t>(n);
+    }
+    ASSERT_TRUE(processUntil([&] { return pc.serialPort().queue().count() == fill.size(); }));
+    ASSERT_EQ(::write(master_, fill.data(), 3000), 3000);
+    ASSERT_TRUE(processUntil([&] { return !prompter_.messages.isEmpty(); }));
+    EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("serial port QueueRead FULL!"));
+    EXPECT_TRUE(pc.portOpen());
+    EXPECT_TRUE(pc.serialPort().watching());
+}
+
 TEST_F(PortControllerTest, LostDeviceClearsTheCheckMark) {
     PortController pc(nullptr, options_);
     QSignalSpy openChanged(&pc, &PortController::portOpenChanged);
