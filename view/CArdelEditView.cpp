@@ -129,21 +129,21 @@ void CArdelEditView::buildForm() {
         controls_.insert(id, box);
     };
     addGroup(1036, QStringLiteral("Channel"), 10, 74, 410, 140);
-    addGroup(1037, QStringLiteral("PID"), 10, 218, 410, 112);
-    addGroup(1038, QStringLiteral("Favorites"), 10, 334, 410, 102);
+    addGroup(1037, QStringLiteral("PID"), 10, 218, 410, 90);
+    addGroup(1038, QStringLiteral("Favorites"), 10, 312, 410, 100);
     addGroup(1067, QString(), 10, 40, 410, 260);
-    addGroup(1039, QString(), 10, 440, 410, 44);
+    addGroup(1039, QString(), 10, 448, 410, 44);
 
     buildChannelPage(panel);
     buildTransponderPage(panel);
     buildSatellitePage(panel);
 
-    addButton(panel, 1040, QStringLiteral("Edit"), 20, 450, 74);
-    addButton(panel, 1069, QStringLiteral("New"), 99, 450, 74);
-    addButton(panel, 1041, QStringLiteral("Save"), 178, 450, 74);
-    addButton(panel, 1042, QStringLiteral("Delete"), 257, 450, 74);
-    addButton(panel, 1043, QStringLiteral("Cancel"), 336, 450, 74);
-    addButton(panel, 1009, QStringLiteral("Search"), 336, 494, 74);
+    addButton(panel, 1040, QStringLiteral("Edit"), 20, 457, 74);
+    addButton(panel, 1069, QStringLiteral("New"), 99, 457, 74);
+    addButton(panel, 1041, QStringLiteral("Save"), 178, 457, 74);
+    addButton(panel, 1042, QStringLiteral("Delete"), 257, 457, 74);
+    addButton(panel, 1043, QStringLiteral("Cancel"), 336, 457, 74);
+    addButton(panel, 1009, QStringLiteral("Search"), 336, 502, 74);
     for (int id : {1040, 1069, 1041, 1042, 1043, 1009}) {
         connect(qobject_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
                 [this, id] { handleCommand(id); });
@@ -151,11 +151,11 @@ void CArdelEditView::buildForm() {
 
     tvSwitch_ = new QCheckBox(QStringLiteral("TV"), panel);
     tvSwitch_->setObjectName(QStringLiteral("1128"));
-    tvSwitch_->setGeometry(20, 496, 80, 22);
+    tvSwitch_->setGeometry(20, 504, 80, 22);
     controls_.insert(1128, tvSwitch_);
     radioSwitch_ = new QCheckBox(QStringLiteral("Radio"), panel);
     radioSwitch_->setObjectName(QStringLiteral("1129"));
-    radioSwitch_->setGeometry(110, 496, 80, 22);
+    radioSwitch_->setGeometry(110, 504, 80, 22);
     controls_.insert(1129, radioSwitch_);
     connect(tvSwitch_, &QCheckBox::clicked, this, [this] { handleCommand(1128); });
     connect(radioSwitch_, &QCheckBox::clicked, this, [this] { handleCommand(1129); });
@@ -242,7 +242,7 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
 
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         const int x = 20 + static_cast<int>(k % 5) * 80;
-        const int y = 354 + static_cast<int>(k / 5) * 40;
+        const int y = 332 + static_cast<int>(k / 5) * 40;
         auto* box = new QCheckBox(QStringLiteral("-----"), panel);
         box->setObjectName(QString::number(kFavoriteBoxIds[k]));
         box->setGeometry(x, y, 76, 20);
@@ -253,16 +253,14 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
 
     lockBox_ = new QCheckBox(QStringLiteral("Lock"), panel);
     lockBox_->setObjectName(QStringLiteral("1004"));
-    lockBox_->setGeometry(20, 412 + 4, 70, 20);
+    lockBox_->setGeometry(20, 422, 70, 20);
     controls_.insert(1004, lockBox_);
-    lockIndicator_ = picture(1103, ":/images/unlocked.svg", 92, 412, 28, 24);
-    picture(1104, ":/images/locked.svg", 124, 412, 28, 24);
+    lockIndicator_ = picture(1103, ":/images/unlocked.svg", 92, 420, 28, 24);
+    picture(1104, ":/images/locked.svg", 124, 420, 28, 24);
     scrambledBox_ = new QCheckBox(QStringLiteral("Scrambled"), panel);
     scrambledBox_->setObjectName(QStringLiteral("1007"));
-    scrambledBox_->setGeometry(180, 416, 110, 20);
+    scrambledBox_->setGeometry(180, 422, 110, 20);
     controls_.insert(1007, scrambledBox_);
-    // The favourite rows and the lock row share the group box height.
-    controls_.value(1038)->setGeometry(10, 334, 410, 104);
 }
 
 void CArdelEditView::buildTransponderPage(QWidget* panel) {

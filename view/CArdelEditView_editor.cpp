@@ -165,7 +165,8 @@ void CArdelEditView::enterReadOnlyState() {
 void CArdelEditView::enterViewingState() {
     setFieldsReadOnly(true);
     for (int id : {1045, 1049, 1082, 1052, 1106, 1004, 1007}) setControlEnabled(id, false);
-    for (int id : {1128, 1129, 1040, 1009}) setControlEnabled(id, true);
+    // Search (1009) stays off until the search dialog exists.
+    for (int id : {1128, 1129, 1040}) setControlEnabled(id, true);
     for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, false);
     setFavoriteBoxesEnabled(true);
 }

@@ -49,8 +49,8 @@ TEST_F(OpenTest, GoodFileFillsBothListsAndSelectsFirstTvRow) {
     EXPECT_FALSE(view->flags().editActive);
 
     // Viewing state.
-    for (int id : {1040, 1009, 1128, 1129}) EXPECT_TRUE(enabled(id)) << id;
-    for (int id : {1069, 1041, 1042, 1043, 1004, 1007, 1106}) EXPECT_FALSE(enabled(id)) << id;
+    for (int id : {1040, 1128, 1129}) EXPECT_TRUE(enabled(id)) << id;
+    for (int id : {1069, 1041, 1042, 1043, 1004, 1007, 1106, 1045, 1049}) EXPECT_FALSE(enabled(id)) << id;
     EXPECT_FALSE(editable(1026));
 
     // Group names on the first two boxes, empty names beyond the count.
