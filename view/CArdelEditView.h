@@ -127,6 +127,7 @@ private:
     void enterReadOnlyState();
     void setFavoriteBoxesEnabled(bool enabled);
     void resetFavoriteMarks();
+    void clearRecordFields();
     void showFavoriteCaptions();
     void rejectNonLatin1();
     const ChannelEntry* selectedChannel() const;

@@ -114,6 +114,17 @@ void CArdelEditView::showSatelliteDetails() {
     satelliteCaption_->setText(name);
 }
 
+void CArdelEditView::clearRecordFields() {
+    for (int id : kAllFields) field(id)->clear();
+    channelNumber_->clear();
+    for (QCheckBox* box : {pidMode_, lockBox_, scrambledBox_}) box->setChecked(false);
+    currentTransponder_ = -1;
+    currentSatellite_ = -1;
+    showTransponderDetails();
+    showSatelliteDetails();
+    resetFavoriteMarks();
+}
+
 void CArdelEditView::resetFavoriteMarks() {
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         favoritePositions_[k]->setText(QStringLiteral("000"));

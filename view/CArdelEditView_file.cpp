@@ -100,8 +100,12 @@ void CArdelEditView::openFile() {
     flags_.cutPending = false;
     flags_.newRecordPending = false;
     listUpdateInProgress_ = false;
+    // Nothing of the previous file may stay on the form: a later Save would
+    // write its texts into whatever record of the new file has that index.
+    activeList_ = ActiveList::None;
     selectedTvRow_ = -1;
     selectedRadioRow_ = -1;
+    clearRecordFields();
     fillTvList();
     fillRadioList();
     enterViewingState();

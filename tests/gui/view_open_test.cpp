@@ -95,6 +95,28 @@ TEST_F(OpenTest, SecondFileReplacesEverything) {
     EXPECT_EQ(text(1054), second);
 }
 
+TEST_F(OpenTest, FileWithoutTvChannelsShowsNothingOfThePreviousFile) {
+    open(writeDatabase(smallDatabase()));
+    selectRow(1017, 2);
+    ChannelDatabase radioOnly = smallDatabase();
+    radioOnly.tvCount = 0;
+    radioOnly.tvMemberCount[0] = radioOnly.tvMemberCount[1] = 0;
+    const QString path = writeDatabase(radioOnly, QStringLiteral("radio-only.bin"));
+    open(path);
+    EXPECT_EQ(rows(1017), 0);
+    EXPECT_EQ(view->activeList(), CArdelEditView::ActiveList::None);
+    for (int id : {1026, 1028, 1080, 1056, 1062}) EXPECT_EQ(text(id), QString()) << id;
+    EXPECT_EQ(text(1020), QString());
+
+    // An edit without a shown record changes nothing in the file.
+    click(1040);
+    type(1026, QStringLiteral("Stale"));
+    showPage(2);
+    type(1056, QStringLiteral("Stale"));
+    click(1041);
+    EXPECT_EQ(readBytes(path), fileBytes(radioOnly, -1));
+}
+
 TEST_F(OpenTest, BadMagicGivesBothMessagesAndRestoresTheForm) {
     const QString good = writeDatabase(smallDatabase());
     open(good);
