@@ -278,6 +278,7 @@ Actions UploadMachine::start(const std::string& path) {
     if (fileOpen_) sink_->close();
     fileOpen_ = false;
     rejected_ = false;
+    fileFailed_ = false;
     uploadPath_ = path;
     uploadTotal_ = 0;
     uploadCount_ = 0;
@@ -297,6 +298,7 @@ void UploadMachine::cancel() {
 }
 
 void UploadMachine::fail(Actions& out, std::string text) {
+    fileFailed_ = true;
     if (fileOpen_) sink_->close();
     fileOpen_ = false;
     state_ = UploadState::AwaitHeader;

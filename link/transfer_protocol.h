@@ -206,6 +206,8 @@ public:
     std::uint32_t uploadTotal() const { return uploadTotal_; }
     const FileHeader& header() const { return header_; }
     std::uint32_t blocksReceived() const { return blocks_; }
+    // The output file could not be created or written (not the peer's fault).
+    bool fileFailed() const { return fileFailed_; }
 
 private:
     void takeHeaderBytes(std::span<const std::uint8_t> chunk, Actions& out);
@@ -221,6 +223,7 @@ private:
     std::string uploadPath_;
     bool fileOpen_ = false;
     bool rejected_ = false;  // answered 0x15: the file is closed for good
+    bool fileFailed_ = false;
     std::size_t uploadCount_ = 0;
     std::uint32_t uploadTotal_ = 0;
     std::uint32_t blocks_ = 0;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace velmora::link {
@@ -55,7 +56,8 @@ int exitCodeFor(RunStatus status) {
     case RunStatus::Succeeded: return 0;
     case RunStatus::Refused:
     case RunStatus::Failed: return 1;
-    case RunStatus::PortError: return 2;
+    case RunStatus::PortError:
+    case RunStatus::FileError: return 2;
     case RunStatus::TimedOut: return 3;
     }
     return 1;
@@ -130,6 +132,9 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
             if (over || machine.outcome() != Outcome::Pending) {
                 (download ? s.flags().downloadArmed : s.flags().uploadArmed).store(false);
                 report.status = statusOf(machine.outcome());
+                if constexpr (std::is_same_v<Machine, UploadMachine>) {
+                    if (machine.fileFailed()) report.status = RunStatus::FileError;
+                }
                 // A checksum mismatch of an upload is answered without a text.
                 if (!download && report.status == RunStatus::Failed && report.detail.empty())
                     report.detail = kTextChecksumError;

@@ -48,7 +48,7 @@ struct RunHooks {
     std::function<void(const FileHeader&)> replaceHeader;
 };
 
-enum class RunStatus { Succeeded, Refused, Failed, TimedOut, PortError };
+enum class RunStatus { Succeeded, Refused, Failed, TimedOut, PortError, FileError };
 
 struct RunReport {
     RunStatus status = RunStatus::Failed;
@@ -56,7 +56,7 @@ struct RunReport {
 };
 
 // Exit code of the command-line tool for a report: 0 ok, 1 refusal or bad
-// verdict, 2 port trouble, 3 timeout.
+// verdict, 2 port or output-file trouble, 3 timeout.
 int exitCodeFor(RunStatus status);
 
 // Arms a download (the machine must hold a prepared file) and runs it until

@@ -463,6 +463,7 @@ TEST(UploadVerdict, cGroupSumMismatchAnswers15AndIgnoresLaterBlocks) {
     EXPECT_EQ(sent(a), Bytes{0x15});
     EXPECT_EQ(u.m.state(), UploadState::ReceivingBlocks);
     EXPECT_EQ(u.m.outcome(), Outcome::Failed);
+    EXPECT_FALSE(u.m.fileFailed());
 
     const std::size_t storedBefore = u.sink.stored.size();
     const Actions later = u.feed(uploadBlocks(file)[0]);
@@ -500,6 +501,7 @@ TEST(UploadFailures, outputFileCannotBeCreatedReportsDisarmsAndSendsNothing) {
     EXPECT_FALSE(has(a, K::ReplaceHeader));
     EXPECT_EQ(u.m.state(), UploadState::AwaitHeader);
     EXPECT_EQ(u.m.outcome(), Outcome::Failed);
+    EXPECT_TRUE(u.m.fileFailed());
 }
 
 TEST(UploadFailures, writeFailureMidwayIsNeverReportedAsComplete) {

@@ -170,7 +170,8 @@ TEST(RunnerUpload, outputThatCannotBeCreatedFailsWithoutWriting) {
     ASSERT_TRUE(session.open(line.pty.slavePath, 115200, error)) << error;
     UploadMachine m;
     const RunReport r = runUpload(session, m, "/nonexistent-dir/out.bin", 5s, {});
-    EXPECT_EQ(r.status, RunStatus::Failed);
+    EXPECT_EQ(r.status, RunStatus::FileError);
+    EXPECT_EQ(exitCodeFor(r.status), 2);
     EXPECT_EQ(r.detail, "Cannot create the file /nonexistent-dir/out.bin");
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir/out.bin"));
 }
