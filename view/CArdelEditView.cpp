@@ -69,8 +69,8 @@ CArdelEditView::~CArdelEditView() {
 
 void CArdelEditView::initialUpdate() {
     // The form is fully laid out by the constructor; the serial port is not
-    // opened from here yet.
-    setStartupState();
+    // opened from here yet. A late call must not undo a loaded file's state.
+    if (!flags_.fileLoaded) setStartupState();
 }
 
 QWidget* CArdelEditView::control(int id) const { return controls_.value(id, nullptr); }
