@@ -121,7 +121,11 @@ TEST_F(FrameStructure, ToolbarHasFourteenSlotsOfThirtyTwoPixels) {
 
 TEST_F(FrameStructure, StatusBarHasItsFivePanesAndIdleText) {
     QStatusBar* bar = frame->statusBar();
-    EXPECT_EQ(frame->messagePane()->text(), "Ready");
+    {
+        // Before the form's initial update has reported on the serial port.
+        CMainFrame fresh;
+        EXPECT_EQ(fresh.messagePane()->text(), "Ready");
+    }
     auto* setting = bar->findChild<QLabel*>("129-pane");
     ASSERT_NE(setting, nullptr);
     EXPECT_EQ(setting->text(), "Setting : 115200, none, 8, 1");
