@@ -16,5 +16,7 @@ mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 "$build/cli/velmora" sample -o "$work/channels.bin"
 mkdir -p "$root/docs/images"
-QT_QPA_PLATFORM=offscreen "$build/tests/gui/shell_screenshot" "$work/channels.bin" "$root/docs/images/main-window.png"
+# The form reads or creates its config.ini in the current folder: keep that
+# out of the source tree.
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$build/tests/gui/shell_screenshot" channels.bin "$root/docs/images/main-window.png")
 echo "wrote $root/docs/images/main-window.png"
