@@ -23,6 +23,7 @@
 #include "banner_label.h"
 #include "channel_list_model.h"
 #include "editor_save_hooks.h"
+#include "transfer_controller.h"
 
 namespace velmora {
 namespace {
@@ -55,12 +56,13 @@ private:
 
 }  // namespace
 
-CArdelEditView::CArdelEditView(QWidget* parent)
+CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     : QWidget(parent), db_(std::make_unique<ChannelDatabase>()), hooks_(std::make_unique<EditorSaveHooks>(*this)) {
     setObjectName(QStringLiteral("101"));
     buildForm();
     setStartupState();
     qApp->installEventFilter(this);
+    setUpReceiverLink(std::move(options));
 }
 
 CArdelEditView::~CArdelEditView() {
@@ -68,9 +70,16 @@ CArdelEditView::~CArdelEditView() {
 }
 
 void CArdelEditView::initialUpdate() {
-    // The form is fully laid out by the constructor; the serial port is not
-    // opened from here yet. A late call must not undo a loaded file's state.
+    // The form is fully laid out by the constructor. A late call must not
+    // undo a loaded file's state.
     if (!flags_.fileLoaded) setStartupState();
+    // The start-up open is a toggle: running it a second time would close
+    // the port again.
+    if (!portStarted_) {
+        portStarted_ = true;
+        port_->startUp();
+        emit commandStateChanged();
+    }
 }
 
 QWidget* CArdelEditView::control(int id) const { return controls_.value(id, nullptr); }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "channel_database.h"
+#include "port_controller.h"
 
 class QAbstractItemView;
 class QCheckBox;
@@ -23,6 +24,16 @@ class QTableView;
 
 namespace velmora {
 
+namespace ui {
+class TransferController;
+}
+
+// Where the view keeps its serial settings; the program uses config.ini in
+// the current directory and its own profile, tests a scratch folder.
+struct ViewOptions {
+    ui::PortControllerOptions port;
+};
+
 class BannerLabel;
 class ChannelListModel;
 class EditorSaveHooks;
@@ -32,7 +43,7 @@ class CArdelEditView : public QWidget {
 public:
     enum class ActiveList { None, Tv, Radio };
 
-    explicit CArdelEditView(QWidget* parent = nullptr);
+    explicit CArdelEditView(QWidget* parent = nullptr, ViewOptions options = ViewOptions());
     ~CArdelEditView() override;
 
     // Any menu/toolbar/accelerator command id or form control id; false when
@@ -79,6 +90,11 @@ public:
 
     // File > Open.
     void openFile();
+
+    // Receiver link: the serial port with its settings, and the transfers.
+    ui::PortController& portController() { return *port_; }
+    const ui::PortController& portController() const { return *port_; }
+    ui::TransferController& transfers() { return *transfers_; }
 
 signals:
     void statusText(const QString& text);  // message pane of the status bar
@@ -135,6 +151,10 @@ private:
     // File (CArdelEditView_file.cpp).
     bool writeFile();
 
+    // Receiver link (CArdelEditView_transfers.cpp).
+    void setUpReceiverLink(ViewOptions options);
+    void disarmTransfers();
+
     std::unique_ptr<ChannelDatabase> db_;
     EditFlags flags_;
 
@@ -174,6 +194,11 @@ private:
 
     QHash<int, QWidget*> controls_;  // every control by its id
     std::unique_ptr<EditorSaveHooks> hooks_;
+
+    // Declared in this order so that the transfers, which use the port, go first.
+    std::unique_ptr<ui::PortController> port_;
+    std::unique_ptr<ui::TransferController> transfers_;
+    bool portStarted_ = false;
 };
 
 }  // namespace velmora

@@ -1,10 +1,11 @@
 // Routing of menu, toolbar, accelerator and form-control commands. Commands
-// of parts not built yet (port, transfers, printing, favourites, search,
-// cut/paste) are answered "not handled" here and so stay disabled; their
-// handlers are forwarded from this switch when they exist.
+// of parts not built yet (printing, favourites, search, cut/paste) are
+// answered "not handled" here and so stay disabled; their handlers are
+// forwarded from this switch when they exist.
 #include <QCheckBox>
 
 #include "CArdelEditView.h"
+#include "transfer_controller.h"
 
 namespace velmora {
 namespace {
@@ -16,6 +17,10 @@ constexpr int New = 32812;
 constexpr int Delete = 32776;
 constexpr int Tv = 32789;
 constexpr int Radio = 32790;
+constexpr int OpenPort = 32814;
+constexpr int PortSettings = 32813;
+constexpr int Download = 32784;
+constexpr int Upload = 32815;
 }  // namespace cmd
 
 namespace ctl {
@@ -70,6 +75,12 @@ bool CArdelEditView::handleCommand(int id) {
     case ctl::PidMode:
         pidModeClicked();
         return true;
+    case cmd::OpenPort:
+    case cmd::PortSettings:
+        return port_->handleCommand(id);
+    case cmd::Download:
+    case cmd::Upload:
+        return transfers_->handleCommand(id);
     default:
         return false;
     }
@@ -78,6 +89,10 @@ bool CArdelEditView::handleCommand(int id) {
 bool CArdelEditView::commandEnabled(int id) const {
     switch (id) {
     case cmd::Open:
+    case cmd::OpenPort:
+    case cmd::PortSettings:
+    case cmd::Download:
+    case cmd::Upload:
         return true;
     case cmd::Save:
     case cmd::New:
@@ -91,7 +106,7 @@ bool CArdelEditView::commandEnabled(int id) const {
     }
 }
 
-bool CArdelEditView::commandChecked(int) const { return false; }
+bool CArdelEditView::commandChecked(int id) const { return id == cmd::OpenPort && port_->commandChecked(id); }
 
 bool CArdelEditView::shouldAskSaveOnClose() const { return flags_.editActive && !flags_.savedOnce; }
 

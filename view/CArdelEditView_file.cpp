@@ -27,6 +27,8 @@ std::vector<int> rowRecords(const ChannelListModel& model) {
 }  // namespace
 
 void CArdelEditView::openFile() {
+    // Bytes arriving from now on stay in the receive queue.
+    disarmTransfers();
     resetFavoriteMarks();
     if (flags_.editActive && !flags_.savedOnce) {
         if (ui::confirm(this, QString::fromLatin1(kSavePrompt))) {

@@ -4,11 +4,13 @@
 
 #include <QApplication>
 
+#include "integration_serial_line.h"
 #include "resources_init.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    velmora::test::useScratchSerialLine();
     // Keep the tests' settings apart from a user's real ones.
     QApplication::setOrganizationName("VelmoraEdit tests");
     QApplication::setApplicationName("shell-tests");
