@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <unistd.h>
 
@@ -209,6 +210,25 @@ TEST_F(Transfers, CancelDisarmsAndLaterBytesStayQueued) {
     EXPECT_TRUE(processUntil([&] { return ::read(pty.master, &reply, 1) == 1; }));
     EXPECT_EQ(reply, 0x01);
     EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(Transfers, EscapeInAProgressDialogCancelsIt) {
+    // The form swallows Enter and Escape for its own controls; the dialogs
+    // it opens are windows of their own and keep both keys.
+    const QString chosen = writeChannelFile(QStringLiteral("e.bin"), 0x1234, "E");
+    startEditor();
+    prompter.openPaths.push_back(chosen);
+    bool closedByEscape = false;
+    prompter.dialogHandler = [&](QDialog& d) {
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        closedByEscape = !d.isVisible();
+        return d.result();
+    };
+    action(32784)->trigger();
+    EXPECT_TRUE(closedByEscape);
+    EXPECT_FALSE(view().portController().flags().downloadArmed.load());
+    EXPECT_EQ(view().transfers().downloadMachine().state(), link::DownloadState::Idle);
 }
 
 TEST_F(Transfers, FileOpenDisarmsBothDirectionsFirst) {
