@@ -163,6 +163,33 @@ TEST_F(Transfers, BothDirectionsOneAfterTheOtherOnTheSameOpenPort) {
     EXPECT_TRUE(action(32814)->isChecked());
 }
 
+TEST_F(Transfers, ACapacitySizedFileGoesBothWaysThroughTheWindow) {
+    // About a thousand blocks each way: every acknowledgement must reach the
+    // UI thread, however the watcher's wake-ups fall.
+    ChannelDatabase db = makeSampleDatabase(SampleOptions::capacity());
+    const QString chosen = dir.filePath(QStringLiteral("capacity.bin"));
+    ASSERT_TRUE(velmora::writeChannelFile(chosen.toStdString(), db, SaveOptions{}).ok);
+    const Bytes file = readBytes(chosen);
+    ASSERT_GT(file.size(), 900u * 1024u);
+    startEditor();
+    link::VirtualReceiver::Options options;
+    options.serve = file;
+    startReceiver(std::move(options));
+    runDialogsModally();
+    prompter.openPaths.push_back(chosen);
+    action(32784)->trigger();
+    const QString out = dir.filePath(QStringLiteral("capacity-back.bin"));
+    prompter.savePaths.push_back(out);
+    action(32815)->trigger();
+    EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("Download OK"), QStringLiteral("UpLoad Complete(C)!!")}));
+    const Bytes got = storedByReceiver();
+    ASSERT_EQ(got.size(), link::downloadImageSize(file.size()));
+    EXPECT_TRUE(std::equal(file.begin(), file.end(), got.begin()));
+    const Bytes back = readBytes(out);
+    ASSERT_EQ(back.size(), got.size());
+    EXPECT_TRUE(std::equal(file.begin(), file.end(), back.begin()));
+}
+
 TEST_F(Transfers, ChoosersCancelledArmNothing) {
     startEditor();
     action(32784)->trigger();
