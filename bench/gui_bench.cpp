@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <pty.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <memory>
 
 #include "CArdelEditView.h"
@@ -32,7 +36,9 @@ struct Fixture {
         f.open(QIODevice::WriteOnly);
         f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
         f.close();
-        view = std::make_unique<velmora::CArdelEditView>();
+        velmora::ViewOptions options;
+        options.port.configPath = dir.filePath(QStringLiteral("config.ini"));
+        view = std::make_unique<velmora::CArdelEditView>(nullptr, options);
         view->resize(1280, 800);
         view->show();
         view->initialUpdate();
@@ -91,6 +97,10 @@ BENCHMARK(BM_SelectionChange)->Arg(1)->Arg(4999)->Unit(benchmark::kMicrosecond)-
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The form opens COM1 at start-up: give it a pseudo-terminal of its own
+    // rather than a real serial device of the machine.
+    int master = -1, slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) ::setenv("VELMORA_COM1", ::ttyname(slave), 0);
     velmora::initResources();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
