@@ -19,7 +19,8 @@ constexpr int kExitFindings = 1;
 constexpr int kExitFailure = 2;
 
 struct Loaded {
-    std::vector<std::uint8_t> bytes;
+    MappedFile file;
+    std::span<const std::uint8_t> bytes;
     ChannelDatabase db;
     std::size_t parsedSize = 0;  // bytes up to the end of the CRC trailer
 };
@@ -27,11 +28,12 @@ struct Loaded {
 // Reads and parses FILE; prints the reason and returns false when it cannot.
 bool load(const std::string& path, Loaded& out) {
     std::string error;
-    if (!readWholeFile(path, out.bytes, error)) {
+    if (!out.file.open(path, error)) {
         std::cerr << "velmora: cannot open " << path << ": " << error << "\n";
         return false;
     }
-    const LoadResult r = readChannelFile(out.bytes, out.db);
+    out.bytes = out.file.bytes();
+    const LoadResult r = readChannelFile(out.bytes, out.db, ReadOptions{.workingTables = false});
     if (!r.ok()) {
         for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
         return false;

@@ -19,6 +19,22 @@ namespace {
 std::atomic<WriteFunction> gWrite{nullptr};
 }
 WriteFunction setWriteFunctionForTesting(WriteFunction fn) { return gWrite.exchange(fn); }
+
+int writeAll(int fd, const void* data, std::size_t size) {
+    const WriteFunction fn = gWrite.load();
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = fn ? fn(fd, p + done, size - done) : ::write(fd, p + done, size - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
 }  // namespace detail
 
 namespace {
@@ -61,6 +77,10 @@ int createTemporary(const std::string& target, std::string& tmpPath) {
 }  // namespace
 
 SaveResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    return writeFileAtomically(path, [&](int fd) { return detail::writeAll(fd, bytes.data(), bytes.size()); });
+}
+
+SaveResult writeFileAtomically(const std::string& path, const std::function<int(int fd)>& produce) {
     const std::string target = resolveTarget(path);
     std::string tmp;
     const int fd = createTemporary(target, tmp);
@@ -80,18 +100,7 @@ SaveResult writeFileAtomically(const std::string& path, std::span<const std::uin
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) { /* not permitted for ordinary users; keep ours */ }
     }
 
-    detail::WriteFunction writeFn = detail::gWrite.load();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = writeFn ? writeFn(fd, bytes.data() + done, bytes.size() - done)
-                                  : ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return abandon(errno);
-        }
-        if (n == 0) return abandon(ENOSPC);
-        done += static_cast<std::size_t>(n);
-    }
+    if (const int err = produce(fd)) return abandon(err);
     if (::fdatasync(fd) != 0) return abandon(errno);
     if (::close(fd) != 0) {
         const int err = errno;

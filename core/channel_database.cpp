@@ -7,23 +7,32 @@ namespace velmora {
 
 std::string FileHeader::modelText() const { return fieldText(headerText); }
 
-void ChannelDatabase::allocateTables() {
+void ChannelDatabase::allocateTables(bool workingTables) {
     satellites.assign(kSatelliteCapacity, {});
-    workingSatellites.assign(kSatelliteCapacity, {});
     satelliteExtra.assign(kSatelliteCapacity, {});
     transponders.assign(kTransponderCapacity, {});
-    workingTransponders.assign(kTransponderCapacity, {});
     tv.assign(kChannelCapacity, {});
-    workingTv.assign(kChannelCapacity, {});
     radio.assign(kChannelCapacity, {});
-    workingRadio.assign(kChannelCapacity, {});
     groupNames.assign(kGroupCapacity, {});
     tvMemberCount.assign(kGroupCapacity, 0);
     radioMemberCount.assign(kGroupCapacity, 0);
     tvMembers.assign(kMemberCapacity, 0);
-    workingTvMembers.assign(kMemberCapacity, 0);
     radioMembers.assign(kMemberCapacity, 0);
-    workingRadioMembers.assign(kMemberCapacity, 0);
+    if (workingTables) {
+        workingSatellites.assign(kSatelliteCapacity, {});
+        workingTransponders.assign(kTransponderCapacity, {});
+        workingTv.assign(kChannelCapacity, {});
+        workingRadio.assign(kChannelCapacity, {});
+        workingTvMembers.assign(kMemberCapacity, 0);
+        workingRadioMembers.assign(kMemberCapacity, 0);
+    } else {
+        workingSatellites.clear();
+        workingTransponders.clear();
+        workingTv.clear();
+        workingRadio.clear();
+        workingTvMembers.clear();
+        workingRadioMembers.clear();
+    }
     extraData.assign(kExtraCapacity, 0);
     satelliteCount = transponderCount = tvCount = radioCount = 0;
     hasExtraBlock = false;

@@ -137,8 +137,10 @@ class ChannelDatabase {
 public:
     ChannelDatabase() = default;
 
-    // Allocates every table at its capacity, zeroed, and sets all counts to 0.
-    void allocateTables();
+    // Allocates every table at its capacity, zeroed, and sets all counts to 0;
+    // the working tables only when asked for.
+    void allocateTables(bool workingTables = true);
+    bool hasWorkingTables() const { return !workingTv.empty(); }
     bool tablesAllocated() const { return !satellites.empty(); }
 
     // Makes every working table equal to its committed table.

@@ -1,6 +1,7 @@
 #include "channel_reader.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,7 +90,7 @@ HeaderStatus readFileHeader(std::span<const std::uint8_t> bytes, FileHeader& hea
     return HeaderStatus::Ok;
 }
 
-LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase& db) {
+LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase& db, ReadOptions options) {
     switch (readFileHeader(bytes, db.header)) {
     case HeaderStatus::TooShort: return truncated("header");
     case HeaderStatus::BadMagic: {
@@ -112,7 +113,7 @@ LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase&
     if (!in.ok()) return truncated("block head");
     if (db.blockHead.channelMagic != kChannelMagic) return fail(LoadStatus::BadChannelMagic, kTextBadChannelMagic);
 
-    db.allocateTables();
+    db.allocateTables(options.workingTables);
 
     GeneralSection& g = db.general;
     readSection(in, g.head);
@@ -214,10 +215,46 @@ LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase&
         db.crcTrailer = static_cast<std::uint16_t>(first << 8 | second);
     }
 
-    db.syncWorkingTables();
+    if (options.workingTables) db.syncWorkingTables();
     LoadResult ok;
     ok.consumed = in.position();
     return ok;
+}
+
+MappedFile::~MappedFile() {
+    if (data_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+}
+
+bool MappedFile::open(const std::string& path, std::string& error, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = std::strerror(::fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : EINVAL));
+        ::close(fd);
+        return false;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        error = "the file is too large to be a channel file";
+        ::close(fd);
+        return false;
+    }
+    size_ = static_cast<std::size_t>(st.st_size);
+    if (size_ > 0) {
+        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (p == MAP_FAILED) {
+            error = std::strerror(errno);
+            ::close(fd);
+            size_ = 0;
+            return false;
+        }
+        data_ = static_cast<const std::uint8_t*>(p);
+    }
+    ::close(fd);
+    return true;
 }
 
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error, std::size_t maxBytes) {

@@ -43,13 +43,35 @@ enum class HeaderStatus { Ok, BadMagic, TooShort };
 HeaderStatus readFileHeader(std::span<const std::uint8_t> bytes, FileHeader& header);
 FileHeader decodeFileHeader(const std::uint8_t* bytes64);
 
+struct ReadOptions {
+    // The editor needs working tables; a tool that only reads, checks or
+    // re-saves does not, and skipping them halves the memory a load touches.
+    bool workingTables = true;
+};
+
 // Reads a whole file into `db`, which is (re)allocated. On failure `db` is in
 // an unspecified state: read into a scratch database and move it on success.
-LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase& db);
+LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase& db, ReadOptions options = {});
 
 // Reads the file at `path` into memory (bounded by the largest file the tables
 // can hold plus slack) and parses it. `db` is replaced only on success.
 LoadResult loadChannelFile(const std::string& path, ChannelDatabase& db);
+
+// A file mapped read-only into memory (no copy); empty files map to no bytes.
+class MappedFile {
+public:
+    MappedFile() = default;
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    // False with the reason in `error`; files above `maxBytes` are refused.
+    bool open(const std::string& path, std::string& error, std::size_t maxBytes = 16u * 1024u * 1024u);
+    std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
+
+private:
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 // Reads a whole file; false with errno text in `error` on failure.
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error,

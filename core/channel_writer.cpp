@@ -1,5 +1,12 @@
 #include "channel_writer.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "atomic_file.h"
 #include "byte_order.h"
 #include "checksum.h"
 #include "codes.h"
@@ -7,29 +14,107 @@
 namespace velmora {
 namespace {
 
+// Writes into a buffer sized for the file up front (see fileSize); grows if
+// that size was ever short, so a miscount can cost time but never bytes.
 class ByteWriter {
 public:
-    explicit ByteWriter(std::size_t reserve) { out_.reserve(reserve); }
-    void u8(std::uint8_t v) { out_.push_back(v); }
-    void u16(std::uint16_t v) {
-        const std::uint8_t b[2] = {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
-        out_.insert(out_.end(), b, b + 2);
+    explicit ByteWriter(std::size_t size) : out_(size) {}
+    void u8(std::uint8_t v) { *room(1) = v; }
+    void u16(std::uint16_t v) { writeU16BE(room(2), v); }
+    void u32(std::uint32_t v) { writeU32BE(room(4), v); }
+    void bytes(std::span<const std::uint8_t> b) {
+        if (!b.empty()) std::memcpy(room(b.size()), b.data(), b.size());
     }
-    void u32(std::uint32_t v) {
-        const std::uint8_t b[4] = {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
-                                   static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
-        out_.insert(out_.end(), b, b + 4);
+    void zeros(std::size_t n) {
+        if (n) std::memset(room(n), 0, n);
     }
-    void bytes(std::span<const std::uint8_t> b) { out_.insert(out_.end(), b.begin(), b.end()); }
-    void zeros(std::size_t n) { out_.insert(out_.end(), n, 0); }
     void section(const SectionHead& head, std::uint32_t length) {
         u8(head.sectionTag);
         u32(length);
     }
-    std::vector<std::uint8_t>& data() { return out_; }
+    std::vector<std::uint8_t> take() {
+        out_.resize(used_);
+        return std::move(out_);
+    }
 
 private:
+    std::uint8_t* room(std::size_t n) {
+        if (out_.size() - used_ < n) out_.resize(std::max(out_.size() * 2, used_ + n));
+        std::uint8_t* at = out_.data() + used_;
+        used_ += n;
+        return at;
+    }
     std::vector<std::uint8_t> out_;
+    std::size_t used_ = 0;
+};
+
+// Streams the file to a descriptor through a small buffer, summing and
+// CRC-ing the bytes between the header and the trailer on the way, so a save
+// never holds a second copy of the file in memory.
+class StreamWriter {
+public:
+    StreamWriter(int fd, std::size_t fileSize) : fd_(fd), bodyEnd_(fileSize - 2) {}
+    void u8(std::uint8_t v) { put(&v, 1); }
+    void u16(std::uint16_t v) {
+        std::uint8_t b[2];
+        writeU16BE(b, v);
+        put(b, 2);
+    }
+    void u32(std::uint32_t v) {
+        std::uint8_t b[4];
+        writeU32BE(b, v);
+        put(b, 4);
+    }
+    void bytes(std::span<const std::uint8_t> b) { put(b.data(), b.size()); }
+    void zeros(std::size_t n) {
+        static constexpr std::uint8_t kZeros[64] = {};
+        for (; n > sizeof kZeros; n -= sizeof kZeros) put(kZeros, sizeof kZeros);
+        put(kZeros, n);
+    }
+    void section(const SectionHead& head, std::uint32_t length) {
+        u8(head.sectionTag);
+        u32(length);
+    }
+    // Flushes what is buffered; returns 0 or an errno value.
+    int finish() {
+        flush();
+        return error_;
+    }
+    std::uint16_t crc() const { return crc_; }
+    std::uint16_t sum() const { return sum_; }
+    std::size_t written() const { return offset_ + used_; }
+
+private:
+    void put(const std::uint8_t* p, std::size_t n) {
+        while (n) {
+            const std::size_t take = std::min(n, sizeof buf_ - used_);
+            std::memcpy(buf_ + used_, p, take);
+            used_ += take;
+            p += take;
+            n -= take;
+            if (used_ == sizeof buf_) flush();
+        }
+    }
+    void flush() {
+        if (!used_) return;
+        // Only the bytes after the header and before the trailer are summed.
+        const std::size_t from = std::max(offset_, kHeaderSize), to = std::min(offset_ + used_, bodyEnd_);
+        if (from < to) {
+            const std::span<const std::uint8_t> body(buf_ + (from - offset_), to - from);
+            crc_ = crc16Arc(body, crc_);
+            sum_ = byteSum16(body, sum_);
+        }
+        if (!error_) error_ = detail::writeAll(fd_, buf_, used_);
+        offset_ += used_;
+        used_ = 0;
+    }
+
+    int fd_;
+    std::size_t bodyEnd_;
+    std::uint8_t buf_[64 * 1024];
+    std::size_t used_ = 0, offset_ = 0;
+    std::uint16_t crc_ = 0, sum_ = 0;
+    int error_ = 0;
 };
 
 // Runs a pass for its side effects only (commits, copy-backs, band rule).
@@ -66,11 +151,12 @@ void copyBackSorted(std::vector<ChannelEntry>& committed, const std::vector<Chan
     }
 }
 
-std::size_t estimatedSize(const ChannelDatabase& db) {
-    return 128 + std::size_t{db.satelliteCount} * kSatelliteRecordSize +
-           std::size_t{db.transponderCount} * kTransponderRecordSize +
-           (std::size_t{db.tvCount} + db.radioCount) * kChannelRecordSize + db.groupCount() * 28u +
-           2 * (db.totalMembers(ChannelKind::Tv) + db.totalMembers(ChannelKind::Radio)) + db.extraLength;
+std::size_t fileSize(const ChannelDatabase& db) {
+    return kHeaderSize + kBlockHeadSize + 25 + 6 + std::size_t{db.satelliteCount} * kSatelliteRecordSize + 7 +
+           std::size_t{db.transponderCount} * kTransponderRecordSize + 9 +
+           (std::size_t{db.tvCount} + db.radioCount) * kChannelRecordSize + 5 + db.groupCount() * 28u +
+           2 * (db.totalMembers(ChannelKind::Tv) + db.totalMembers(ChannelKind::Radio)) +
+           (db.hasExtraBlock ? 5 + std::size_t{db.extraLength} : 0) + 2;
 }
 
 // One complete write of the file from the current values, applying the
@@ -203,14 +289,18 @@ int defaultCurrentTransponder(const ChannelDatabase& db) {
 
 std::vector<std::uint8_t> buildChannelFile(ChannelDatabase& db, const SaveOptions& options, SaveHooks* hooks) {
     if (!db.tablesAllocated()) db.allocateTables();
+    // Pending flags mean nothing without working tables (a database read
+    // without them has nothing pending).
+    SaveOptions effective = options;
+    if (!db.hasWorkingTables()) effective.newRecordPending = effective.sortPending = false;
     // The first pass applies the commits and the band rule; the second
     // writes the file they produce. Every step is idempotent, so further
     // passes would write the same bytes.
     NullWriter sideEffects;
-    writePass(sideEffects, db, options, hooks);
-    ByteWriter writer(estimatedSize(db));
-    writePass(writer, db, options, hooks);
-    std::vector<std::uint8_t> file = std::move(writer.data());
+    writePass(sideEffects, db, effective, hooks);
+    ByteWriter writer(fileSize(db));
+    writePass(writer, db, effective, hooks);
+    std::vector<std::uint8_t> file = writer.take();
 
     const std::size_t size = file.size();
     db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);
@@ -234,8 +324,29 @@ std::vector<std::uint8_t> serializeUnchanged(const ChannelDatabase& db) {
 
 SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const SaveOptions& options,
                             SaveHooks* hooks) {
-    const std::vector<std::uint8_t> bytes = buildChannelFile(db, options, hooks);
-    return writeFileAtomically(path, bytes);
+    if (!db.tablesAllocated()) db.allocateTables();
+    SaveOptions effective = options;
+    if (!db.hasWorkingTables()) effective.newRecordPending = effective.sortPending = false;
+    // The same passes as buildChannelFile; the second streams to the file.
+    NullWriter sideEffects;
+    writePass(sideEffects, db, effective, hooks);
+    const std::size_t size = fileSize(db);
+    db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);
+    db.blockHead.channelDataLength = static_cast<std::uint32_t>(size - kHeaderSize - kBlockHeadSize);
+    return writeFileAtomically(path, [&](int fd) {
+        auto out = std::make_unique<StreamWriter>(fd, size);
+        writePass(*out, db, effective, hooks);
+        if (const int err = out->finish()) return err;
+        if (out->written() != size) return EIO;  // a miscount must never reach the disk
+        const std::uint16_t crc = out->crc();
+        db.header.checksum = static_cast<std::uint16_t>(out->sum() + (crc & 0xFF) + (crc >> 8));
+        std::uint8_t word[2];
+        writeU16BE(word, db.header.checksum);
+        if (::pwrite(fd, word, 2, 6) != 2) return errno ? errno : EIO;
+        writeU16BE(word, crc);
+        if (::pwrite(fd, word, 2, static_cast<off_t>(size - 2)) != 2) return errno ? errno : EIO;
+        return 0;
+    });
 }
 
 }  // namespace velmora

@@ -29,6 +29,11 @@ struct Layout {
     }
 };
 
+class RecordingHooksForDisk : public SaveHooks {
+public:
+    void commitChannel(ChannelDatabase& db) override { setFieldText(db.tv.at(0).name, "Hooked"); }
+};
+
 TEST(RoundTrip, aWrittenFileReadAndWrittenAgainIsByteIdentical) {
     for (const SampleOptions& o : {SampleOptions{}, SampleOptions::capacity()}) {
         const Bytes first = test::sampleFile(o);
@@ -48,6 +53,28 @@ TEST(RoundTrip, resaveOfItsOwnOutputIsByteIdentical) {
     ChannelDatabase again = parse(once);
     o.currentTransponder = defaultCurrentTransponder(again);
     EXPECT_EQ(buildChannelFile(again, o), once);
+}
+
+TEST(RoundTrip, savingToDiskWritesExactlyTheBytesOfBuildChannelFile) {
+    // The disk path streams the file instead of building it in memory; both
+    // must agree byte for byte, with and without hooks and pending work.
+    test::TempDir tmp;
+    for (const SampleOptions& o : {SampleOptions{}, SampleOptions{.tv = 0, .radio = 2, .groups = 0},
+                                   SampleOptions{.extraBytes = 70000}, SampleOptions::capacity()}) {
+        for (bool pending : {false, true}) {
+            ChannelDatabase a = makeSampleDatabase(o), b = a;
+            SaveOptions options;
+            options.newRecordPending = pending;
+            options.currentTransponder = defaultCurrentTransponder(a);
+            RecordingHooksForDisk hooksA, hooksB;
+            const Bytes expected = buildChannelFile(a, options, &hooksA);
+            const SaveResult r = writeChannelFile(tmp.path("x.bin"), b, options, &hooksB);
+            ASSERT_TRUE(r.ok) << r.error;
+            EXPECT_EQ(test::readBytes(tmp.path("x.bin")), expected);
+            EXPECT_EQ(b.header, a.header);
+            EXPECT_EQ(b.blockHead, a.blockHead);
+        }
+    }
 }
 
 TEST(ComputedFields, lengthsChecksumAndCrcDescribeTheFile) {
