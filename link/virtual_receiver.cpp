@@ -139,7 +139,9 @@ std::vector<std::uint8_t> VirtualReceiver::feed(std::span<const std::uint8_t> ch
             const std::uint8_t b = *p++;
             if (b == code::kComplete || b == code::kChecksumError) {
                 finish(false, b);
-                return out;
+                // A PC that starts the next upload at once can have its
+                // request arrive in the same read as this verdict; dropping
+                // it would leave both sides waiting for ever.
             }
             break;
         }

@@ -145,6 +145,22 @@ TEST(ReceiverUpload, servesHeaderBlocksAndEndAndFinishesOnTheVerdict) {
     EXPECT_EQ(finished[0].blocks, 2u);
 }
 
+TEST(ReceiverUpload, aRequestRightBehindTheVerdictStartsTheNextUpload) {
+    const Bytes file = makeFile(64 + 1024, {.usageType = 2});
+    Receiver::Options o;
+    o.serve = file;
+    Receiver box(o);
+    ASSERT_EQ(box.feed(Bytes{0x01}).size(), 65u);
+    ASSERT_EQ(box.feed(Bytes{0x10}).size(), 1029u);
+    ASSERT_EQ(box.feed(Bytes{0x10}), Bytes{0x03});
+    // Verdict and the next request in one read: the request is not lost.
+    const Bytes again = box.feed(Bytes{0x17, 0x01});
+    ASSERT_EQ(again.size(), 65u);
+    EXPECT_EQ(again[0], 0x08);
+    EXPECT_TRUE(std::equal(file.begin(), file.begin() + 64, again.begin() + 1));
+    EXPECT_EQ(box.state(), Receiver::State::UploadHeaderSent);
+}
+
 TEST(ReceiverUpload, withoutAFileToServeTheRequestIsIgnoredUntilSomethingWasDownloaded) {
     Receiver box({});
     EXPECT_TRUE(box.feed(Bytes{0x01}).empty());
