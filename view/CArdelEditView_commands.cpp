@@ -62,14 +62,18 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::Tv:
     case ctl::TvSwitch:
         // Also keeps the box ticked when it is clicked while already on.
-        if (flags_.fileLoaded) tvSwitch();
-        else tvSwitch_->setChecked(false);
+        if (flags_.fileLoaded)
+            tvSwitch();
+        else
+            tvSwitch_->setChecked(false);
         emit commandStateChanged();
         return true;
     case cmd::Radio:
     case ctl::RadioSwitch:
-        if (flags_.fileLoaded) radioSwitch();
-        else radioSwitch_->setChecked(false);
+        if (flags_.fileLoaded)
+            radioSwitch();
+        else
+            radioSwitch_->setChecked(false);
         emit commandStateChanged();
         return true;
     case ctl::PidMode:

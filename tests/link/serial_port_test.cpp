@@ -26,7 +26,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool waitFor(const std::function<bool()>& pred, std::chrono::milliseconds limit = 3000ms) {
+bool waitFor(const std::function<bool()>& pred, std::chrono::milliseconds limit = 10000ms) {
     const auto end = std::chrono::steady_clock::now() + limit;
     while (!pred()) {
         if (std::chrono::steady_clock::now() > end) return false;
