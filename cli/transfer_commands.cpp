@@ -22,7 +22,6 @@ namespace {
 
 using namespace velmora::link;
 
-constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 struct LineOptions {
