@@ -279,6 +279,29 @@ void writePass(Writer& w, ChannelDatabase& db, const SaveOptions& o, SaveHooks* 
     w.u16(db.crcTrailer);
 }
 
+// Everything a save does before the bytes of the final pass: the first pass
+// applies the commits and the band rule, and the lengths are set from the
+// size the file will have. Every step is idempotent, so the next pass writes
+// the file these values describe.
+SaveOptions prepareSave(ChannelDatabase& db, const SaveOptions& options, SaveHooks* hooks) {
+    if (!db.tablesAllocated()) db.allocateTables();
+    // Pending flags mean nothing without working tables (a database read
+    // without them has nothing pending).
+    SaveOptions effective = options;
+    if (!db.hasWorkingTables()) effective.newRecordPending = effective.sortPending = false;
+    NullWriter sideEffects;
+    writePass(sideEffects, db, effective, hooks);
+    const std::size_t size = fileSize(db);
+    db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);
+    db.blockHead.channelDataLength = static_cast<std::uint32_t>(size - kHeaderSize - kBlockHeadSize);
+    return effective;
+}
+
+// The checksum covers every byte after the header, the trailer included.
+std::uint16_t checksumWith(std::uint16_t bodySum, std::uint16_t crc) {
+    return static_cast<std::uint16_t>(bodySum + (crc & 0xFF) + (crc >> 8));
+}
+
 }  // namespace
 
 int defaultCurrentTransponder(const ChannelDatabase& db) {
@@ -288,32 +311,23 @@ int defaultCurrentTransponder(const ChannelDatabase& db) {
 }
 
 std::vector<std::uint8_t> buildChannelFile(ChannelDatabase& db, const SaveOptions& options, SaveHooks* hooks) {
-    if (!db.tablesAllocated()) db.allocateTables();
-    // Pending flags mean nothing without working tables (a database read
-    // without them has nothing pending).
-    SaveOptions effective = options;
-    if (!db.hasWorkingTables()) effective.newRecordPending = effective.sortPending = false;
-    // The first pass applies the commits and the band rule; the second
-    // writes the file they produce. Every step is idempotent, so further
-    // passes would write the same bytes.
-    NullWriter sideEffects;
-    writePass(sideEffects, db, effective, hooks);
-    ByteWriter writer(fileSize(db));
+    const SaveOptions effective = prepareSave(db, options, hooks);
+    ByteWriter writer(db.header.dataLength + kHeaderSize);
     writePass(writer, db, effective, hooks);
     std::vector<std::uint8_t> file = writer.take();
+    if (file.size() != db.header.dataLength + kHeaderSize) {
+        // Never expected: keep the lengths true to the bytes all the same.
+        db.header.dataLength = static_cast<std::uint32_t>(file.size() - kHeaderSize);
+        db.blockHead.channelDataLength = static_cast<std::uint32_t>(file.size() - kHeaderSize - kBlockHeadSize);
+        writeU32BE(&file[12], db.header.dataLength);
+        writeU32BE(&file[76], db.blockHead.channelDataLength);
+    }
 
-    const std::size_t size = file.size();
-    db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);
-    db.blockHead.channelDataLength = static_cast<std::uint32_t>(size - kHeaderSize - kBlockHeadSize);
-    writeU32BE(&file[12], db.header.dataLength);
-    writeU32BE(&file[76], db.blockHead.channelDataLength);
-
-    const std::span<const std::uint8_t> body(file.data() + kHeaderSize, size - kHeaderSize - 2);
+    const std::span<const std::uint8_t> body(file.data() + kHeaderSize, file.size() - kHeaderSize - 2);
     const std::uint16_t crc = crc16Arc(body);
-    const std::uint16_t sum = byteSum16(body);
-    db.header.checksum = static_cast<std::uint16_t>(sum + (crc & 0xFF) + (crc >> 8));
+    db.header.checksum = checksumWith(byteSum16(body), crc);
     writeU16BE(&file[6], db.header.checksum);
-    writeU16BE(&file[size - 2], crc);
+    writeU16BE(&file[file.size() - 2], crc);
     return file;
 }
 
@@ -324,22 +338,15 @@ std::vector<std::uint8_t> serializeUnchanged(const ChannelDatabase& db) {
 
 SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const SaveOptions& options,
                             SaveHooks* hooks) {
-    if (!db.tablesAllocated()) db.allocateTables();
-    SaveOptions effective = options;
-    if (!db.hasWorkingTables()) effective.newRecordPending = effective.sortPending = false;
-    // The same passes as buildChannelFile; the second streams to the file.
-    NullWriter sideEffects;
-    writePass(sideEffects, db, effective, hooks);
-    const std::size_t size = fileSize(db);
-    db.header.dataLength = static_cast<std::uint32_t>(size - kHeaderSize);
-    db.blockHead.channelDataLength = static_cast<std::uint32_t>(size - kHeaderSize - kBlockHeadSize);
+    const SaveOptions effective = prepareSave(db, options, hooks);
+    const std::size_t size = db.header.dataLength + kHeaderSize;
     return writeFileAtomically(path, [&](int fd) {
         auto out = std::make_unique<StreamWriter>(fd, size);
         writePass(*out, db, effective, hooks);
         if (const int err = out->finish()) return err;
         if (out->written() != size) return EIO;  // a miscount must never reach the disk
         const std::uint16_t crc = out->crc();
-        db.header.checksum = static_cast<std::uint16_t>(out->sum() + (crc & 0xFF) + (crc >> 8));
+        db.header.checksum = checksumWith(out->sum(), crc);
         std::uint8_t word[2];
         writeU16BE(word, db.header.checksum);
         if (::pwrite(fd, word, 2, 6) != 2) return errno ? errno : EIO;
