@@ -325,6 +325,7 @@ void CArdelEditView::buildLists(QWidget* area) {
         auto* list = new QTableView(area);
         list->setObjectName(QString::number(id));
         list->setModel(model);
+        list->setItemDelegate(new ChannelCellDelegate(list));
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);

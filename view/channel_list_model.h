@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QHash>
 #include <QIcon>
+#include <QStaticText>
 #include <QString>
+#include <QStyledItemDelegate>
 #include <array>
 #include <vector>
 
@@ -42,6 +46,26 @@ public:
 private:
     std::vector<ChannelRow> rows_;
     QIcon scrambledIcon_;
+};
+
+// Paints the list cells as the style does, but keeps the shaped text of each
+// cell: a jump through the list repaints every visible cell, and shaping and
+// laying out each text three times over dominated that repaint.
+class ChannelCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // Texts whose shaping is kept (bounded; emptied when it fills up).
+    static constexpr int kCacheLimit = 4096;
+    int cachedTexts() const { return static_cast<int>(shaped_.size()); }
+
+private:
+    const QStaticText& shaped(const QString& text, const QFont& font) const;
+
+    mutable QHash<QString, QStaticText> shaped_;
+    mutable QFont cacheFont_;
 };
 
 }  // namespace velmora

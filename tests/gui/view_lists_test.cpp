@@ -1,9 +1,13 @@
 // The lists and what a selection puts on the form; the tab pages; the
 // TV/radio switch; the Enter/Escape filter.
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 
+#include "channel_list_model.h"
 #include "view_test_support.h"
 
 namespace velmora::test {
@@ -206,6 +210,125 @@ TEST(ListsBeforeLoad, SwitchesAndCommandsAreOff) {
     EXPECT_FALSE(view.findChild<QLabel*>(QStringLiteral("1085"))->text().isEmpty());
     // Not built yet: reported as unhandled so that the frame keeps them disabled.
     EXPECT_FALSE(view.handleCommand(57607));
+}
+
+// The list cells keep their shaped texts; what they paint must still be the
+// cell's text, in the right colour, inside the cell and clear of the picture.
+class CellPaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<ChannelRow> rows(2);
+        rows[0].cells = {QStringLiteral("0001"), QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"),
+                         QStringLiteral("11362H  22000  2/3"), QStringLiteral("Astra")};
+        rows[0].image = 0;  // scrambled: a picture before the number
+        rows[1].cells = {QStringLiteral("0002"), QStringLiteral("ZDF"), QString(), QString()};
+        model.setRows(std::move(rows));
+        table.setModel(&model);
+        table.setIconSize(QSize(32, 16));
+    }
+    QImage paintCell(int row, int column, int width, bool selected) {
+        return paintWith(delegate, row, column, width, selected);
+    }
+    QImage paintWith(const QAbstractItemDelegate& with, int row, int column, int width, bool selected) {
+        QStyleOptionViewItem opt;
+        opt.initFrom(&table);
+        opt.widget = &table;
+        opt.rect = QRect(0, 0, width, 20);
+        opt.state = QStyle::State_Enabled | QStyle::State_Active;
+        if (selected) opt.state |= QStyle::State_Selected;
+        opt.palette.setColor(QPalette::Base, Qt::white);
+        opt.palette.setColor(QPalette::Text, QColor(0, 160, 0));
+        opt.palette.setColor(QPalette::Highlight, QColor(0, 0, 255));
+        opt.palette.setColor(QPalette::HighlightedText, QColor(255, 0, 0));
+        opt.decorationSize = table.iconSize();
+        QImage image(width + 40, 20, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        with.paint(&painter, opt, model.index(row, column));
+        return image;
+    }
+    // Columns of the image holding pixels of the colour's hue family.
+    static std::pair<int, int> inkSpan(const QImage& image, bool (*isInk)(QRgb)) {
+        int first = -1, last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (isInk(image.pixel(x, y))) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return {first, last};
+    }
+    static bool greenish(QRgb c) { return qGreen(c) > qRed(c) + 60 && qGreen(c) > qBlue(c) + 60; }
+    static bool reddish(QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; }
+
+    ChannelListModel model;
+    QTableView table;
+    ChannelCellDelegate delegate;
+};
+
+TEST_F(CellPaintTest, TextTakesThePaletteColourOfTheRowState) {
+    const QImage plain = paintCell(1, 1, 195, false);
+    EXPECT_GE(inkSpan(plain, greenish).first, 0);
+    EXPECT_LT(inkSpan(plain, reddish).first, 0);
+    const QImage selected = paintCell(1, 1, 195, true);
+    EXPECT_GE(inkSpan(selected, reddish).first, 0);
+    EXPECT_LT(inkSpan(selected, greenish).first, 0);
+    // Same text both ways: the same width of ink.
+    const auto a = inkSpan(plain, greenish), b = inkSpan(selected, reddish);
+    EXPECT_NEAR(a.second - a.first, b.second - b.first, 2);
+}
+
+TEST_F(CellPaintTest, TextStaysInsideItsCellAndClearOfThePicture) {
+    // Far too wide for the column: the ink ends inside the cell.
+    const auto wide = inkSpan(paintCell(0, 1, 120, false), greenish);
+    ASSERT_GE(wide.first, 0);
+    EXPECT_LT(wide.second, 120);
+    // Texts start where the stock painting puts them, after the picture of
+    // a scrambled channel too, and elide as it does.
+    QStyledItemDelegate plain;
+    for (auto [row, column, width] : {std::tuple{0, 0, 80}, {1, 0, 80}, {0, 2, 160}, {1, 1, 195}, {0, 1, 120}}) {
+        const auto ours = inkSpan(paintCell(row, column, width, false), greenish);
+        const auto stock = inkSpan(paintWith(plain, row, column, width, false), greenish);
+        ASSERT_GE(ours.first, 0) << row << column;
+        EXPECT_NEAR(ours.first, stock.first, 1) << row << column;
+        EXPECT_NEAR(ours.second, stock.second, 2) << row << column;
+    }
+    QStyleOptionViewItem opt;
+    opt.initFrom(&table);
+    opt.rect = QRect(0, 0, 80, 20);
+    opt.decorationSize = table.iconSize();
+    struct Stock : QStyledItemDelegate {
+        using QStyledItemDelegate::initStyleOption;
+    } stock;
+    auto textRect = [&](bool withText) {
+        QStyleOptionViewItem o = opt;
+        stock.initStyleOption(&o, model.index(0, 0));
+        if (!withText) o.text.clear();
+        return table.style()->subElementRect(QStyle::SE_ItemViewItemText, &o, &table);
+    };
+    // Only the text's width moves the box's right edge.
+    EXPECT_EQ(textRect(true).left(), textRect(false).left());
+    EXPECT_EQ(textRect(true).top(), textRect(false).top());
+    EXPECT_EQ(textRect(true).height(), textRect(false).height());
+}
+
+TEST_F(CellPaintTest, ShapedTextsAreBoundedAndFollowTheText) {
+    std::vector<ChannelRow> rows(ChannelCellDelegate::kCacheLimit + 10);
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].cells[1] = QString::number(i);
+    model.setRows(std::move(rows));
+    for (int r = 0; r < model.rowCount(); ++r) paintCell(r, 1, 60, false);
+    EXPECT_LE(delegate.cachedTexts(), ChannelCellDelegate::kCacheLimit);
+    EXPECT_GT(delegate.cachedTexts(), 0);
+    // A changed text paints the new text, not a kept one of the same cell.
+    std::vector<ChannelRow> narrow(1), wide(1);
+    narrow[0].cells[1] = QStringLiteral("I");
+    wide[0].cells[1] = QStringLiteral("WWWWWW");
+    model.setRows(narrow);
+    const auto a = inkSpan(paintCell(0, 1, 195, false), greenish);
+    model.setRows(wide);
+    const auto b = inkSpan(paintCell(0, 1, 195, false), greenish);
+    EXPECT_GT(b.second - b.first, a.second - a.first + 20);
 }
 
 }  // namespace
