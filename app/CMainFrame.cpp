@@ -101,10 +101,10 @@ void CMainFrame::createMenus() {
 
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName("menu-file");
-    addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.svg");
-    addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.svg");
+    addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.png");
+    addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.png");
     file->addSeparator();
-    addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.svg");
+    addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.png");
     addCommand(file, kPrintPreview, tr("Print Pre&view"));
     addCommand(file, kPrintSetup, tr("P&rint Setup..."));
     file->addSeparator();
@@ -120,18 +120,18 @@ void CMainFrame::createMenus() {
 
     QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName("menu-view");
-    addCommand(view, kTvChannels, tr("&TV Channels"), ":/images/toolbar/tv.svg");
-    addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.svg");
+    addCommand(view, kTvChannels, tr("&TV Channels"), ":/images/toolbar/tv.png");
+    addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.png");
     view->addSeparator();
-    addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.svg");
+    addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
 
     QMenu* port = bar->addMenu(tr("&Port"));
     port->setObjectName("menu-port");
     addCommand(port, kOpenPort, tr("&Open Port"))->setCheckable(true);
-    addCommand(port, kPortSettings, tr("Port &Settings..."), ":/images/toolbar/settings.svg");
+    addCommand(port, kPortSettings, tr("Port &Settings..."), ":/images/toolbar/settings.png");
     port->addSeparator();
-    addCommand(port, kDownload, tr("&Download to Receiver..."), ":/images/toolbar/download.svg");
-    addCommand(port, kUpload, tr("&Upload from Receiver..."), ":/images/toolbar/upload.svg");
+    addCommand(port, kDownload, tr("&Download to Receiver..."), ":/images/toolbar/download.png");
+    addCommand(port, kUpload, tr("&Upload from Receiver..."), ":/images/toolbar/upload.png");
 
     QMenu* window = bar->addMenu(tr("&Window"));
     window->setObjectName("menu-window");
@@ -140,7 +140,7 @@ void CMainFrame::createMenus() {
 
     QMenu* about = bar->addMenu(tr("&About"));
     about->setObjectName("menu-about");
-    addCommand(about, kAbout, tr("&About VelmoraEdit..."), ":/images/toolbar/about.svg");
+    addCommand(about, kAbout, tr("&About VelmoraEdit..."), ":/images/toolbar/about.png");
 
     // Menus show the state of the moment they open.
     for (QMenu* menu : {file, edit, view, port, window, about})

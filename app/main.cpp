@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(velmora::ui::kAppTitle));
     QApplication::setOrganizationName("Local AppWizard-Generated Applications");
     velmora::initResources();
-    QApplication::setWindowIcon(QIcon(":/images/app.svg"));
+    QApplication::setWindowIcon(QIcon(":/images/app.png"));
 
     QSettings settings;
     velmora::RecentFileList recentFiles(4);

@@ -13,7 +13,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName("icon");
-    icon->setPixmap(QIcon(":/images/app.svg").pixmap(32, 32));
+    icon->setPixmap(QIcon(":/images/app.png").pixmap(32, 32));
 
     auto* version = new QLabel(versionLine(), this);
     version->setObjectName("version");

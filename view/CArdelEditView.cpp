@@ -196,8 +196,8 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
         label->setPixmap(QIcon(QString::fromLatin1(path)).pixmap(w, h));
         return label;
     };
-    picture(1048, ":/images/tv.svg", 14, 38, 32, 32);
-    picture(1151, ":/images/radio.svg", 14, 38, 32, 32)->setVisible(false);
+    picture(1048, ":/images/tv.png", 14, 38, 32, 32);
+    picture(1151, ":/images/radio.png", 14, 38, 32, 32)->setVisible(false);
 
     channelNumber_ = new BannerLabel(panel);
     channelNumber_->setObjectName(QStringLiteral("1105"));
@@ -264,8 +264,8 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
     lockBox_->setObjectName(QStringLiteral("1004"));
     lockBox_->setGeometry(20, 422, 70, 20);
     controls_.insert(1004, lockBox_);
-    lockIndicator_ = picture(1103, ":/images/unlocked.svg", 92, 420, 28, 24);
-    picture(1104, ":/images/locked.svg", 124, 420, 28, 24);
+    lockIndicator_ = picture(1103, ":/images/unlocked.png", 92, 420, 28, 24);
+    picture(1104, ":/images/locked.png", 124, 420, 28, 24);
     scrambledBox_ = new QCheckBox(QStringLiteral("Scrambled"), panel);
     scrambledBox_->setObjectName(QStringLiteral("1007"));
     scrambledBox_->setGeometry(180, 422, 110, 20);

@@ -57,7 +57,7 @@ void CArdelEditView::showChannelDetails(int row) {
     lockBox_->setChecked(ch->locked != 0);
     scrambledBox_->setChecked(ch->scrambled != 0);
     lockIndicator_->setPixmap(
-        QIcon(ch->locked ? QStringLiteral(":/images/locked.svg") : QStringLiteral(":/images/unlocked.svg"))
+        QIcon(ch->locked ? QStringLiteral(":/images/locked.png") : QStringLiteral(":/images/unlocked.png"))
             .pixmap(28, 24));
 }
 

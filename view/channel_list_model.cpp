@@ -29,7 +29,7 @@ ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n) 
 }
 
 ChannelListModel::ChannelListModel(QObject* parent)
-    : QAbstractTableModel(parent), scrambledIcon_(QStringLiteral(":/images/scrambled.svg")) {}
+    : QAbstractTableModel(parent), scrambledIcon_(QStringLiteral(":/images/scrambled.png")) {}
 
 void ChannelListModel::setRows(std::vector<ChannelRow> rows) {
     beginResetModel();

@@ -1,5 +1,7 @@
 // The caption label, the pictures and the recent-file list.
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QImage>
 #include <QImageReader>
 #include <QSettings>
@@ -78,14 +80,14 @@ TEST(Pictures, EveryPictureTheEditorUsesLoads) {
         const char* path;
         QSize size;
     } pictures[] = {
-        {":/images/app.svg", {64, 64}},       {":/images/tv.svg", {32, 32}},
-        {":/images/radio.svg", {32, 32}},     {":/images/scrambled.svg", {16, 16}},
-        {":/images/locked.svg", {28, 24}},    {":/images/unlocked.svg", {28, 24}},
-        {":/images/toolbar/open.svg", {32, 32}},     {":/images/toolbar/save.svg", {32, 32}},
-        {":/images/toolbar/tv.svg", {32, 32}},       {":/images/toolbar/radio.svg", {32, 32}},
-        {":/images/toolbar/favorites.svg", {32, 32}}, {":/images/toolbar/download.svg", {32, 32}},
-        {":/images/toolbar/upload.svg", {32, 32}},   {":/images/toolbar/settings.svg", {32, 32}},
-        {":/images/toolbar/print.svg", {32, 32}},    {":/images/toolbar/about.svg", {32, 32}},
+        {":/images/app.png", {64, 64}},       {":/images/tv.png", {32, 32}},
+        {":/images/radio.png", {32, 32}},     {":/images/scrambled.png", {16, 16}},
+        {":/images/locked.png", {28, 24}},    {":/images/unlocked.png", {28, 24}},
+        {":/images/toolbar/open.png", {32, 32}},     {":/images/toolbar/save.png", {32, 32}},
+        {":/images/toolbar/tv.png", {32, 32}},       {":/images/toolbar/radio.png", {32, 32}},
+        {":/images/toolbar/favorites.png", {32, 32}}, {":/images/toolbar/download.png", {32, 32}},
+        {":/images/toolbar/upload.png", {32, 32}},   {":/images/toolbar/settings.png", {32, 32}},
+        {":/images/toolbar/print.png", {32, 32}},    {":/images/toolbar/about.png", {32, 32}},
     };
     for (const auto& p : pictures) {
         SCOPED_TRACE(p.path);
@@ -99,6 +101,28 @@ TEST(Pictures, EveryPictureTheEditorUsesLoads) {
         EXPECT_GT(drawn, image.width() * image.height() / 5) << "a picture, not an empty square";
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "see-through corners";
     }
+}
+
+// The program loads its pictures through QIcon, which chooses an icon engine
+// by the name's suffix: with Qt's SVG engine installed, PNG data under an
+// .svg name came out blank. Every stored picture must be named for what it is.
+TEST(Pictures, EveryStoredPictureLoadsThroughQIconUnderAPngName) {
+    int seen = 0;
+    for (QDirIterator it(":/images", QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        if (it.fileInfo().isDir()) continue;
+        SCOPED_TRACE(path.toStdString());
+        ++seen;
+        EXPECT_TRUE(path.endsWith(".png"));
+        const QSize size = QImageReader(path).size();
+        const QImage image = QIcon(path).pixmap(size).toImage();
+        ASSERT_FALSE(image.isNull());
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y)
+            for (int x = 0; x < image.width() && !drawn; ++x) drawn = image.pixelColor(x, y).alpha() > 0;
+        EXPECT_TRUE(drawn);
+    }
+    EXPECT_GE(seen, 16);
 }
 
 // ---- recent files ----

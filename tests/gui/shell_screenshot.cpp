@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setApplicationName("VelmoraEdit");
     velmora::initResources();
-    QApplication::setWindowIcon(QIcon(":/images/app.svg"));
+    QApplication::setWindowIcon(QIcon(":/images/app.png"));
 
     QSize size(1280, 800);
     if (argc > 3) {
