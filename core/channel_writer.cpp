@@ -338,6 +338,10 @@ std::vector<std::uint8_t> serializeUnchanged(const ChannelDatabase& db) {
 
 SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const SaveOptions& options,
                             SaveHooks* hooks) {
+    // The file keeps the satellite count in one byte: a larger table would
+    // be written under a count that disagrees with its records.
+    if (db.satelliteCount > kMaxSatellitesInFile)
+        return {false, "A channel file holds at most " + std::to_string(kMaxSatellitesInFile) + " satellites"};
     const SaveOptions effective = prepareSave(db, options, hooks);
     const std::size_t size = db.header.dataLength + kHeaderSize;
     return writeFileAtomically(path, [&](int fd) {

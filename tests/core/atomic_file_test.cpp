@@ -146,5 +146,13 @@ TEST_F(AtomicSave, writeChannelFileReportsFailureAndTheOldFileStillLoads) {
     EXPECT_EQ(test::readBytes(target), old);
 }
 
+TEST_F(AtomicSave, moreSatellitesThanTheCountByteHoldsAreRefused) {
+    ChannelDatabase db;
+    ASSERT_TRUE(loadChannelFile(target, db).ok());
+    db.satelliteCount = kMaxSatellitesInFile + 1;
+    EXPECT_FALSE(writeChannelFile(target, db, SaveOptions{}).ok);
+    EXPECT_EQ(test::readBytes(target), old);
+}
+
 }  // namespace
 }  // namespace velmora

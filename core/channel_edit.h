@@ -1,0 +1,150 @@
+// Table operations shared by the editor and the command line: holding,
+// removing, inserting and moving channels, the cascading deletes of a
+// transponder and of a satellite, favourite entries, and what New prepares.
+//
+// A channel is known everywhere by its index in its kind's table, and the
+// favourite groups store such indices. Every operation here re-indexes every
+// entry of that kind in every group of the file (up to 125, not only the ten
+// the form shows), and an entry that named a removed channel goes with it
+// wherever it stands, so no entry ever starts naming a neighbour.
+//
+// Everything acts on the committed tables except New, which prepares its
+// records in the working tables until Save carries them over.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+
+#include "channel_database.h"
+
+namespace velmora {
+
+enum class EditStatus {
+    Done,
+    NoSuchChannel,         // index outside the kind's table
+    NoSuchTransponder,
+    NoSuchSatellite,
+    NoSuchGroup,           // at or beyond the file's favoriteGroupCount
+    ChannelTableFull,      // 10000 channels of the kind
+    TransponderTableFull,  // 1000 transponders
+    SatelliteTableFull,    // 255 satellites: the file stores the count in one byte
+    MembersFull,           // 10000 favourite entries of the kind over all groups
+    AlreadyMember,
+    NotMember,
+    BadOrder,              // not a permutation of the table
+};
+
+// One sentence for a message box or the command line.
+const char* editStatusText(EditStatus status);
+
+// The marks the form shows for one channel in groups 0..9.
+struct FavoriteMarks {
+    std::array<bool, kViewGroups> member{};
+    // Index of the channel's entry in the flat member list (-1 when not a
+    // member); when it stands twice in a group, the last one.
+    std::array<int, kViewGroups> entryIndex{};
+    // 1-based place of that entry inside its group; 0 when not a member.
+    std::array<int, kViewGroups> position{};
+};
+
+// `workingMembers`: read the working member list (list rows while a sort is
+// pending) instead of the committed one.
+FavoriteMarks favoriteMarks(const ChannelDatabase& db, ChannelKind kind, int channel, bool workingMembers = false);
+
+// A channel taken for a move (Cut), with its marks at the time of taking.
+struct HeldChannel {
+    ChannelKind kind = ChannelKind::Tv;
+    int heldIndex = -1;
+    ChannelEntry record;
+    std::array<bool, kViewGroups> heldFlags{};
+    std::array<int, kViewGroups> heldPositions{};  // entry indices, as FavoriteMarks::entryIndex
+};
+
+// Copies committed channel `index`; nothing when it is outside the table.
+std::optional<HeldChannel> holdChannel(const ChannelDatabase& db, ChannelKind kind, int index);
+
+// Removes channel `index` and every favourite entry naming it, in every group;
+// later channels and the entries naming them move down by one.
+EditStatus removeChannel(ChannelDatabase& db, ChannelKind kind, int index);
+
+// Inserts `record` at `index` (0..count); entries naming channels from there
+// on follow them. `places[k]` > 0 also enters the new channel into group k at
+// that 1-based place (past the end: appended). Refused without any change when
+// a table or the member list would overflow, or a place names a missing group.
+EditStatus insertChannel(ChannelDatabase& db, ChannelKind kind, int index, const ChannelEntry& record,
+                         const std::array<int, kViewGroups>& places = {});
+
+// Moves the held channel so that it ends at index `to` and stores the held
+// record there. Every favourite entry keeps its place in its group and keeps
+// naming its channel: moving down lands after the channel that was at `to`,
+// moving up before it; `to` == heldIndex only puts the record back.
+EditStatus moveChannel(ChannelDatabase& db, const HeldChannel& held, int to);
+
+// Reorders a whole channel table: the channel at new index i is the one that
+// was at `order[i]`. `order` must be a permutation of 0..count-1. Favourite
+// entries follow their channels and keep their places in their groups.
+EditStatus applyChannelOrder(ChannelDatabase& db, ChannelKind kind, std::span<const int> order);
+
+struct DeleteResult {
+    EditStatus status = EditStatus::Done;
+    int tvRemoved = 0;
+    int radioRemoved = 0;
+    int transpondersRemoved = 0;
+    int satellitesRemoved = 0;
+};
+
+// Transponder `index` with every channel on it and their favourite entries.
+// Its satellite goes too when transponders remain and none of them is on it.
+DeleteResult deleteTransponder(ChannelDatabase& db, int index);
+// Satellite `index` with every transponder on it, wherever they stand, every
+// channel on those and their favourite entries.
+DeleteResult deleteSatellite(ChannelDatabase& db, int index);
+
+struct FavoriteChange {
+    EditStatus status = EditStatus::Done;
+    int position = 0;  // 1-based place the channel took, has, or had in the group
+};
+
+// Enters `channel` into `group` at 1-based `place` (0 or past the end:
+// appended). A channel already in the group is left where it is.
+FavoriteChange addFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel, int place = 0);
+// Takes every entry of `channel` out of `group`; the others keep their order.
+FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel);
+
+// ---- New ----
+
+enum class RecordPage { Channel = 0, Transponder = 1, Satellite = 2 };
+
+// What New inserted into the working tables; -1 for a table it left alone.
+struct NewRecord {
+    RecordPage page = RecordPage::Channel;
+    ChannelKind kind = ChannelKind::Tv;
+    int channel = -1;
+    int transponder = -1;
+    int satellite = -1;
+};
+
+struct NewResult {
+    EditStatus status = EditStatus::Done;
+    NewRecord record;
+};
+
+// Starts the working tables from the committed ones and inserts there:
+//  Channel page: a copy of channel `selectedRow` before it (at 0 on an empty
+//    list, on `currentTransponder`);
+//  Transponder page: a copy of transponder `currentTransponder` before it,
+//    and a channel on it as on the Channel page; the other channels keep
+//    their transponders;
+//  Satellite page: an empty satellite, a transponder on it and a channel on
+//    that, each appended.
+// Counts grow at once (they are shared by both copies). Refused without any
+// change when a table is full. Call only while nothing else is pending.
+NewResult prepareNew(ChannelDatabase& db, RecordPage page, ChannelKind kind, int selectedRow,
+                     int currentTransponder);
+
+// Cancel after New: counts and tables exactly as before the New. Expects the
+// committed tables untouched since (nothing but New changes them meanwhile).
+void discardNew(ChannelDatabase& db, const NewRecord& record);
+
+}  // namespace velmora
