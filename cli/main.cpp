@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
+    velmora::cli::addEditCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
     try {
