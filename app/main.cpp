@@ -1,5 +1,6 @@
 // Start-up of the editor: settings, document, main frame and form.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QSettings>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "CArdelEditDoc.h"
 #include "CArdelEditView.h"
 #include "CMainFrame.h"
+#include "print_pdf.h"
 #include "prompter.h"
 #include "recent_files.h"
 #include "resources_init.h"
@@ -32,7 +34,9 @@ bool displayAvailable(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!displayAvailable(argc, argv)) {
+    const bool printing = velmora::printPdfRequested(argc, argv);
+    if (printing && !envSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!printing && !displayAvailable(argc, argv)) {
         std::fputs(
             "velmoraedit needs a graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
             "Start it from a desktop session, or set QT_QPA_PLATFORM (for example "
@@ -47,6 +51,17 @@ int main(int argc, char** argv) {
     velmora::initResources();
     QApplication::setWindowIcon(QIcon(":/images/app.png"));
 
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Channel file (.bin, .sgn)."));
+    velmora::addPrintPdfOptions(parser);
+    if (!parser.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "velmoraedit: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (const int rc = velmora::runPrintPdf(parser); rc >= 0) return rc;
+
     QSettings settings;
     velmora::RecentFileList recentFiles(4);
     recentFiles.load(settings);
@@ -54,8 +69,8 @@ int main(int argc, char** argv) {
     // A file named on the command line reaches only the document, which reads
     // nothing; channel files are opened with File > Open.
     velmora::CArdelEditDoc document;
-    const QStringList args = QApplication::arguments();
-    const bool started = args.size() > 1 ? document.onOpenDocument(args.at(1)) : document.onNewDocument();
+    const QStringList files = parser.positionalArguments();
+    const bool started = !files.isEmpty() ? document.onOpenDocument(files.first()) : document.onNewDocument();
     if (!started) return 1;
 
     velmora::CMainFrame frame;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "channel_database.h"
+#include "list_printer.h"
 #include "port_controller.h"
 
 class QAbstractItemView;
@@ -96,6 +97,12 @@ public:
     const ui::PortController& portController() const { return *port_; }
     ui::TransferController& transfers() { return *transfers_; }
 
+    // Printing (CArdelEditView_print.cpp).
+    ListPrinter& listPrinter() { return printer_; }
+    // The TV or radio list as File > Print prints it, into a PDF of A4 pages
+    // at 600 dpi; false when the file cannot be written.
+    bool printListToPdf(const QString& path, ChannelKind kind);
+
 signals:
     void statusText(const QString& text);  // message pane of the status bar
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
@@ -155,6 +162,13 @@ private:
     void setUpReceiverLink(ViewOptions options);
     void disarmTransfers();
 
+    // Printing (CArdelEditView_print.cpp).
+    bool canPrint() const;
+    void preparePrintJob(ChannelKind kind);
+    void printList();
+    void printPreview();
+    void printSetup();
+
     std::unique_ptr<ChannelDatabase> db_;
     EditFlags flags_;
 
@@ -167,6 +181,7 @@ private:
     bool listUpdateInProgress_ = false;
     bool rowDeleted_ = false;
     bool printTvList_ = true;  // which list a print would take
+    ListPrinter printer_;
     std::array<int, kViewGroups> groupWorkingCount_{};
     std::array<int, kViewGroups> groupEntryIndex_{};
 

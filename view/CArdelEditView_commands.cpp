@@ -1,5 +1,5 @@
 // Routing of menu, toolbar, accelerator and form-control commands. Commands
-// of parts not built yet (printing, favourites, search, cut/paste) are
+// of parts not built yet (favourites, search, cut/paste) are
 // answered "not handled" here and so stay disabled; their handlers are
 // forwarded from this switch when they exist.
 #include <QCheckBox>
@@ -21,6 +21,9 @@ constexpr int OpenPort = 32814;
 constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
+constexpr int Print = 57607;
+constexpr int PrintPreview = 57609;
+constexpr int PrintSetup = 57606;
 }  // namespace cmd
 
 namespace ctl {
@@ -85,6 +88,15 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::Download:
     case cmd::Upload:
         return transfers_->handleCommand(id);
+    case cmd::Print:
+        printList();
+        return true;
+    case cmd::PrintPreview:
+        printPreview();
+        return true;
+    case cmd::PrintSetup:
+        printSetup();
+        return true;
     default:
         return false;
     }
@@ -97,7 +109,11 @@ bool CArdelEditView::commandEnabled(int id) const {
     case cmd::PortSettings:
     case cmd::Download:
     case cmd::Upload:
+    case cmd::PrintSetup:
         return true;
+    case cmd::Print:
+    case cmd::PrintPreview:
+        return canPrint();
     case cmd::Save:
     case cmd::New:
     case cmd::Delete:

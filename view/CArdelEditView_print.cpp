@@ -1,0 +1,89 @@
+// File > Print, Print Preview and Print Setup: the list the user last acted
+// on, laid out by the ListPrinter, through Qt's print dialogs.
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "prompter.h"
+
+namespace velmora {
+
+bool CArdelEditView::canPrint() const {
+    // With no current row there is nothing to print: the job would give
+    // empty pages and look like it had worked.
+    return selectedTvRow_ >= 0 || selectedRadioRow_ >= 0;
+}
+
+void CArdelEditView::preparePrintJob(ChannelKind kind) {
+    printer_.setSource(listOf(kind));
+    // The loaded file names the printout, whichever file that is now.
+    printer_.setSubtitle(QFileInfo(QString::fromStdString(flags_.filePath)).fileName());
+}
+
+void CArdelEditView::printList() {
+    if (!canPrint()) return;
+    QPrinter& printer = printer_.printer();
+    QPrintDialog dialog(&printer, this);
+    if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
+    preparePrintJob(printTvList_ ? ChannelKind::Tv : ChannelKind::Radio);
+    if (!printer_.print(printer, printer.fromPage(), printer.toPage())) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        ui::notice(this, QStringLiteral("The channel list could not be printed on %1.").arg(target));
+    }
+}
+
+void CArdelEditView::printPreview() {
+    if (!canPrint()) return;
+    QPrintPreviewDialog dialog(&printer_.printer(), this);
+    dialog.setObjectName(QStringLiteral("print-preview"));
+    const ChannelKind kind = printTvList_ ? ChannelKind::Tv : ChannelKind::Radio;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, kind](QPrinter* printer) {
+        preparePrintJob(kind);
+        printer_.print(*printer);
+    });
+    // Page Down and Page Up turn whole pages; Escape closes, as in any dialog.
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
+        auto turn = [pages](int step) { pages->setCurrentPage(pages->currentPage() + step); };
+        connect(new QShortcut(QKeySequence(Qt::Key_PageDown), &dialog), &QShortcut::activated, pages,
+                [turn] { turn(1); });
+        connect(new QShortcut(QKeySequence(Qt::Key_PageUp), &dialog), &QShortcut::activated, pages,
+                [turn] { turn(-1); });
+    }
+    ui::Prompter::current().runDialog(dialog);
+}
+
+void CArdelEditView::printSetup() {
+    QPageSetupDialog dialog(&printer_.printer(), this);
+    ui::Prompter::current().runDialog(dialog);
+}
+
+bool CArdelEditView::printListToPdf(const QString& path, ChannelKind kind) {
+    // The pages of an A4 printer at 600 dpi, with that printer's printable
+    // area, written whole or not at all.
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    a4.setResolution(600);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(600);
+        pdf.setPageLayout(a4.pageLayout());
+        pdf.setTitle(QString::fromLatin1(ListPrinter::kTitle));
+        pdf.setCreator(QString::fromLatin1(ui::kAppTitle));
+        preparePrintJob(kind);
+        if (!printer_.print(pdf)) return false;
+    }
+    return file.commit();
+}
+
+}  // namespace velmora
