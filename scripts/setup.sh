@@ -12,6 +12,8 @@ PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   clang-14 libclang-rt-14-dev   # libFuzzer and the sanitizers
   fonts-dejavu-core       # text in offscreen widget tests and screenshots
+  fonts-liberation2       # the printout's Arial and Times New Roman, metric-compatible
+  poppler-utils           # pdftotext/pdftoppm: printout tests and picture
 )
 
 missing=()
