@@ -35,7 +35,10 @@ void CArdelEditView::printList() {
     QPrintDialog dialog(&printer, this);
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     preparePrintJob(printTvList_ ? ChannelKind::Tv : ChannelKind::Radio);
-    if (!printer_.print(printer, printer.fromPage(), printer.toPage())) {
+    // The page range stays on the printer after this job; only a job that
+    // asks for a range gets one.
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    if (!printer_.print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0)) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         ui::notice(this, QStringLiteral("The channel list could not be printed on %1.").arg(target));
     }

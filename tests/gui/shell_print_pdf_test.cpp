@@ -1,5 +1,5 @@
-// velmoraedit FILE --print-pdf OUT.pdf [--radio], run as a script runs it:
-// the text of the PDF it writes, and its refusals.
+// velmoraedit FILE --print-pdf OUT.pdf [--radio] run as a script runs it: the
+// text of the PDF it writes, and its refusals.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -9,25 +9,13 @@
 namespace velmora::test {
 namespace {
 
-struct EditorRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-EditorRun runEditor(const QStringList& args) {
+// Exit code and error output of the editor.
+std::pair<int, QString> runEditor(const QStringList& args) {
     QProcess editor;
     editor.start(QStringLiteral(VELMORAEDIT), args);
     editor.waitForFinished(60000);
     return {editor.exitStatus() == QProcess::NormalExit ? editor.exitCode() : -1,
             QString::fromLocal8Bit(editor.readAllStandardError())};
-}
-
-// The pages of the PDF as text, one string per page.
-QStringList pdfPages(const QString& pdf) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.waitForFinished(60000);
-    return QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
 }
 
 TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
@@ -43,27 +31,26 @@ TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
 
     for (const int rows : {150, 3}) {
         SCOPED_TRACE(rows);
-        const QString pdf = dir.filePath(QStringLiteral("list-%1.pdf").arg(rows));
-        QStringList args{file, QStringLiteral("--print-pdf"), pdf};
-        if (rows == 3) args << QStringLiteral("--radio");
-        const EditorRun run = runEditor(args);
-        ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
-        const QStringList pages = pdfPages(pdf);
-        ASSERT_EQ(pages.size() > 1, rows == 150);
-        QList<int> numbers;
-        const QRegularExpression rowLine(QStringLiteral("^\\s*(\\d{4,})\\s"));
+        const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+        const auto [code, errors] = runEditor(QStringList{file, QStringLiteral("--print-pdf"), pdf} +
+                                              (rows == 3 ? QStringList{QStringLiteral("--radio")} : QStringList{}));
+        ASSERT_EQ(code, 0) << errors.toStdString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.waitForFinished(60000);
+        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        EXPECT_EQ(pages.size() > 1, rows == 150);
+        QList<int> numbers, expected;
         for (int p = 0; p < pages.size(); ++p) {
-            const QString& page = pages[p];
-            for (const char* text : {"Velmora Channel List", "channels.bin", "Number", "Channel Name", "Transponder",
-                                     "Satellite Name"})
-                EXPECT_TRUE(page.contains(QLatin1String(text))) << "page " << p + 1 << ": " << text;
-            EXPECT_TRUE(page.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()))) << p + 1;
-            for (const QString& line : page.split(QLatin1Char('\n'))) {
-                const auto match = rowLine.match(line);
-                if (match.hasMatch()) numbers << match.captured(1).toInt();
-            }
+            for (const char* s : {"Velmora Channel List", "channels.bin", "Number", "Channel Name", "Transponder",
+                                  "Satellite Name"})
+                EXPECT_TRUE(pages[p].contains(QLatin1String(s))) << "page " << p + 1 << ": " << s;
+            EXPECT_TRUE(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()))) << p + 1;
+            // Each row line starts with the channel's number.
+            static const QRegularExpression rowLine(QStringLiteral("^\\s*(\\d{4,})\\s"),
+                                                    QRegularExpression::MultilineOption);
+            for (auto it = rowLine.globalMatch(pages[p]); it.hasNext();) numbers << it.next().captured(1).toInt();
         }
-        QList<int> expected;
         for (int n = 1; n <= rows; ++n) expected << n;
         EXPECT_EQ(numbers, expected);
     }
@@ -73,25 +60,24 @@ TEST(PrintPdf, RefusesWithExitCode2AndWritesNothing) {
     QTemporaryDir dir;
     const QString good = writeSampleFile(dir.path());
     const QString damaged = dir.filePath(QStringLiteral("damaged.bin"));
-    QFile(good).copy(damaged);
+    QFile::copy(good, damaged);
     QFile(damaged).resize(100);
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const QString option = QStringLiteral("--print-pdf");
     const struct {
         QStringList args;
         const char* message;
     } cases[] = {
-        {{dir.filePath(QStringLiteral("missing.bin")), QStringLiteral("--print-pdf"), pdf}, "cannot be opened"},
-        {{damaged, QStringLiteral("--print-pdf"), pdf}, "The file ends before"},
-        {{good, QStringLiteral("--print-pdf"), dir.filePath(QStringLiteral("no/such/folder/out.pdf"))},
-         "cannot be written"},
-        {{QStringLiteral("--print-pdf"), pdf}, "needs exactly one channel FILE"},
+        {{dir.filePath(QStringLiteral("missing.bin")), option, pdf}, "cannot be opened"},
+        {{damaged, option, pdf}, "The file ends before"},
+        {{good, option, dir.filePath(QStringLiteral("no/folder/out.pdf"))}, "cannot be written"},
+        {{option, pdf}, "needs exactly one channel FILE"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        const EditorRun run = runEditor(c.args);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.errors.contains(QLatin1String(c.message))) << run.errors.toStdString();
-        EXPECT_FALSE(QFile::exists(pdf));
+        const auto [code, errors] = runEditor(c.args);
+        EXPECT_EQ(code, 2) << c.message;
+        EXPECT_TRUE(errors.contains(QLatin1String(c.message))) << errors.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf)) << c.message;
     }
 }
 

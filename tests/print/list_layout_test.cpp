@@ -5,31 +5,19 @@
 namespace velmora {
 namespace {
 
-// Title lines 100 high, footer lines 90, body lines 50: the body is the page
-// height less 680, and a 2730-unit page holds 40 rows under the headings.
+// Title lines 100 high, footer lines 90, body lines 50, scale 45/6 = 7.5: the
+// body is the page height less 680, so a 2730-unit page holds 40 rows.
 PrintMeasures measures(int pageHeight, int rows) {
-    PrintMeasures in;
-    in.pageWidth = 2000;
-    in.pageHeight = pageHeight;
-    in.titleLineHeight = 100;
-    in.footerLineHeight = 90;
-    in.bodyLineHeight = 50;
-    in.bodyAverageWidth = 45;
-    in.screenAverageWidth = 6;  // scale 7.5
-    in.rowCount = rows;
-    in.columnOrder = {0, 1, 2, 3};
-    in.screenWidths = {80, 195, 160, 130};
-    return in;
+    return {2000, pageHeight, 100, 90, 50, 45, 6, rows, {0, 1, 2, 3}, {80, 195, 160, 130}};
 }
+
+std::vector<int> box(const PrintBox& b) { return {b.left, b.top, b.right, b.bottom}; }
 
 TEST(ListLayout, BlocksSitInsideTheMargins) {
     const PageLayout l = layoutPages(measures(2730, 81));
-    auto box = [](const PrintBox& b) { return std::vector<int>{b.left, b.top, b.right, b.bottom}; };
-    EXPECT_EQ(box(l.inner), (std::vector<int>{200, 150, 1800, 2580}));
     EXPECT_EQ(box(l.header), (std::vector<int>{200, 150, 1800, 350}));
     EXPECT_EQ(box(l.footer), (std::vector<int>{200, 2400, 1800, 2580}));
     EXPECT_EQ(box(l.body), (std::vector<int>{200, 350, 1800, 2400}));
-    EXPECT_EQ(box(l.titleLine()), (std::vector<int>{200, 150, 1800, 250}));
     EXPECT_EQ(box(l.pageNumberLine()), (std::vector<int>{200, 2490, 1800, 2580}));
     EXPECT_EQ(l.headerBarTop(), 300);
     EXPECT_EQ(l.footerBarTop(), 2450);  // half a title line, not a footer line
@@ -40,10 +28,8 @@ TEST(ListLayout, RowsAreSplitIntoPages) {
         int pageHeight, rows, rowsPerPage, pages, lastFirst, lastEnd;
     } cases[] = {
         {2730, 81, 40, 3, 80, 81},  // the last page holds one row
-        {2730, 80, 40, 2, 40, 80},
         {2779, 80, 40, 2, 40, 80},  // a part line is no line
         {2780, 81, 41, 2, 41, 81},
-        {2730, 1, 40, 1, 0, 1},
         {2730, 0, 40, 1, 0, 0},     // an empty list still gets its title page
         {700, 3, 1, 3, 2, 3},       // no room under the headings: one row a page
     };
@@ -55,9 +41,6 @@ TEST(ListLayout, RowsAreSplitIntoPages) {
         EXPECT_EQ(l.rowsOn(c.pages).first, c.lastFirst);
         EXPECT_EQ(l.rowsOn(c.pages).end, c.lastEnd);
         EXPECT_EQ(l.rowsOn(c.pages + 1).end, 0);
-        if (c.lastEnd > c.lastFirst) {
-            EXPECT_EQ(l.lineOf(c.lastFirst), 1);
-        }
     }
     const PageLayout l = layoutPages(measures(2730, 81));
     EXPECT_EQ(l.lineTop(l.lineOf(80)), 400);  // right under the headings
@@ -66,26 +49,18 @@ TEST(ListLayout, RowsAreSplitIntoPages) {
 }
 
 TEST(ListLayout, ColumnsFollowScreenOrderAndWidthsAndClipAtTheBody) {
-    struct Col {
-        int column, start, textLeft, right;
-        bool visible;
-    };
     const struct {
         const char* what;
         std::vector<int> order, widths;
         int screenAverage;
-        std::vector<Col> columns;
+        std::vector<std::vector<int>> columns;  // column, start, text left, right, visible
     } cases[] = {
-        {"as filled: the second column runs past the body, the rest start beyond it",
-         {0, 1, 2, 3}, {80, 195, 160, 130}, 6,
-         {{0, 200, 237, 800, true}, {1, 800, 837, 1800, true}, {2, 1800, 1837, 1800, false},
-          {3, 1800, 1837, 1800, false}}},
+        {"as filled: the second runs past the body, the others start beyond it", {0, 1, 2, 3}, {80, 195, 160, 130}, 6,
+         {{0, 200, 237, 800, 1}, {1, 800, 837, 1800, 1}, {2, 1800, 1837, 1800, 0}, {3, 1800, 1837, 1800, 0}}},
         {"reordered and resized", {3, 1, 0, 2}, {80, 50, 160, 130}, 6,
-         {{3, 200, 237, 1175, true}, {1, 1175, 1212, 1550, true}, {0, 1550, 1587, 1800, true},
-          {2, 1800, 1837, 1800, false}}},
-        {"a hidden column takes no room", {0, 1}, {80, 0}, 6, {{0, 200, 237, 800, true}, {1, 800, 837, 800, false}}},
-        {"unknown columns are left out", {5, -1, 0}, {80}, 6, {{0, 200, 237, 800, true}}},
-        {"no screen width measured: scale 1", {0}, {80}, 0, {{0, 200, 205, 280, true}}},
+         {{3, 200, 237, 1175, 1}, {1, 1175, 1212, 1550, 1}, {0, 1550, 1587, 1800, 1}, {2, 1800, 1837, 1800, 0}}},
+        {"hidden and unknown columns", {0, 1, 5, -1}, {80, 0}, 6, {{0, 200, 237, 800, 1}, {1, 800, 837, 800, 0}}},
+        {"no screen width measured: scale 1", {0}, {80}, 0, {{0, 200, 205, 280, 1}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,16 +68,10 @@ TEST(ListLayout, ColumnsFollowScreenOrderAndWidthsAndClipAtTheBody) {
         in.columnOrder = c.order;
         in.screenWidths = c.widths;
         in.screenAverageWidth = c.screenAverage;
-        const PageLayout l = layoutPages(in);
-        ASSERT_EQ(l.columns.size(), c.columns.size());
-        for (std::size_t k = 0; k < c.columns.size(); ++k) {
-            SCOPED_TRACE(k);
-            EXPECT_EQ(l.columns[k].column, c.columns[k].column);
-            EXPECT_EQ(l.columns[k].start, c.columns[k].start);
-            EXPECT_EQ(l.columns[k].textLeft, c.columns[k].textLeft);
-            EXPECT_EQ(l.columns[k].right, c.columns[k].right);
-            EXPECT_EQ(l.columns[k].visible(), c.columns[k].visible);
-        }
+        std::vector<std::vector<int>> got;
+        for (const PrintColumn& p : layoutPages(in).columns)
+            got.push_back({p.column, p.start, p.textLeft, p.right, p.visible()});
+        EXPECT_EQ(got, c.columns);
     }
 }
 
