@@ -28,6 +28,8 @@ TEST_F(PrintTest, PrintAndPreviewNeedACurrentRow) {
     }
     EXPECT_TRUE(prompter->dialogsRun.isEmpty());
     EXPECT_TRUE(view->commandEnabled(57606));  // Print Setup
+    view->handleCommand(57606);
+    EXPECT_EQ(prompter->dialogsRun, QStringList{QStringLiteral("QPageSetupDialog")});
     open(writeDatabase(smallDatabase()));
     EXPECT_TRUE(view->commandEnabled(kPrint) && view->commandEnabled(kPreview));
 }
