@@ -35,8 +35,8 @@ TEST_F(PrintTest, PrintAndPreviewNeedACurrentRow) {
 }
 
 TEST_F(PrintTest, PrintsTheListLastUsedUnderTheLoadedFilesName) {
-    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    prompter->dialogHandler = [pdf](QDialog& dialog) {
+    QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    prompter->dialogHandler = [&pdf](QDialog& dialog) {
         QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
@@ -57,6 +57,12 @@ TEST_F(PrintTest, PrintsTheListLastUsedUnderTheLoadedFilesName) {
         EXPECT_EQ(view->listPrinter().subtitle(), QString::fromLatin1(c.file));
     }
     EXPECT_EQ(prompter->dialogsRun, QStringList(2, QStringLiteral("QPrintDialog")));
+
+    // A job that cannot start says so.
+    pdf = dir.filePath(QStringLiteral("no/folder/out.pdf"));
+    view->handleCommand(kPrint);
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(prompter->messages[0].text, QStringLiteral("The channel list could not be printed on %1.").arg(pdf));
 }
 
 TEST_F(PrintTest, ScreenColumnOrderAndWidthsReachThePrintout) {
