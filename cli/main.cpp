@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
+#include "diff_commands.h"
 #include "transfer_commands.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
     velmora::cli::addEditCommands(app, exitCode);
+    velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
     try {

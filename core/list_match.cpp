@@ -1,0 +1,154 @@
+#include "list_match.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace velmora {
+namespace {
+
+constexpr std::uint64_t kNoSatellite = 0x10000;          // above every 16-bit longitude
+constexpr std::uint64_t kNoTransponder = 1ull << 41;     // above every transponder key
+
+// One step of the rule: every record of A that has a key (`hasA`) and no
+// partner yet takes the first B record without a partner whose key is
+// equal, in table order. Sorting B's candidates keeps it O(n log n).
+template <class Key, class OnPair>
+void pairStep(const std::vector<Key>& keyA, const std::vector<char>& hasA, const std::vector<Key>& keyB,
+              const std::vector<char>& hasB, Matching& m, OnPair onPair) {
+    std::vector<std::pair<Key, int>> candidates;
+    candidates.reserve(keyB.size());
+    for (std::size_t j = 0; j < keyB.size(); ++j)
+        if (hasB[j] && m.bToA[j] < 0) candidates.emplace_back(keyB[j], static_cast<int>(j));
+    std::sort(candidates.begin(), candidates.end());  // equal keys stay in table order
+    std::vector<int> taken(candidates.size(), 0);     // per run of equal keys, at its first place
+    for (std::size_t i = 0; i < keyA.size(); ++i) {
+        if (!hasA[i] || m.aToB[i] >= 0) continue;
+        const auto first = std::lower_bound(candidates.begin(), candidates.end(), keyA[i],
+                                            [](const std::pair<Key, int>& c, const Key& k) { return c.first < k; });
+        if (first == candidates.end() || first->first != keyA[i]) continue;
+        const auto run = static_cast<std::size_t>(first - candidates.begin());
+        const std::size_t at = run + static_cast<std::size_t>(taken[run]);
+        if (at >= candidates.size() || candidates[at].first != keyA[i]) continue;
+        ++taken[run];
+        const int j = candidates[at].second;
+        m.aToB[i] = j;
+        m.bToA[static_cast<std::size_t>(j)] = static_cast<int>(i);
+        onPair(i);
+    }
+}
+
+Matching emptyMatching(std::size_t na, std::size_t nb) { return {std::vector<int>(na, -1), std::vector<int>(nb, -1)}; }
+
+// Ids of a channel: serviceId above its transponder key; none when its
+// transponder or that transponder's satellite lies outside its table.
+bool channelIds(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t& key) {
+    const TransponderEntry* tp = db.transponderOf(ch);
+    if (!tp || !db.satelliteOf(*tp)) return false;
+    key = std::uint64_t{ch.serviceId} << 42 | transponderKey(db, *tp);
+    return true;
+}
+
+}  // namespace
+
+std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& tp) {
+    const SatelliteEntry* sat = db.satelliteOf(tp);
+    return std::uint64_t{tp.frequency} << 25 | std::uint64_t{tp.polarization} << 17 |
+           (sat ? std::uint64_t{sat->longitude} : kNoSatellite);
+}
+
+std::uint64_t channelTransponderKey(const ChannelDatabase& db, const ChannelEntry& ch) {
+    const TransponderEntry* tp = db.transponderOf(ch);
+    return tp ? transponderKey(db, *tp) : kNoTransponder;
+}
+
+ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b, ChannelKind kind) {
+    const std::size_t na = a.tablesAllocated() ? a.channelCount(kind) : 0;
+    const std::size_t nb = b.tablesAllocated() ? b.channelCount(kind) : 0;
+    ChannelMatching m;
+    static_cast<Matching&>(m) = emptyMatching(na, nb);
+    m.how.assign(na, MatchedBy::None);
+
+    auto idsOf = [kind](const ChannelDatabase& db, std::size_t n, std::vector<std::uint64_t>& keys,
+                        std::vector<char>& has) {
+        keys.assign(n, 0);
+        has.assign(n, 0);
+        for (std::size_t i = 0; i < n; ++i) has[i] = channelIds(db, db.channels(kind)[i], keys[i]);
+    };
+    std::vector<std::uint64_t> idsA, idsB;
+    std::vector<char> hasA, hasB;
+    idsOf(a, na, idsA, hasA);
+    idsOf(b, nb, idsB, hasB);
+    pairStep(idsA, hasA, idsB, hasB, m, [&](std::size_t i) {
+        m.how[i] = MatchedBy::Ids;
+        ++m.byIds;
+    });
+
+    auto namesOf = [kind](const ChannelDatabase& db, std::size_t n) {
+        std::vector<std::string> names(n);
+        for (std::size_t i = 0; i < n; ++i) names[i] = fieldText(db.channels(kind)[i].name);
+        return names;
+    };
+    hasA.assign(na, 1);
+    hasB.assign(nb, 1);
+    pairStep(namesOf(a, na), hasA, namesOf(b, nb), hasB, m, [&](std::size_t i) {
+        m.how[i] = MatchedBy::Name;
+        ++m.byName;
+    });
+    return m;
+}
+
+Matching matchTransponders(const ChannelDatabase& a, const ChannelDatabase& b) {
+    auto keys = [](const ChannelDatabase& db) {
+        std::vector<std::uint64_t> out(db.tablesAllocated() ? db.transponderCount : 0);
+        for (std::size_t i = 0; i < out.size(); ++i) out[i] = transponderKey(db, db.transponders[i]);
+        return out;
+    };
+    const auto ka = keys(a), kb = keys(b);
+    Matching m = emptyMatching(ka.size(), kb.size());
+    pairStep(ka, std::vector<char>(ka.size(), 1), kb, std::vector<char>(kb.size(), 1), m, [](std::size_t) {});
+    return m;
+}
+
+Matching matchSatellites(const ChannelDatabase& a, const ChannelDatabase& b) {
+    auto keys = [](const ChannelDatabase& db) {
+        std::vector<int> out(db.tablesAllocated() ? db.satelliteCount : 0);
+        for (std::size_t i = 0; i < out.size(); ++i) out[i] = db.satellites[i].longitude;
+        return out;
+    };
+    return pairOccurrences(keys(a), keys(b));
+}
+
+Matching pairOccurrences(std::span<const int> a, std::span<const int> b) {
+    const std::vector<int> ka(a.begin(), a.end()), kb(b.begin(), b.end());
+    std::vector<char> hasA(ka.size()), hasB(kb.size());
+    for (std::size_t i = 0; i < ka.size(); ++i) hasA[i] = ka[i] >= 0;
+    for (std::size_t j = 0; j < kb.size(); ++j) hasB[j] = kb[j] >= 0;
+    Matching m = emptyMatching(ka.size(), kb.size());
+    pairStep(ka, hasA, kb, hasB, m, [](std::size_t) {});
+    return m;
+}
+
+std::vector<int> outsideLongestIncreasing(std::span<const int> seq) {
+    // Patience sorting: tails[k] is the position ending the best increasing
+    // run of length k + 1 found so far; `before` links each position to its
+    // predecessor in that run.
+    std::vector<int> tails, before(seq.size(), -1);
+    for (std::size_t i = 0; i < seq.size(); ++i) {
+        const auto at = std::lower_bound(tails.begin(), tails.end(), seq[i],
+                                         [&](int pos, int v) { return seq[static_cast<std::size_t>(pos)] < v; });
+        if (at != tails.begin()) before[i] = *(at - 1);
+        if (at == tails.end())
+            tails.push_back(static_cast<int>(i));
+        else
+            *at = static_cast<int>(i);
+    }
+    std::vector<char> kept(seq.size(), 0);
+    for (int p = tails.empty() ? -1 : tails.back(); p >= 0; p = before[static_cast<std::size_t>(p)])
+        kept[static_cast<std::size_t>(p)] = 1;
+    std::vector<int> out;
+    for (std::size_t i = 0; i < seq.size(); ++i)
+        if (!kept[i]) out.push_back(static_cast<int>(i));
+    return out;
+}
+
+}  // namespace velmora

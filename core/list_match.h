@@ -1,0 +1,60 @@
+// Which record of one channel file is which record of another: the one rule
+// that `velmora diff`, `velmora reorder` and Edit > Apply Order From… share.
+//
+// Two channels of the same kind match, in this order of preference:
+//  1. by ids: equal serviceId, and equal frequency and polarization of their
+//     transponders, and equal longitude of those transponders' satellites;
+//  2. by name: equal names (the bytes up to the first zero).
+// Within each step the first unmatched channel of A takes the first unmatched
+// equal channel of B, both in table order, so repeated keys pair the same way
+// every time. A channel whose transponder or satellite index lies outside its
+// table has no ids to compare and can match only by name.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "channel_database.h"
+
+namespace velmora {
+
+enum class MatchedBy : std::uint8_t { None, Ids, Name };
+
+struct Matching {
+    std::vector<int> aToB;  // per record of A: its partner's index in B, or -1
+    std::vector<int> bToA;  // per record of B: its partner's index in A, or -1
+};
+
+struct ChannelMatching : Matching {
+    std::vector<MatchedBy> how;  // per channel of A
+    int byIds = 0;
+    int byName = 0;
+};
+
+ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b, ChannelKind kind);
+
+// A transponder is known by its frequency, polarization and satellite
+// longitude, a satellite by its longitude; repeated keys pair in table order.
+Matching matchTransponders(const ChannelDatabase& a, const ChannelDatabase& b);
+Matching matchSatellites(const ChannelDatabase& a, const ChannelDatabase& b);
+
+// Frequency, polarization and satellite longitude of a transponder packed
+// into one comparable value; a satellite outside its table gives a value of
+// its own that no longitude can give.
+std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& tp);
+// The same for a channel's transponder; a transponder outside its table gives
+// yet another value of its own.
+std::uint64_t channelTransponderKey(const ChannelDatabase& db, const ChannelEntry& ch);
+
+// Positions of `seq` that lie outside one longest strictly increasing
+// subsequence, ascending. O(n log n): capacity files hold 10000 channels.
+std::vector<int> outsideLongestIncreasing(std::span<const int> seq);
+
+// Pairs the occurrences of equal values of `a` and `b` in order (the k-th
+// occurrence in `a` with the k-th in `b`); entries below zero never pair.
+// Used for favourite members, where a channel may stand twice in a group.
+Matching pairOccurrences(std::span<const int> a, std::span<const int> b);
+
+}  // namespace velmora
