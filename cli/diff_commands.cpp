@@ -195,7 +195,7 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
                                             "something does, 2 when a file cannot be read");
     diff->add_option("A", *a, "the older channel file")->required();
     diff->add_option("B", *b, "the newer channel file")->required();
-    diff->add_flag("--json", *asJson, "one JSON object instead of one line per finding (docs/list-diff.md)");
+    diff->add_flag("--json", *asJson, "one JSON object instead of one line per finding (docs/diff-and-reorder.md)");
     diff->callback([a, b, asJson, &exitCode] {
         ChannelDatabase dbA, dbB;
         if (!loadFile(*a, dbA) || !loadFile(*b, dbB)) {
