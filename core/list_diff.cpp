@@ -28,7 +28,7 @@ std::vector<std::string> channelFields(const ChannelDatabase& a, const ChannelEn
     auto differs = [&](bool d, const char* field) {
         if (d) out.emplace_back(field);
     };
-    differs(fieldText(x.name) != fieldText(y.name), "name");
+    differs(storedName(x) != storedName(y), "name");
     differs(x.serviceId != y.serviceId, "serviceId");
     differs(x.pmtPid != y.pmtPid, "pmtPid");
     differs(x.videoPid != y.videoPid, "videoPid");

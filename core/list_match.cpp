@@ -1,6 +1,7 @@
 #include "list_match.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace velmora {
@@ -11,29 +12,33 @@ constexpr std::uint64_t kNoTransponder = 1ull << 41;     // above every transpon
 
 // One step of the rule: every record of A that has a key (`hasA`) and no
 // partner yet takes the first B record without a partner whose key is
-// equal, in table order. Sorting B's candidates keeps it O(n log n).
+// equal, in table order. That pairs the k-th A record of each key with the
+// k-th B record of that key, so both sides are sorted by (key, index) and
+// walked side by side: O(n log n).
 template <class Key, class OnPair>
 void pairStep(const std::vector<Key>& keyA, const std::vector<char>& hasA, const std::vector<Key>& keyB,
               const std::vector<char>& hasB, Matching& m, OnPair onPair) {
-    std::vector<std::pair<Key, int>> candidates;
-    candidates.reserve(keyB.size());
-    for (std::size_t j = 0; j < keyB.size(); ++j)
-        if (hasB[j] && m.bToA[j] < 0) candidates.emplace_back(keyB[j], static_cast<int>(j));
-    std::sort(candidates.begin(), candidates.end());  // equal keys stay in table order
-    std::vector<int> taken(candidates.size(), 0);     // per run of equal keys, at its first place
-    for (std::size_t i = 0; i < keyA.size(); ++i) {
-        if (!hasA[i] || m.aToB[i] >= 0) continue;
-        const auto first = std::lower_bound(candidates.begin(), candidates.end(), keyA[i],
-                                            [](const std::pair<Key, int>& c, const Key& k) { return c.first < k; });
-        if (first == candidates.end() || first->first != keyA[i]) continue;
-        const auto run = static_cast<std::size_t>(first - candidates.begin());
-        const std::size_t at = run + static_cast<std::size_t>(taken[run]);
-        if (at >= candidates.size() || candidates[at].first != keyA[i]) continue;
-        ++taken[run];
-        const int j = candidates[at].second;
-        m.aToB[i] = j;
-        m.bToA[static_cast<std::size_t>(j)] = static_cast<int>(i);
-        onPair(i);
+    auto candidates = [](const std::vector<Key>& keys, const std::vector<char>& has, const std::vector<int>& partner) {
+        std::vector<std::pair<Key, int>> out;
+        out.reserve(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            if (has[i] && partner[i] < 0) out.emplace_back(keys[i], static_cast<int>(i));
+        std::sort(out.begin(), out.end());  // equal keys stay in table order
+        return out;
+    };
+    const auto ca = candidates(keyA, hasA, m.aToB), cb = candidates(keyB, hasB, m.bToA);
+    for (std::size_t x = 0, y = 0; x < ca.size() && y < cb.size();) {
+        if (ca[x].first < cb[y].first) {
+            ++x;
+        } else if (cb[y].first < ca[x].first) {
+            ++y;
+        } else {
+            const auto i = static_cast<std::size_t>(ca[x++].second);
+            const int j = cb[y++].second;
+            m.aToB[i] = j;
+            m.bToA[static_cast<std::size_t>(j)] = static_cast<int>(i);
+            onPair(i);
+        }
     }
 }
 
@@ -49,6 +54,11 @@ bool channelIds(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t
 }
 
 }  // namespace
+
+std::string_view storedName(const ChannelEntry& ch) {
+    const auto* bytes = reinterpret_cast<const char*>(ch.name.data());
+    return std::string_view(bytes, static_cast<std::size_t>(std::find(ch.name.begin(), ch.name.end(), 0) - ch.name.begin()));
+}
 
 std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& tp) {
     const SatelliteEntry* sat = db.satelliteOf(tp);
@@ -83,14 +93,18 @@ ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b
         ++m.byIds;
     });
 
-    auto namesOf = [kind](const ChannelDatabase& db, std::size_t n) {
-        std::vector<std::string> names(n);
-        for (std::size_t i = 0; i < n; ++i) names[i] = fieldText(db.channels(kind)[i].name);
+    // Only what the ids left over takes part; views into the tables, no copies.
+    auto namesOf = [kind](const ChannelDatabase& db, const std::vector<int>& partner, std::vector<char>& has) {
+        std::vector<std::string_view> names(partner.size());
+        for (std::size_t i = 0; i < partner.size(); ++i) {
+            has[i] = partner[i] < 0;
+            if (has[i]) names[i] = storedName(db.channels(kind)[i]);
+        }
         return names;
     };
-    hasA.assign(na, 1);
-    hasB.assign(nb, 1);
-    pairStep(namesOf(a, na), hasA, namesOf(b, nb), hasB, m, [&](std::size_t i) {
+    const auto namesA = namesOf(a, m.aToB, hasA);
+    const auto namesB = namesOf(b, m.bToA, hasB);
+    pairStep(namesA, hasA, namesB, hasB, m, [&](std::size_t i) {
         m.how[i] = MatchedBy::Name;
         ++m.byName;
     });

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channel_database.h"
@@ -47,6 +48,9 @@ std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& 
 // The same for a channel's transponder; a transponder outside its table gives
 // yet another value of its own.
 std::uint64_t channelTransponderKey(const ChannelDatabase& db, const ChannelEntry& ch);
+
+// A channel's name up to the first zero, as stored (no copy).
+std::string_view storedName(const ChannelEntry& ch);
 
 // Positions of `seq` that lie outside one longest strictly increasing
 // subsequence, ascending. O(n log n): capacity files hold 10000 channels.
