@@ -5,6 +5,18 @@
 #include "codes.h"
 
 namespace velmora {
+namespace {
+
+// A name that fills its whole field has no terminating zero. The form shows
+// (and hands back) at most all but its last character; unless the user edited
+// it, the stored name stays whole instead of losing that character.
+void commitName(std::span<std::uint8_t> field, const std::string& text) {
+    const std::string stored = fieldText(field);
+    if (stored.size() == field.size() && text.size() >= field.size() - 1 && stored.starts_with(text)) return;
+    setFieldText(field, text);
+}
+
+}  // namespace
 
 bool satelliteUsesWorking(const EditFlags& flags) { return flags.newRecordPending; }
 
@@ -19,7 +31,7 @@ bool commitSatelliteFields(ChannelDatabase& db, const EditFlags& flags, int sate
     if (static_cast<std::size_t>(satellite) >= table.size()) return false;
     SatelliteEntry& s = table[static_cast<std::size_t>(satellite)];
     s.longitude = parseLongitude(form.longitude);
-    setFieldText(std::span<std::uint8_t>(s.name), form.name);
+    commitName(s.name, form.name);
     return true;
 }
 
@@ -50,7 +62,7 @@ bool commitChannelFields(ChannelDatabase& db, const EditFlags& flags, ChannelKin
     c.audioPid = parseHex16(form.audioPid);
     c.pcrPid = parseHex16(form.pcrPid);
     c.pidMode = form.pidMode ? 1 : 0;
-    setFieldText(std::span<std::uint8_t>(c.name), form.name);
+    commitName(c.name, form.name);
     c.scrambled = form.scrambled ? 1 : 0;
     c.locked = form.locked ? 1 : 0;
     return true;

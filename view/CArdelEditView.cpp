@@ -31,8 +31,7 @@ namespace {
 constexpr int kPanelWidth = 430;
 constexpr int kPanelHeight = 560;
 
-// Favourite groups 0..9: their boxes and position labels, in group order.
-constexpr std::array<int, kViewGroups> kFavoriteBoxIds{1001, 1002, 1003, 1006, 1008, 1005, 1010, 1011, 1012, 1013};
+// Position labels of favourite groups 0..9, in group order.
 constexpr std::array<int, kViewGroups> kFavoriteLabelIds{1098, 1099, 1100, 1101, 1102, 1109, 1111, 1112, 1113, 1114};
 
 // Refuses characters the file's single-byte texts cannot hold, and says so.
@@ -257,6 +256,7 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
         box->setGeometry(x, y, 76, 20);
         controls_.insert(kFavoriteBoxIds[k], box);
         favoriteBoxes_[k] = box;
+        connect(box, &QCheckBox::clicked, this, [this, k] { handleCommand(kFavoriteBoxIds[k]); });
         favoritePositions_[k] = addLabel(panel, kFavoriteLabelIds[k], QStringLiteral("000"), x + 18, y + 18, 40, 18);
     }
 
@@ -264,6 +264,7 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
     lockBox_->setObjectName(QStringLiteral("1004"));
     lockBox_->setGeometry(20, 422, 70, 20);
     controls_.insert(1004, lockBox_);
+    connect(lockBox_, &QCheckBox::clicked, this, [this] { handleCommand(1004); });
     lockIndicator_ = picture(1103, ":/images/unlocked.png", 92, 420, 28, 24);
     picture(1104, ":/images/locked.png", 124, 420, 28, 24);
     scrambledBox_ = new QCheckBox(QStringLiteral("Scrambled"), panel);

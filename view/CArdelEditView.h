@@ -9,9 +9,11 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "channel_database.h"
 #include "list_printer.h"
+#include "channel_edit.h"
 #include "port_controller.h"
 
 class QAbstractItemView;
@@ -43,6 +45,9 @@ class CArdelEditView : public QWidget {
     Q_OBJECT
 public:
     enum class ActiveList { None, Tv, Radio };
+    // Favourite boxes of groups 0..9, in group order.
+    static constexpr std::array<int, kViewGroups> kFavoriteBoxIds{1001, 1002, 1003, 1006, 1008,
+                                                                  1005, 1010, 1011, 1012, 1013};
 
     explicit CArdelEditView(QWidget* parent = nullptr, ViewOptions options = ViewOptions());
     ~CArdelEditView() override;
@@ -75,11 +80,14 @@ public:
     int currentTransponder() const { return currentTransponder_; }
     int currentSatellite() const { return currentSatellite_; }
     bool listUpdateInProgress() const { return listUpdateInProgress_; }
+    // The channel a Cut took; filled while `cutPending` is set.
+    std::optional<HeldChannel>& heldChannel() { return held_; }
 
     // Lists.
     void fillTvList();
     void fillRadioList();
     void refreshLists();
+    void refreshAfterFailedSave();
     QTableView* tvList() const { return tvList_; }
     QTableView* radioList() const { return radioList_; }
 
@@ -140,20 +148,34 @@ private:
 
     // Editor (CArdelEditView_editor.cpp).
     void editButton();
-    void newButton();
-    void deleteButton();
     void cancelButton();
     void pidModeClicked();
     void setFieldsReadOnly(bool readOnly);
     void setEditingControlsEnabled(bool enabled);
     void enterViewingState();
     void enterReadOnlyState();
-    void setFavoriteBoxesEnabled(bool enabled);
-    void resetFavoriteMarks();
     void clearRecordFields();
-    void showFavoriteCaptions();
     void rejectNonLatin1();
     const ChannelEntry* selectedChannel() const;
+    ChannelKind activeKind() const { return activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv; }
+    int selectedRow() const;     // row of the active list; -1 for none
+    int selectedRecord() const;  // its index in the committed table; -1 for none
+
+    // Favourite marks, lock and scrambled boxes (CArdelEditView_marks.cpp).
+    void setFavoriteBoxesEnabled(bool enabled);
+    void resetFavoriteMarks();
+    void showFavoriteCaptions();
+    void favoriteBoxClicked(std::size_t group);
+    void lockBoxClicked();
+    void showLockPicture(bool locked);
+
+    // New and Delete (CArdelEditView_records.cpp).
+    void newButton();
+    void deleteButton();
+    void discardPendingNew();
+    void refreshAfterDelete(const DeleteResult& removed, int rowsBefore);
+    void emptyFormAfterLastChannel();
+    void fillTransponderChooser();
 
     // File (CArdelEditView_file.cpp).
     bool writeFile();
@@ -184,6 +206,16 @@ private:
     ListPrinter printer_;
     std::array<int, kViewGroups> groupWorkingCount_{};
     std::array<int, kViewGroups> groupEntryIndex_{};
+    std::array<int, kViewGroups> groupPosition_{};
+    // Put-back state of each group: where the channel unticked last stood.
+    std::array<int, kViewGroups> groupRemovedPosition_{};
+    std::array<bool, kViewGroups> groupRemovedFlag_{};
+    // What the pending New inserted, and the selection it replaced.
+    struct PendingNew {
+        NewRecord record;
+        int formerRow = -1;
+    } pendingNew_;
+    std::optional<HeldChannel> held_;
 
     // Controls (owned by Qt's parent chain).
     QTabBar* tabs_ = nullptr;

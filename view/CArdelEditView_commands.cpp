@@ -35,6 +35,7 @@ constexpr int Cancel = 1043;
 constexpr int TvSwitch = 1128;
 constexpr int RadioSwitch = 1129;
 constexpr int PidMode = 1106;
+constexpr int Lock = 1004;
 }  // namespace ctl
 
 }  // namespace
@@ -82,6 +83,9 @@ bool CArdelEditView::handleCommand(int id) {
     case ctl::PidMode:
         pidModeClicked();
         return true;
+    case ctl::Lock:
+        lockBoxClicked();
+        return true;
     case cmd::OpenPort:
     case cmd::PortSettings:
         return port_->handleCommand(id);
@@ -98,6 +102,11 @@ bool CArdelEditView::handleCommand(int id) {
         printSetup();
         return true;
     default:
+        for (std::size_t k = 0; k < kViewGroups; ++k) {
+            if (kFavoriteBoxIds[k] != id) continue;
+            favoriteBoxClicked(k);
+            return true;
+        }
         return false;
     }
 }

@@ -56,9 +56,7 @@ void CArdelEditView::showChannelDetails(int row) {
     if (flags_.editActive) pidModeClicked();
     lockBox_->setChecked(ch->locked != 0);
     scrambledBox_->setChecked(ch->scrambled != 0);
-    lockIndicator_->setPixmap(
-        QIcon(ch->locked ? QStringLiteral(":/images/locked.png") : QStringLiteral(":/images/unlocked.png"))
-            .pixmap(28, 24));
+    showLockPicture(ch->locked != 0);
 }
 
 void CArdelEditView::showTransponderDetails() {
@@ -66,7 +64,9 @@ void CArdelEditView::showTransponderDetails() {
         for (int id : {1091, 1089, 1080, 1051}) field(id)->clear();
         polarization_->setCurrentIndex(-1);
         fec_->setCurrentIndex(-1);
+        polarization_->setPlaceholderText(QString());
         transponderChooser_->setCurrentIndex(-1);
+        currentSatellite_ = -1;
         return;
     }
     const TransponderEntry& tp = db_->transponders[static_cast<std::size_t>(currentTransponder_)];
@@ -76,7 +76,9 @@ void CArdelEditView::showTransponderDetails() {
     field(1051)->setText(QString::number(tp.symbolRate));
     // The drop-downs select the item of this transponder's value, so that
     // Save stores what is shown and never a pick made for another one.
-    polarization_->setCurrentIndex(tp.polarization ? 1 : 0);
+    // A value no item names stays as stored unless the user picks one.
+    polarization_->setCurrentIndex(tp.polarization <= 1 ? tp.polarization : -1);
+    polarization_->setPlaceholderText(tp.polarization > 1 ? QStringLiteral("Vertical") : QString());
     fec_->setCurrentIndex(tp.fec <= 5 ? tp.fec : -1);
     const QString summary =
         QString::fromLatin1(transponderSummary(tp.frequency, tp.polarization, tp.symbolRate, tp.fec));
@@ -125,46 +127,8 @@ void CArdelEditView::clearRecordFields() {
     resetFavoriteMarks();
 }
 
-void CArdelEditView::resetFavoriteMarks() {
-    for (std::size_t k = 0; k < kViewGroups; ++k) {
-        favoritePositions_[k]->setText(QStringLiteral("000"));
-        favoriteBoxes_[k]->setChecked(false);
-    }
-}
-
-void CArdelEditView::showFavoriteMarks() {
-    const ChannelEntry* ch = selectedChannel();
-    if (!ch) return;
-    const ChannelKind kind = activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv;
-    const int row = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
-    const auto& members = flags_.sortPending ? db_->workingMembers(kind) : db_->members(kind);
-    const auto& counts = db_->memberCounts(kind);
-    std::size_t entry = 0;
-    const std::size_t groups = std::min<std::size_t>(db_->groupCount(), kViewGroups);
-    for (std::size_t k = 0; k < groups; ++k) {
-        for (std::size_t j = 0; j < counts[k] && entry < members.size(); ++j, ++entry) {
-            if (members[entry] != row) continue;
-            // A channel listed twice in a group shows its last place.
-            groupEntryIndex_[k] = static_cast<int>(entry);
-            favoriteBoxes_[k]->setChecked(true);
-            favoritePositions_[k]->setText(QString::asprintf("%.3d", static_cast<int>(j + 1)));
-        }
-    }
-}
-
-void CArdelEditView::showFavoriteCaptions() {
-    for (std::size_t k = 0; k < kViewGroups; ++k) {
-        const bool has = k < db_->groupNames.size();
-        favoriteBoxes_[k]->setText(has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString());
-    }
-}
-
 void CArdelEditView::setFieldsReadOnly(bool readOnly) {
     for (int id : kAllFields) field(id)->setReadOnly(readOnly);
-}
-
-void CArdelEditView::setFavoriteBoxesEnabled(bool enabled) {
-    for (QCheckBox* box : favoriteBoxes_) box->setEnabled(enabled);
 }
 
 void CArdelEditView::enterReadOnlyState() {
@@ -202,31 +166,9 @@ void CArdelEditView::pidModeClicked() {
     field(1000)->setReadOnly(true);
 }
 
-void CArdelEditView::newButton() {
-    // Inserting records is not built yet: New only exists and is refused.
-    if (!flags_.fileLoaded) return;
-    emit statusText(QStringLiteral("New records cannot be inserted yet"));
-}
-
-void CArdelEditView::deleteButton() {
-    // Deleting records is not built yet.
-    if (!flags_.fileLoaded) return;
-    emit statusText(QStringLiteral("Records cannot be deleted yet"));
-}
-
 void CArdelEditView::cancelButton() {
     if (!flags_.fileLoaded) return;
-    auto dropNewRow = [&](ChannelKind kind, int row) {
-        if (!flags_.newRecordPending) return;
-        std::uint16_t& count = db_->channelCount(kind);
-        auto& working = db_->workingChannels(kind);
-        if (count == 0 || row < 0 || row >= count) return;
-        for (int i = row; i + 1 < count; ++i) working[static_cast<std::size_t>(i)] = working[static_cast<std::size_t>(i) + 1];
-        working[count - 1u] = ChannelEntry{};
-        --count;
-    };
-    if (activeList_ == ActiveList::Tv) dropNewRow(ChannelKind::Tv, selectedTvRow_);
-    else if (activeList_ == ActiveList::Radio) dropNewRow(ChannelKind::Radio, selectedRadioRow_);
+    if (flags_.newRecordPending) discardPendingNew();
     flags_.newRecordPending = false;
     flags_.sortPending = false;
     flags_.cutPending = false;

@@ -86,14 +86,7 @@ void CArdelEditView::openFile() {
     flags_.filePath = path.toStdString();
     pathLabel_->setText(path);
 
-    transponderChooser_->clear();
-    QStringList summaries;
-    summaries.reserve(db_->transponderCount);
-    for (std::size_t i = 0; i < db_->transponderCount; ++i) {
-        const TransponderEntry& tp = db_->transponders[i];
-        summaries << QString::fromLatin1(transponderSummary(tp.frequency, tp.polarization, tp.symbolRate, tp.fec));
-    }
-    transponderChooser_->addItems(summaries);
+    fillTransponderChooser();
     showFavoriteCaptions();
 
     // The browsing state applies before the first row is shown.
@@ -132,10 +125,13 @@ bool CArdelEditView::writeFile() {
             QStringLiteral("The channel file could not be saved.\n%1\n%2")
                 .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(result.error)),
             ui::Buttons::Ok, ui::Icon::Critical);
+        refreshAfterFailedSave();
         return false;
     }
     fillTvList();
     fillRadioList();
+    // A saved New may have added a transponder.
+    if (transponderChooser_->count() != db_->transponderCount) fillTransponderChooser();
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The TV and radio lists: filling, selection changes, the TV/radio switch,
 // the refresh after a change, and the tab pages.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTableView>
@@ -53,6 +54,19 @@ void CArdelEditView::fillRadioList() { radioModel_->setRows(formatAll(*db_, Chan
 
 int CArdelEditView::numberCellValue(ChannelKind kind, int row) const {
     return modelOf(kind)->cell(row, 0).toInt();
+}
+
+int CArdelEditView::selectedRow() const {
+    if (activeList_ == ActiveList::None) return -1;
+    return activeList_ == ActiveList::Tv ? selectedTvRow_ : selectedRadioRow_;
+}
+
+int CArdelEditView::selectedRecord() const {
+    const int row = selectedRow();
+    if (row < 0 || !db_->tablesAllocated()) return -1;
+    // A sorted list finds the record through the row's Number cell.
+    const int record = flags_.sortPending ? numberCellValue(activeKind(), row) - 1 : row;
+    return record >= 0 && record < db_->channelCount(activeKind()) ? record : -1;
 }
 
 void CArdelEditView::onListSelection(ChannelKind kind, int row) {
@@ -136,6 +150,27 @@ void CArdelEditView::refreshLists() {
     };
     if (activeList_ == ActiveList::Tv) refresh(ChannelKind::Tv, selectedTvRow_, formerTv);
     else if (activeList_ == ActiveList::Radio) refresh(ChannelKind::Radio, selectedRadioRow_, formerRadio);
+}
+
+void CArdelEditView::refreshAfterFailedSave() {
+    // The save committed the form into the tables before the write failed:
+    // the lists must show what the next save writes, or reselecting a row
+    // would put the old texts back on the form and that save would store them.
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        ChannelListModel* model = modelOf(kind);
+        if (!flags_.sortPending || flags_.newRecordPending || model->rowCount() != db_->channelCount(kind)) {
+            kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
+            continue;
+        }
+        // A sorted list keeps its order; each row shows its record afresh.
+        std::vector<ChannelRow> rows;
+        rows.reserve(static_cast<std::size_t>(model->rowCount()));
+        for (int r = 0; r < model->rowCount(); ++r) rows.push_back(formatChannelRow(*db_, kind, numberCellValue(kind, r) - 1));
+        model->setRows(std::move(rows));
+    }
+    if (transponderChooser_->count() != db_->transponderCount) fillTransponderChooser();
+    if (activeList_ == ActiveList::Tv) selectListRow(tvList_, selectedTvRow_);
+    else if (activeList_ == ActiveList::Radio) selectListRow(radioList_, selectedRadioRow_);
 }
 
 void CArdelEditView::onTabChanged(int index) {

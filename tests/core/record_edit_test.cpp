@@ -67,6 +67,16 @@ TEST_F(RecordEditTest, LongNamesAreCutToTheirFieldAndStayTerminated) {
     EXPECT_EQ(fieldText(db.tv[1].name), std::string(23, 'C'));
     EXPECT_EQ(db.tv[1].name.back(), 0);
     EXPECT_EQ(db.tv[2], db.workingTv[2]);  // nothing spilled into the next record
+
+    // A name filling its whole field comes back from the form one character
+    // short; only an edit replaces it.
+    for (const auto& [typed, stored] : {std::pair{std::string(23, 'F'), std::string(24, 'F')},
+                                        std::pair{std::string(22, 'F'), std::string(22, 'F')}}) {
+        db.tv[1].name.fill('F');
+        f.name = typed;
+        ASSERT_TRUE(commitChannelFields(db, flags, ChannelKind::Tv, 1, f));
+        EXPECT_EQ(fieldText(db.tv[1].name), stored);
+    }
 }
 
 TEST_F(RecordEditTest, TransponderFieldsAndDropDowns) {

@@ -1,0 +1,101 @@
+// The marks of the Channel page: the ten favourite boxes with their position
+// labels, the lock box with its picture, and the scrambled box (display only).
+// A box click changes the member lists at once; Save writes them.
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+
+#include "CArdelEditView.h"
+#include "prompter.h"
+#include "record_edit.h"
+
+namespace velmora {
+
+void CArdelEditView::setFavoriteBoxesEnabled(bool enabled) {
+    // A group the file does not have is never written: its box stays off.
+    const std::size_t groups = db_->tablesAllocated() ? db_->groupCount() : 0;
+    for (std::size_t k = 0; k < kViewGroups; ++k) favoriteBoxes_[k]->setEnabled(enabled && k < groups);
+}
+
+void CArdelEditView::resetFavoriteMarks() {
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        favoritePositions_[k]->setText(QStringLiteral("000"));
+        favoriteBoxes_[k]->setChecked(false);
+    }
+}
+
+void CArdelEditView::showFavoriteMarks() {
+    if (!selectedChannel()) return;
+    // While sorted, the working member list holds list rows.
+    const FavoriteMarks marks = favoriteMarks(*db_, activeKind(), selectedRow(), flags_.sortPending);
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        if (!marks.member[k]) continue;
+        groupEntryIndex_[k] = marks.entryIndex[k];
+        favoriteBoxes_[k]->setChecked(true);
+        favoritePositions_[k]->setText(QString::asprintf("%.3d", marks.position[k]));
+    }
+}
+
+void CArdelEditView::showFavoriteCaptions() {
+    for (std::size_t k = 0; k < kViewGroups; ++k) {
+        const bool has = k < db_->groupNames.size();
+        favoriteBoxes_[k]->setText(has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString());
+    }
+}
+
+void CArdelEditView::favoriteBoxClicked(std::size_t k) {
+    QCheckBox* box = favoriteBoxes_[k];
+    const int channel = selectedRecord();
+    if (channel < 0 || k >= db_->groupCount()) {
+        box->setChecked(!box->isChecked());
+        return;
+    }
+    const ChannelKind kind = activeKind();
+    QLabel* label = favoritePositions_[k];
+    const int shown = label->text().toInt();
+    groupPosition_[k] = shown;
+    const int group = static_cast<int>(k);
+    if (box->isChecked()) {
+        // Back to the place a channel was last taken from, else to the end.
+        const int place = shown == 0 && groupRemovedFlag_[k] ? groupRemovedPosition_[k] : 0;
+        const FavoriteChange r = addFavorite(*db_, kind, group, channel, place);
+        if (r.status != EditStatus::Done && r.status != EditStatus::AlreadyMember) {
+            box->setChecked(false);
+            ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
+            return;
+        }
+        if (r.status == EditStatus::Done) groupRemovedFlag_[k] = false;
+        label->setText(QString::asprintf("%.3d", r.position));
+        groupEntryIndex_[k] = static_cast<int>(db_->groupMemberOffset(kind, k)) + r.position - 1;
+    } else {
+        const FavoriteChange r = removeFavorite(*db_, kind, group, channel);
+        if (r.status == EditStatus::Done) {
+            groupRemovedPosition_[k] = r.position;
+            groupRemovedFlag_[k] = true;
+        }
+        groupPosition_[k] = shown - 1;
+        label->setText(QStringLiteral("000"));
+    }
+    groupWorkingCount_[k] = db_->memberCounts(kind)[k];
+}
+
+void CArdelEditView::showLockPicture(bool locked) {
+    lockIndicator_->setPixmap(
+        QIcon(locked ? QStringLiteral(":/images/locked.png") : QStringLiteral(":/images/unlocked.png")).pixmap(28, 24));
+}
+
+void CArdelEditView::lockBoxClicked() {
+    const bool locked = lockBox_->isChecked();
+    showLockPicture(locked);
+    const int row = selectedRow();
+    const ChannelKind kind = activeKind();
+    if (row < 0 || row >= db_->channelCount(kind)) return;
+    const auto value = static_cast<std::uint8_t>(locked ? 1 : 0);
+    // The record the form edits gets it at once; while a New is pending that
+    // is the new record alone, which exists only in the working table.
+    if (channelUsesWorking(flags_, kind)) db_->workingChannels(kind)[static_cast<std::size_t>(row)].locked = value;
+    const int record = selectedRecord();
+    if (!flags_.newRecordPending && record >= 0) db_->channels(kind)[static_cast<std::size_t>(record)].locked = value;
+}
+
+}  // namespace velmora
