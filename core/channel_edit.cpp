@@ -241,12 +241,13 @@ EditStatus moveChannel(ChannelDatabase& db, const HeldChannel& held, int to) {
     const int from = held.heldIndex;
     const int count = db.tablesAllocated() ? db.channelCount(kind) : 0;
     if (from < 0 || from >= count || to < 0 || to >= count) return EditStatus::NoSuchChannel;
+    // The channels in between close the gap; the held record fills index `to`.
     auto& table = db.channels(kind);
     const auto at = [&](int i) { return table.begin() + i; };
     if (from < to)
-        std::rotate(at(from), at(from + 1), at(to + 1));
+        std::move(at(from + 1), at(to + 1), at(from));
     else if (to < from)
-        std::rotate(at(to), at(from), at(from + 1));
+        std::move_backward(at(to), at(from), at(from + 1));
     table[sz(to)] = held.record;
     if (from == to) return EditStatus::Done;
     const int lo = std::min(from, to), hi = std::max(from, to), step = from < to ? -1 : 1;
