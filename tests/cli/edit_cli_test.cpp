@@ -55,11 +55,8 @@ TEST_F(EditCli, writesWhatTheEditorsOperationsAndSaveWrite) {
         std::function<void(ChannelDatabase&)> edit;
     };
     const Case cases[] = {
-        {"delete IN tv 3", [](ChannelDatabase& db) { removeChannel(db, ChannelKind::Tv, 2); }},
         {"delete IN radio 40", [](ChannelDatabase& db) { removeChannel(db, ChannelKind::Radio, 39); }},
-        {"delete IN transponder 5", [](ChannelDatabase& db) { deleteTransponder(db, 4); }},
         {"delete IN satellite 2", [](ChannelDatabase& db) { deleteSatellite(db, 1); }},
-        {"move IN tv 2 100", [](ChannelDatabase& db) { moveChannel(db, *holdChannel(db, ChannelKind::Tv, 1), 99); }},
         {"move IN radio 30 1", [](ChannelDatabase& db) { moveChannel(db, *holdChannel(db, ChannelKind::Radio, 29), 0); }},
         {"fav IN tv 7 add 3", [](ChannelDatabase& db) { addFavorite(db, ChannelKind::Tv, 2, 6); }},
         {"fav IN radio 40 remove 1", [](ChannelDatabase& db) { removeFavorite(db, ChannelKind::Radio, 0, 39); }},
@@ -83,13 +80,10 @@ TEST_F(EditCli, refusalsExitTwoAndWriteNothing) {
         const char* says;
     };
     for (const Case c : {Case{"delete IN tv 121", "there is no TV channel 121 (the file has 120)"},
-                         Case{"delete IN radio 0", "there is no radio channel 0"},
-                         Case{"delete IN transponder 25", "there is no transponder 25 (the file has 24)"},
                          Case{"delete IN satellite 5", "there is no satellite 5 (the file has 4)"},
-                         Case{"move IN tv 1 121", "there is no TV channel 121"},
+                         Case{"move IN radio 1 0", "there is no radio channel 0"},
                          Case{"fav IN tv 1 add 4", "there is no favourite group 4 (the file has 3)"},
-                         Case{"fav IN tv 1 add 11", "GROUP"}, Case{"delete IN channel 1", "WHAT"},
-                         Case{"move IN tv 1", "TO"}, Case{"delete MISSING tv 1", "cannot open"}}) {
+                         Case{"fav IN tv 1 add 11", "GROUP"}, Case{"delete MISSING tv 1", "cannot open"}}) {
         std::string args = c.args;
         if (args.find("IN") != std::string::npos) args.replace(args.find("IN"), 2, in);
         if (args.find("MISSING") != std::string::npos) args.replace(args.find("MISSING"), 7, tmp.path("missing.bin"));
