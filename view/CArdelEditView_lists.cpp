@@ -70,6 +70,10 @@ int CArdelEditView::selectedRecord() const {
 }
 
 void CArdelEditView::onListSelection(ChannelKind kind, int row) {
+    // While a New is pending the form edits the new record, which the lists
+    // do not show yet: a row picked now would become the record Save writes
+    // the form into, overwriting a channel with another one's values.
+    if (flags_.newRecordPending) return;
     if (kind == ChannelKind::Tv) {
         selectedTvRow_ = row;
         activeList_ = ActiveList::Tv;

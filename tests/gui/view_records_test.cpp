@@ -76,8 +76,11 @@ TEST_F(RecordsTest, NewOnEachPageCancelsAndSaves) {
         EXPECT_EQ(view->database().tvCount, tv - 1);
         EXPECT_EQ(text(1026), cell(1017, 1, 1));
         click(1069);
+        const QString third = cell(1017, page == 2 ? 2 : 1, 1);  // at row 2 after the save
+        selectRow(1017, 2);  // the form stays on the new record
         const ChannelDatabase db = saved();
         EXPECT_EQ(db.tvCount, tv);
+        EXPECT_EQ(QString::fromLatin1(fieldText(db.tv[2].name)), third);
         EXPECT_EQ(db.transponderCount, 3 + page);
         EXPECT_EQ(db.satelliteCount, page == 2 ? 3 : 2);
     }
