@@ -37,8 +37,8 @@ ChannelDatabase baseDatabase() {
     db.transponderCount = 4;
     constexpr std::uint8_t kSatelliteOf[] = {0, 1, 0, 2};
     for (std::size_t i = 0; i < 4; ++i) db.transponders[i] = {0, 0, static_cast<std::uint16_t>(10000 + i), 0, 0, 0, kSatelliteOf[i]};
-    for (const auto& [kind, spec] : {std::pair{ChannelKind::Tv, "A0B1C2D0E3F1"}, std::pair{ChannelKind::Radio, "a1b0c3d2"}}) {
-        const std::string s = spec;
+    for (const auto& [kind, layout] : {std::pair{ChannelKind::Tv, "A0B1C2D0E3F1"}, std::pair{ChannelKind::Radio, "a1b0c3d2"}}) {
+        const std::string s = layout;
         db.channelCount(kind) = static_cast<std::uint16_t>(s.size() / 2);
         for (std::size_t i = 0; i < s.size() / 2; ++i) {
             setFieldText(db.channels(kind)[i].name, s.substr(2 * i, 1));
