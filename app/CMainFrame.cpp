@@ -36,6 +36,7 @@ constexpr CommandText kCommandTexts[] = {
     {command::kFavourites, "View the Favorite Channel\nFavorite Channel"},
     {command::kPortSettings, "Serial Port Setting\nSerial Port"},
     {command::kDownload, "Download the Data\nDownload"},
+    {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
@@ -117,6 +118,7 @@ void CMainFrame::createMenus() {
     addCommand(edit, kPaste, tr("&Paste"));
     edit->addSeparator();
     addCommand(edit, kDelete, tr("&Delete\tCtrl+D"));
+    addCommand(edit, kApplyOrder, tr("Apply &Order From..."));
 
     QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName("menu-view");

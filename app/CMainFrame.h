@@ -28,6 +28,7 @@ inline constexpr int kNew = 32812;
 inline constexpr int kCut = 32786;
 inline constexpr int kPaste = 32811;
 inline constexpr int kDelete = 32776;
+inline constexpr int kApplyOrder = 32795;  // Edit > Apply Order From…
 inline constexpr int kTvChannels = 32789;
 inline constexpr int kRadioChannels = 32790;
 inline constexpr int kFavourites = 32788;

@@ -180,6 +180,10 @@ private:
     // File (CArdelEditView_file.cpp).
     bool writeFile();
 
+    // Edit > Apply Order From… (CArdelEditView_order.cpp).
+    bool applyOrderAvailable() const;
+    void applyOrderFrom();
+
     // Receiver link (CArdelEditView_transfers.cpp).
     void setUpReceiverLink(ViewOptions options);
     void disarmTransfers();

@@ -21,6 +21,7 @@ constexpr int OpenPort = 32814;
 constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
+constexpr int ApplyOrder = 32795;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
@@ -86,6 +87,9 @@ bool CArdelEditView::handleCommand(int id) {
     case ctl::Lock:
         lockBoxClicked();
         return true;
+    case cmd::ApplyOrder:
+        applyOrderFrom();
+        return true;
     case cmd::OpenPort:
     case cmd::PortSettings:
         return port_->handleCommand(id);
@@ -130,6 +134,8 @@ bool CArdelEditView::commandEnabled(int id) const {
     case cmd::Tv:
     case cmd::Radio:
         return flags_.fileLoaded;
+    case cmd::ApplyOrder:
+        return applyOrderAvailable();
     default:
         return false;
     }

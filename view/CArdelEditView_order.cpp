@@ -1,0 +1,60 @@
+// Edit > Apply Order From…: both lists take the order of a reference file,
+// matched channel by channel as `velmora reorder` does; the favourite
+// entries follow their channels, the groups stay the file's own.
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "apply_order_dialog.h"
+#include "channel_reader.h"
+#include "list_reorder.h"
+#include "prompter.h"
+
+namespace velmora {
+
+bool CArdelEditView::applyOrderAvailable() const {
+    // The reorder acts on the committed tables; a pending New, sort or cut
+    // holds rows or positions that it would invalidate.
+    return flags_.editActive && db_->tablesAllocated() && !flags_.cutPending && !flags_.sortPending &&
+           !flags_.newRecordPending;
+}
+
+void CArdelEditView::applyOrderFrom() {
+    if (!applyOrderAvailable()) return;
+    ui::FileRequest request;
+    request.caption = tr("Apply Order From");
+    request.defaultSuffix = QStringLiteral("bin");
+    request.initialName = QStringLiteral("*.bin");
+    request.filter = ui::qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|"));
+    const QString path = ui::Prompter::current().openFile(this, request);
+    if (path.isEmpty()) return;
+
+    ChannelDatabase reference;
+    const LoadResult loaded = loadChannelFile(path.toStdString(), reference);
+    if (!loaded.ok()) {
+        if (loaded.messages.empty()) ui::notice(this, tr("Cannot read %1.").arg(path));
+        for (const std::string& message : loaded.messages) ui::notice(this, QString::fromStdString(message));
+        return;
+    }
+    const ReorderPlan plan = planReorder(*db_, reference, false);
+    ApplyOrderDialog dialog(this, path, QString::fromStdString(reorderReportText(plan.report, true)));
+    if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
+    if (applyReorder(*db_, plan) != EditStatus::Done) return;
+
+    // The selected channel of each list stays selected at its new place.
+    auto follow = [](int& row, const std::vector<int>& order) {
+        for (std::size_t i = 0; i < order.size(); ++i)
+            if (order[i] == row) {
+                row = static_cast<int>(i);
+                return;
+            }
+    };
+    follow(selectedTvRow_, plan.tvOrder);
+    follow(selectedRadioRow_, plan.radioOrder);
+    // The hidden list is refilled; the shown one is refreshed and reselected.
+    if (activeList_ != ActiveList::Tv) fillTvList();
+    if (activeList_ != ActiveList::Radio) fillRadioList();
+    refreshLists();
+    emit commandStateChanged();
+}
+
+}  // namespace velmora
