@@ -303,14 +303,11 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (view_ && view_->shouldAskSaveOnClose()) {
-        if (ui::confirm(this, QString::fromLatin1(kCloseQuestion))) {
-            view_->saveButton();
-            // The save failed (the view has said why): closing now would throw
-            // the edits away, so the window stays open with them.
-            if (view_->shouldAskSaveOnClose()) {
-                event->ignore();
-                return;
-            }
+        // A failed save (the view has said why) keeps the window open with
+        // the edits: closing now would throw them away.
+        if (ui::confirm(this, QString::fromLatin1(kCloseQuestion)) && !view_->saveButton()) {
+            event->ignore();
+            return;
         }
     }
     event->accept();

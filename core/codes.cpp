@@ -71,6 +71,54 @@ std::uint16_t parseDec16(std::string_view text) {
     return static_cast<std::uint16_t>(v);
 }
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+}  // namespace
+
+TextCheck checkHex16Text(std::string_view text) {
+    const bool prefixed = text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string_view digits = prefixed ? text.substr(2) : text;
+    if (digits.size() > 4) return TextCheck::Invalid;
+    for (const char c : digits)
+        if (!isHexDigit(c)) return TextCheck::Invalid;
+    return prefixed && digits.empty() ? TextCheck::Intermediate : TextCheck::Acceptable;
+}
+
+TextCheck checkDec16Text(std::string_view text) {
+    unsigned value = 0;
+    for (const char c : text) {
+        if (!isDigit(c)) return TextCheck::Invalid;
+        value = value * 10u + static_cast<unsigned>(c - '0');
+        if (value > 0xFFFFu) return TextCheck::Invalid;
+    }
+    return TextCheck::Acceptable;
+}
+
+TextCheck checkLongitudeText(std::string& text) {
+    // digits{1,3} [ "." [digit] ] [ "E" | "W" ]
+    std::size_t i = 0;
+    unsigned tenths = 0;
+    while (i < text.size() && isDigit(text[i]) && i < 3) tenths = tenths * 10u + static_cast<unsigned>(text[i++] - '0');
+    if (i == 0) return text.empty() ? TextCheck::Acceptable : TextCheck::Invalid;
+    tenths *= 10u;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        if (i < text.size() && isDigit(text[i])) tenths += static_cast<unsigned>(text[i++] - '0');
+    }
+    if (tenths > 1800u) return TextCheck::Invalid;
+    if (i < text.size()) {
+        char& hemisphere = text[i];
+        if (hemisphere == 'e' || hemisphere == 'w') hemisphere = static_cast<char>(hemisphere - 'a' + 'A');
+        if (hemisphere != 'E' && hemisphere != 'W') return TextCheck::Invalid;
+        ++i;
+    }
+    return i == text.size() ? TextCheck::Acceptable : TextCheck::Invalid;
+}
+
 std::string transponderCellText(unsigned frequency, unsigned polarization, unsigned symbolRate, unsigned fec) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%u %s %u %s", frequency, polarization ? "V" : "H", symbolRate,

@@ -24,6 +24,19 @@ std::uint16_t parseHex16(std::string_view text);
 // Leading decimal digits (after blanks); none gives 0; the low 16 bits are kept.
 std::uint16_t parseDec16(std::string_view text);
 
+// What may be typed into a number field, so that the parse above stores
+// exactly what the text says. Invalid text is refused at the keystroke;
+// Intermediate text can still become acceptable. Empty text means 0.
+enum class TextCheck { Acceptable, Intermediate, Invalid };
+// Identifiers and PIDs: an optional "0x", then at most four hexadecimal digits.
+TextCheck checkHex16Text(std::string_view text);
+// Frequency and symbol rate: decimal digits, 0..65535.
+TextCheck checkDec16Text(std::string_view text);
+// Longitude as the field shows it: at most 180.0 with at most one decimal,
+// then E or W (none means east). A lower-case e or w is made upper-case, as
+// the parse takes only an upper-case W for west.
+TextCheck checkLongitudeText(std::string& text);
+
 // The Transponder cell of the lists: "11747 H 27500 3/4".
 std::string transponderCellText(unsigned frequency, unsigned polarization, unsigned symbolRate, unsigned fec);
 // The chooser and the record editor: "11747H  27500  3/4".

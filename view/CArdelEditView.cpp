@@ -23,6 +23,7 @@
 #include "banner_label.h"
 #include "channel_list_model.h"
 #include "editor_save_hooks.h"
+#include "form_field.h"
 #include "transfer_controller.h"
 
 namespace velmora {
@@ -98,7 +99,7 @@ QLabel* CArdelEditView::addLabel(QWidget* parent, int id, const QString& text, i
 }
 
 QLineEdit* CArdelEditView::addField(QWidget* parent, int id, int x, int y, int w, int maxLength) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new FormField(parent);
     edit->setObjectName(QString::number(id));
     edit->setGeometry(x, y, w, 22);
     if (maxLength > 0) edit->setMaxLength(maxLength);
@@ -145,6 +146,13 @@ void CArdelEditView::buildForm() {
     buildChannelPage(panel);
     buildTransponderPage(panel);
     buildSatellitePage(panel);
+    // Number fields take only texts their parse stores exactly as typed.
+    using Kind = NumberValidator::Kind;
+    auto* hex = new NumberValidator(Kind::Hex16, this);
+    for (int id : {1028, 1030, 1000, 1033, 1035, 1089, 1091}) field(id)->setValidator(hex);
+    auto* dec = new NumberValidator(Kind::Dec16, this);
+    for (int id : {1080, 1051}) field(id)->setValidator(dec);
+    field(1062)->setValidator(new NumberValidator(Kind::Longitude, this));
 
     addButton(panel, 1040, QStringLiteral("Edit"), 20, 457, 74);
     addButton(panel, 1069, QStringLiteral("New"), 99, 457, 74);

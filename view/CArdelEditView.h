@@ -58,12 +58,17 @@ public:
     // Menu/toolbar enabling; unknown or not yet built commands are disabled.
     bool commandEnabled(int id) const;
     bool commandChecked(int id) const;
-    // The form was put into edit mode and nothing has been saved in this run.
-    // Still true after a failed save, so a caller can tell that the edits
-    // have not reached the disk.
+    // Closing or opening another file asks "Save changes to the All Data
+    // Channels?": the form was put into edit mode and nothing has been saved
+    // in this run, or something is unsaved. Still true after a failed save.
     bool shouldAskSaveOnClose() const;
-    // The Save button (1041), also File > Save and Ctrl+S.
-    void saveButton();
+    // Save would write something other than the file as last loaded or saved:
+    // the tables differ from it (whatever changed them), a New, sort or cut is
+    // pending, or in edit mode the form's texts differ from the records shown.
+    bool hasUnsavedChanges() const;
+    // The Save button (1041), also File > Save and Ctrl+S. False when nothing
+    // was written (no file loaded, or the write failed).
+    bool saveButton();
     // Once, after the frame has shown the view.
     void initialUpdate();
 
@@ -184,6 +189,9 @@ private:
     bool applyOrderAvailable() const;
     void applyOrderFrom();
 
+    // Unsaved changes (CArdelEditView_unsaved.cpp).
+    void rememberSavedImage();
+
     // Receiver link (CArdelEditView_transfers.cpp).
     void setUpReceiverLink(ViewOptions options);
     void disarmTransfers();
@@ -245,6 +253,8 @@ private:
 
     QHash<int, QWidget*> controls_;  // every control by its id
     std::unique_ptr<EditorSaveHooks> hooks_;
+    // The file as last loaded or saved, as the writer produces it.
+    std::vector<std::uint8_t> savedImage_;
 
     // Declared in this order so that the transfers, which use the port, go first.
     std::unique_ptr<ui::PortController> port_;

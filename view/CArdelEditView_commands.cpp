@@ -143,6 +143,4 @@ bool CArdelEditView::commandEnabled(int id) const {
 
 bool CArdelEditView::commandChecked(int id) const { return id == cmd::OpenPort && port_->commandChecked(id); }
 
-bool CArdelEditView::shouldAskSaveOnClose() const { return flags_.editActive && !flags_.savedOnce; }
-
 }  // namespace velmora

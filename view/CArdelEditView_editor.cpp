@@ -17,8 +17,9 @@
 namespace velmora {
 namespace {
 
-// Fields Edit makes editable (the PID fields follow the PID Mode box).
-constexpr int kEditableFields[] = {1026, 1028, 1058, 1089, 1091, 1080, 1051, 1056, 1062};
+// Fields Edit makes editable (the PID fields follow the PID Mode box). The
+// transponder number (1058) is never read back, so it is never editable.
+constexpr int kEditableFields[] = {1026, 1028, 1089, 1091, 1080, 1051, 1056, 1062};
 constexpr int kAllFields[] = {1026, 1028, 1058, 1089, 1091, 1080, 1051, 1056, 1062, 1030, 1000, 1033, 1035};
 
 QString hex4(unsigned value) { return QString::asprintf("%.4x", value); }
@@ -177,26 +178,24 @@ void CArdelEditView::cancelButton() {
     db_->syncWorkingTables();
     // The reselection puts the stored values back on the form.
     refreshLists();
-    field(1058)->setReadOnly(false);
     field(1089)->setReadOnly(false);
     for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
     setFavoriteBoxesEnabled(true);
     emit commandStateChanged();
 }
 
-void CArdelEditView::saveButton() {
+bool CArdelEditView::saveButton() {
     // Before the first load there is no file to write into.
-    if (!flags_.fileLoaded) return;
+    if (!flags_.fileLoaded) return false;
     const int tvNumber = numberCellValue(ChannelKind::Tv, selectedTvRow_);
     const int radioNumber = numberCellValue(ChannelKind::Radio, selectedRadioRow_);
     const bool wasSorted = flags_.sortPending;
     if (!writeFile()) {
         // The edits stay on the form and in the tables; the state is unchanged.
         emit commandStateChanged();
-        return;
+        return false;
     }
     for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
-    field(1058)->setReadOnly(false);
     field(1089)->setReadOnly(false);
     flags_.editActive = true;
     flags_.savedOnce = true;
@@ -214,6 +213,7 @@ void CArdelEditView::saveButton() {
     }
     setFavoriteBoxesEnabled(true);
     emit commandStateChanged();
+    return true;
 }
 
 void CArdelEditView::rejectNonLatin1() {

@@ -30,13 +30,10 @@ void CArdelEditView::openFile() {
     // Bytes arriving from now on stay in the receive queue.
     disarmTransfers();
     resetFavoriteMarks();
-    if (flags_.editActive && !flags_.savedOnce) {
-        if (ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
-            saveButton();
-            // A failed save keeps the edits only in memory: opening another
-            // file now would throw them away.
-            if (!flags_.savedOnce) return;
-        }
+    if (shouldAskSaveOnClose() && ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
+        // A failed save keeps the edits only in memory: opening another file
+        // now would throw them away.
+        if (!saveButton()) return;
     }
 
     ui::FileRequest request;
@@ -78,6 +75,10 @@ void CArdelEditView::openFile() {
         flags_.sortPending = false;
         flags_.cutPending = false;
         listUpdateInProgress_ = false;
+        // The restored channel shows its favourite marks again, also when a
+        // pending cut kept the reselection from showing them.
+        resetFavoriteMarks();
+        showFavoriteMarks();
         emit commandStateChanged();
         return;
     }
@@ -106,6 +107,7 @@ void CArdelEditView::openFile() {
     enterViewingState();
     tvSwitch();
     flags_.fileLoaded = true;
+    rememberSavedImage();
     emit commandStateChanged();
 }
 
@@ -128,6 +130,7 @@ bool CArdelEditView::writeFile() {
         refreshAfterFailedSave();
         return false;
     }
+    rememberSavedImage();
     fillTvList();
     fillRadioList();
     // A saved New may have added a transponder.

@@ -116,7 +116,9 @@ void CArdelEditView::tvSwitch() {
     tvSwitch_->setChecked(true);
     radioSwitch_->setChecked(false);
     control(1151)->setVisible(false);
-    control(1048)->setVisible(true);
+    // The pictures belong to the Channel page; elsewhere they would lie over
+    // the Transponder and Satellite pages' controls.
+    control(1048)->setVisible(currentTab_ == 0);
 }
 
 void CArdelEditView::radioSwitch() {
@@ -129,7 +131,7 @@ void CArdelEditView::radioSwitch() {
     radioSwitch_->setChecked(true);
     tvSwitch_->setChecked(false);
     control(1048)->setVisible(false);
-    control(1151)->setVisible(true);
+    control(1151)->setVisible(currentTab_ == 0);
 }
 
 void CArdelEditView::refreshLists() {
@@ -189,6 +191,8 @@ void CArdelEditView::applyPage(int page) {
             if (QWidget* w = control(id)) w->setVisible(shown);
         }
     }
+    // The radio picture is on the Channel page as the TV/radio switch left it.
+    control(1151)->setVisible(page == 0 && radioSwitch_->isChecked());
 }
 
 }  // namespace velmora

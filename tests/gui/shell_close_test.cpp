@@ -73,16 +73,15 @@ TEST_F(ClosePrompt, YesSavesTheEditsBeforeClosing) {
     EXPECT_TRUE(loadChannelFile(path.toStdString(), reread).ok());
 }
 
-TEST_F(ClosePrompt, AfterOneSaveFurtherEditsCloseWithoutAQuestion) {
+// A Save does not end the questions: an edit after it is asked for too.
+TEST_F(ClosePrompt, EditsAfterASaveAreAskedForToo) {
     loadAndEdit();
-    frame->view()->saveButton();
-    ASSERT_TRUE(frame->view()->flags().savedOnce);
-    const QByteArray afterSave = readAll(path);
-    frame->view()->handleCommand(1040);  // Edit again
-    channelName()->setText("Not Saved");
+    ASSERT_TRUE(frame->view()->saveButton());
+    channelName()->setText("After Save");
+    prompter.answers.push_back(ui::Answer::Yes);
     EXPECT_TRUE(frame->close());
-    EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(readAll(path), afterSave);
+    EXPECT_EQ(prompter.texts(), QStringList{kQuestion});
+    EXPECT_TRUE(readAll(path).contains("After Save"));
 }
 
 TEST_F(ClosePrompt, ExitAsksTheSameQuestion) {

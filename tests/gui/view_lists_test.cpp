@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
+#include <functional>
 
 #include "channel_list_model.h"
 #include "view_test_support.h"
@@ -158,6 +159,30 @@ TEST_F(ListsTest, TvRadioSwitch) {
     EXPECT_EQ(text(1026), QStringLiteral("Das Erste"));
     EXPECT_TRUE(find<QCheckBox>(1128)->isChecked());
     EXPECT_FALSE(find<QCheckBox>(1129)->isChecked());
+}
+
+// The TV and radio pictures lie where the other pages have their controls.
+TEST_F(ListsTest, PicturesAppearOnlyOnTheChannelPage) {
+    const struct {
+        std::function<void()> act;
+        bool tvPicture, radioPicture;
+    } steps[] = {
+        {[&] { click(1129); }, false, true},
+        {[&] { showPage(1); }, false, false},
+        {[&] { view->handleCommand(32790); }, false, false},  // radio switch from the menu
+        {[&] { view->handleCommand(32789); }, false, false},  // TV switch from the menu
+        {[&] { showPage(0); }, true, false},
+        {[&] { click(1129); }, false, true},
+        {[&] { showPage(2); }, false, false},
+        {[&] { showPage(0); }, true, true},  // the page shows 1048; 1151 lies over it
+    };
+    int n = 0;
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(shown(1048), step.tvPicture) << "step " << n;
+        EXPECT_EQ(shown(1151), step.radioPicture) << "step " << n;
+        ++n;
+    }
 }
 
 TEST_F(ListsTest, EmptyRadioTableKeepsTheForm) {

@@ -152,6 +152,23 @@ TEST_F(OpenTest, BadMagicGivesBothMessagesAndRestoresTheForm) {
     EXPECT_EQ(readBytes(good), fileBytes(smallDatabase(), 0));
 }
 
+// A cut waiting for its paste keeps a reselection from showing marks; the
+// refusal clears it, and the restored channel's marks come back with the rest.
+TEST_F(OpenTest, RefusedFileShowsTheRestoredChannelsMarks) {
+    ChannelDatabase db = smallDatabase();
+    db.radioMembers[0] = 0;  // radio 0 is the first member of "News"
+    open(writeDatabase(db));
+    view->flags().cutPending = true;
+    std::vector<std::uint8_t> bad = fileBytes(db, 0);
+    bad[64] = 0x05;
+    const QString badPath = dir.filePath(QStringLiteral("bad.bin"));
+    writeBytes(badPath, bad);
+    open(badPath);
+    EXPECT_EQ(text(1026), QStringLiteral("Bayern 3"));
+    EXPECT_TRUE(find<QCheckBox>(1001)->isChecked());
+    EXPECT_EQ(text(1098), QStringLiteral("001"));
+}
+
 TEST_F(OpenTest, RejectedFirstFileLeavesTheFormReadOnly) {
     std::vector<std::uint8_t> bytes = fileBytes(smallDatabase(), 0);
     bytes[64] = 0x05;  // second magic value

@@ -1,0 +1,33 @@
+// Whether closing the window or opening another file would lose anything.
+// Judged from the data, not from flags set by each operation: the file as
+// last loaded or saved is kept as the writer's bytes, and compared with what
+// a save would write now.
+#include "CArdelEditView.h"
+#include "channel_writer.h"
+#include "editor_save_hooks.h"
+
+namespace velmora {
+
+void CArdelEditView::rememberSavedImage() { savedImage_ = serializeUnchanged(*db_); }
+
+bool CArdelEditView::hasUnsavedChanges() const {
+    if (!flags_.fileLoaded) return false;
+    // Their records wait in the working tables until a save carries them back.
+    if (flags_.newRecordPending || flags_.sortPending || flags_.cutPending) return true;
+    ChannelDatabase now = *db_;
+    if (flags_.editActive) {
+        // The commits of a save, into a copy: the form is read exactly as Save
+        // reads it, so a text that only looks different ("1A" for "001a")
+        // changes nothing.
+        hooks_->commitSatellite(now);
+        hooks_->commitTransponder(now);
+        hooks_->commitChannel(now);
+    }
+    return buildChannelFile(now, SaveOptions{}) != savedImage_;
+}
+
+bool CArdelEditView::shouldAskSaveOnClose() const {
+    return (flags_.editActive && !flags_.savedOnce) || hasUnsavedChanges();
+}
+
+}  // namespace velmora
