@@ -44,7 +44,6 @@ constexpr CommandText kCommandTexts[] = {
     {command::kAbout, "Display program information, version number and copyright\nAbout"},
 };
 
-const char* const kPortSettingPane = "Setting : 115200, none, 8, 1";
 const char* const kCloseQuestion = "Save changes to the All Data Channels?";
 
 }  // namespace
@@ -191,7 +190,9 @@ void CMainFrame::createStatusBar() {
         bar->addPermanentWidget(pane);
         return pane;
     };
-    addPane("129-pane", QString::fromLatin1(kPortSettingPane));
+    QLabel* setting = addPane("129-pane", view_->portController().settingPaneText());
+    // The line of the port in use, as opens, closes and a lost device change it.
+    connect(view_, &CArdelEditView::settingPaneText, setting, &QLabel::setText);
     addPane("cap", "CAP");
     addPane("num", "NUM");
     addPane("scrl", "SCRL");

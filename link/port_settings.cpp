@@ -136,4 +136,19 @@ int baudRateFrom(const std::string& baudText) {
     return static_cast<int>(value);
 }
 
+std::string lineSummary(const PortSettings& settings) {
+    std::string parity;
+    switch (settings.parity.empty() ? '\0' : settings.parity[0]) {
+    case 'E': parity = "even"; break;
+    case 'O': parity = "odd"; break;
+    case 'N': parity = "none"; break;
+    case 'M': parity = "mark"; break;
+    case 'S': parity = "space"; break;
+    default:
+        for (const char c : settings.parity) parity += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    const std::string stop = settings.stopBits == "1" ? "1" : settings.stopBits.size() > 1 ? "1.5" : "2";
+    return std::to_string(baudRateFrom(settings.baudRate)) + ", " + parity + ", " + settings.dataBits + ", " + stop;
+}
+
 }  // namespace velmora::link

@@ -49,4 +49,9 @@ int portNumberFrom(const std::string& portText, int current);
 // or the value does not fit an int).
 int baudRateFrom(const std::string& baudText);
 
+// The line an open with these settings gives, as the status bar shows it:
+// "9600, even, 7, 2" (baud, parity, data bits, stop bits). Parity goes by
+// its first letter and stop bits by the text as the driver reads them.
+std::string lineSummary(const PortSettings& settings);
+
 }  // namespace velmora::link

@@ -57,18 +57,24 @@ SerialPort::~SerialPort() { close(); }
 
 void SerialPort::setDeviceMap(std::map<int, std::string> map) { deviceMap() = std::move(map); }
 
+std::string SerialPort::environmentDevice(int n) {
+    const std::string var = "VELMORA_COM" + std::to_string(n);
+    const char* env = std::getenv(var.c_str());
+    return env ? env : "";
+}
+
 std::string SerialPort::devicePathFor(const std::string& portName) {
     const int n = comNumber(portName);
     if (n == 0) return portName;
-    const std::string var = "VELMORA_COM" + std::to_string(n);
-    if (const char* env = std::getenv(var.c_str()); env && *env) return env;
+    if (std::string env = environmentDevice(n); !env.empty()) return env;
     const auto& map = deviceMap();
     if (auto it = map.find(n); it != map.end() && !it->second.empty()) return it->second;
     return "/dev/ttyS" + std::to_string(n - 1);
 }
 
-bool SerialPort::fail(const std::string& what) {
-    lastError_ = what;
+bool SerialPort::fail(const std::string& reason) {
+    lastReason_ = reason;
+    lastError_ = devicePath_ + ": " + reason;
     releaseDevice();
     return false;
 }
@@ -79,6 +85,7 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     // An open port is left exactly as it is: reopening would strand its
     // watcher and leak the descriptor.
     if (fd_ >= 0) {
+        lastReason_ = "already open";
         lastError_ = "port " + portName_ + " is already open";
         return false;
     }
@@ -89,6 +96,7 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     portName_ = portName;
     devicePath_ = devicePathFor(portName);
     lastError_.clear();
+    lastReason_.clear();
 
     // Check the choices before touching the device.
     termios probe{};
@@ -97,11 +105,11 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
                     "\"");
 
     fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) return fail(errnoText(devicePath_.c_str(), errno));
-    if (!isatty(fd_)) return fail(devicePath_ + " is not a serial device");
+    if (fd_ < 0) return fail(std::strerror(errno));
+    if (!isatty(fd_)) return fail("not a serial device");
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
-        return fail(err == EWOULDBLOCK ? devicePath_ + " is in use by another program"
+        return fail(err == EWOULDBLOCK ? "in use by another program"
                                        : errnoText("flock", err));
     }
     if (::ioctl(fd_, TIOCEXCL) != 0) return fail(errnoText("TIOCEXCL", errno));
@@ -117,12 +125,12 @@ bool SerialPort::open(const std::string& portName, int baudRate, std::uint16_t p
     termios back{};
     if (::tcgetattr(fd_, &back) != 0) return fail(errnoText("tcgetattr", errno));
     if (lineBits(back.c_cflag) != lineBits(t.c_cflag))
-        return fail(devicePath_ + " refused the data bits, parity or stop bits");
+        return fail("refused the data bits, parity or stop bits");
     if (speed == B0) {
         if (!detail::setArbitraryBaud(fd_, baudRate))
-            return fail(devicePath_ + " refused " + std::to_string(baudRate) + " baud");
+            return fail("refused " + std::to_string(baudRate) + " baud");
     } else if (!detail::baudClose(baudRate, detail::readBaud(fd_).output)) {
-        return fail(devicePath_ + " refused " + std::to_string(baudRate) + " baud");
+        return fail("refused " + std::to_string(baudRate) + " baud");
     }
 
     ::tcflush(fd_, TCIOFLUSH);

@@ -71,11 +71,14 @@ public:
 
     const std::string& portName() const { return portName_; }
     const std::string& devicePath() const { return devicePath_; }
-    const std::string& lastError() const { return lastError_; }
+    const std::string& lastError() const { return lastError_; }  // "/dev/ttyUSB1: No such file or directory"
+    const std::string& lastReason() const { return lastReason_; }  // the same without the device
 
     // COM number -> device path: VELMORA_COM1..4 env overrides, else the
     // mapping set here, else /dev/ttyS0..3.
     static void setDeviceMap(std::map<int, std::string> map);
+    // The device VELMORA_COMn names for COM number n; empty when it is unset.
+    static std::string environmentDevice(int n);
     // "COMn"/"Comn" (n = 1..4) -> device path; any other text is taken as a
     // path as it is.
     static std::string devicePathFor(const std::string& portName);
@@ -84,7 +87,7 @@ private:
     void watch();
     void joinWatcher();
     void releaseDevice();
-    bool fail(const std::string& what);
+    bool fail(const std::string& reason);
     void post(PortEvent e);
 
     LinkFlags& flags_;
@@ -97,6 +100,7 @@ private:
     std::string portName_;
     std::string devicePath_;
     std::string lastError_;
+    std::string lastReason_;
 
     std::atomic<bool> connected_{false};
     std::atomic<bool> watching_{false};

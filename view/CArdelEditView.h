@@ -118,6 +118,7 @@ public:
 
 signals:
     void statusText(const QString& text);  // message pane of the status bar
+    void settingPaneText(const QString& text);  // the serial line in use
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
 
 protected:

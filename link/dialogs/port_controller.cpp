@@ -69,7 +69,13 @@ void PortController::setStatus(const QString& text) {
 void PortController::setPortOpen(bool open) {
     if (portOpen_ == open) return;
     portOpen_ = open;
+    emit settingPaneChanged(settingPaneText());
     emit portOpenChanged(open);
+}
+
+QString PortController::settingPaneText() const {
+    if (!portOpen_) return QStringLiteral("Setting : 115200, none, 8, 1");
+    return QStringLiteral("Setting : ") + QString::fromStdString(link::lineSummary(inForce_));
 }
 
 void PortController::openPort() {
@@ -83,12 +89,16 @@ void PortController::openPort() {
     generation_.fetch_add(1, std::memory_order_acq_rel);
     if (port_.open(name, baudRate_, static_cast<std::uint16_t>(portNumber_), settings_.dataBits, settings_.parity,
                    settings_.stopBits, settings_.flowControl)) {
+        inForce_ = settings_;
+        openPortNumber_ = portNumber_;
         setStatus(tr("Initialization of Port COM%1 is successful.").arg(portNumber_));
         setPortOpen(true);
     } else {
-        const QString text = tr("Failed initializing port.");
-        setStatus(text);
-        notice(dialogParent_, text);
+        // The box says that it failed; the status bar keeps why.
+        setStatus(QStringLiteral("COM%1 (%2): %3")
+                      .arg(portNumber_)
+                      .arg(QString::fromStdString(port_.devicePath()), QString::fromStdString(port_.lastReason())));
+        notice(dialogParent_, tr("Failed initializing port."));
         setPortOpen(false);
     }
 }
@@ -97,13 +107,22 @@ void PortController::togglePort() {
     if (portOpen_) {
         port_.close();
         setPortOpen(false);
-        setStatus(tr("Port COM%1 is closed.").arg(portNumber_));
+        // The port that was open, even when the settings name another by now.
+        setStatus(tr("Port COM%1 is closed.").arg(openPortNumber_));
         return;
     }
     openPort();
 }
 
 void PortController::startUp() { togglePort(); }
+
+bool PortController::lineChanged() const {
+    // optionIndex reaches no device.
+    link::PortSettings chosen = settings_;
+    chosen.optionIndex = inForce_.optionIndex;
+    return !(chosen == inForce_) ||
+           link::SerialPort::devicePathFor("COM" + std::to_string(portNumber_)) != port_.devicePath();
+}
 
 bool PortController::runSettingsDialog(QWidget* parent) {
     PortSettingsDialog dialog(parent);
@@ -128,6 +147,7 @@ bool PortController::runSettingsDialog(QWidget* parent) {
             notice(parent, tr("The port devices could not be saved to the settings."));
         applyDeviceMap(paths);
     }
+    if (portOpen_ && lineChanged()) setStatus(tr("The new port settings take effect when the port is opened again."));
     return true;
 }
 

@@ -53,8 +53,14 @@ public:
     link::SerialPort& serialPort() { return port_; }
     link::LinkFlags& flags() { return flags_; }
     const link::PortSettings& settings() const { return settings_; }
+    // The settings the open port was opened with; the dialog may have changed
+    // settings() since, which apply from the next open.
+    const link::PortSettings& settingsInForce() const { return inForce_; }
     bool portOpen() const { return portOpen_; }
     int portNumber() const { return portNumber_; }
+    // Text of the status bar's settings pane: the open port's line, or the
+    // default text while no port is open.
+    QString settingPaneText() const;
     int baudRate() const { return baudRate_; }
     const QString& lastStatus() const { return lastStatus_; }
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
@@ -63,6 +69,7 @@ public:
 
 signals:
     void statusText(const QString& text);
+    void settingPaneChanged(const QString& text);
     void rxDownload();
     void rxUpload();
     void portOpenChanged(bool open);
@@ -72,6 +79,8 @@ private:
     void setStatus(const QString& text);
     void setPortOpen(bool open);
     void deriveValues();
+    // The settings chosen now would open another device or line than the open port's.
+    bool lineChanged() const;
     void applyDeviceMap(const QStringList& paths);
     bool storeDevicePaths(const QStringList& paths);
 
@@ -83,7 +92,9 @@ private:
     std::atomic<unsigned> generation_{0};
     link::SerialPort port_;
     link::PortSettings settings_;
+    link::PortSettings inForce_;
     int portNumber_ = 0;
+    int openPortNumber_ = 0;
     int baudRate_ = 0;
     bool portOpen_ = false;
     bool queueFullShowing_ = false;

@@ -1,5 +1,7 @@
 #include "port_settings_dialog.h"
 
+#include "serial_port.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -90,7 +92,8 @@ PortSettingsDialog::PortSettingsDialog(QWidget* parent) : QDialog(parent) {
         devices_[i] = new QLineEdit(deviceBox);
         devices_[i]->setObjectName(QStringLiteral("device%1").arg(i + 1));
         devices_[i]->setPlaceholderText(QStringLiteral("/dev/ttyS%1").arg(i));
-        deviceLayout->addRow(QStringLiteral("COM%1").arg(i + 1), devices_[i]);
+        deviceLabels_[i] = new QLabel(QStringLiteral("COM%1").arg(i + 1), deviceBox);
+        deviceLayout->addRow(deviceLabels_[i], devices_[i]);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -152,12 +155,27 @@ link::PortSettings PortSettingsDialog::settings() const {
 }
 
 void PortSettingsDialog::setDevicePaths(const QStringList& paths) {
-    for (int i = 0; i < 4; ++i) devices_[i]->setText(i < paths.size() ? paths[i] : QString());
+    storedPaths_ = paths;
+    for (int i = 0; i < 4; ++i) {
+        // VELMORA_COMn wins over the stored choice: show the device really
+        // used, and keep the stored one untouched.
+        const QString env = fromStd(link::SerialPort::environmentDevice(i + 1));
+        const bool overridden = !env.isEmpty();
+        devices_[i]->setText(overridden ? env : i < paths.size() ? paths[i] : QString());
+        devices_[i]->setReadOnly(overridden);
+        deviceLabels_[i]->setText(overridden ? QStringLiteral("COM%1 (set by VELMORA_COM%1)").arg(i + 1)
+                                             : QStringLiteral("COM%1").arg(i + 1));
+    }
 }
 
 QStringList PortSettingsDialog::devicePaths() const {
     QStringList out;
-    for (const QLineEdit* e : devices_) out << e->text().trimmed();
+    for (int i = 0; i < 4; ++i) {
+        if (devices_[i]->isReadOnly())
+            out << (i < storedPaths_.size() ? storedPaths_[i] : QString());
+        else
+            out << devices_[i]->text().trimmed();
+    }
     return out;
 }
 

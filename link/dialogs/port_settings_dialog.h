@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace velmora::ui {
@@ -28,7 +29,8 @@ public:
     // button checked.
     link::PortSettings settings() const;
 
-    // Device paths of COM1..COM4 (index 0..3); empty means the default.
+    // Device paths of COM1..COM4 (index 0..3); empty means the default. A
+    // device set by VELMORA_COMn is shown, read-only, and not taken back.
     void setDevicePaths(const QStringList& paths);
     QStringList devicePaths() const;
 
@@ -48,6 +50,8 @@ private:
     QButtonGroup* option_;
     QButtonGroup* flow_;
     QLineEdit* devices_[4];
+    QLabel* deviceLabels_[4];
+    QStringList storedPaths_;  // returned for devices set by the environment
 };
 
 }  // namespace velmora::ui

@@ -21,6 +21,19 @@ TransferController::TransferController(PortController& port, HeaderSink applyHea
       upload_(std::make_unique<link::UploadMachine>()) {
     connect(&port_, &PortController::rxDownload, this, &TransferController::onRxDownload);
     connect(&port_, &PortController::rxUpload, this, &TransferController::onRxUpload);
+    // Nothing more can arrive once the port is closed or lost: a progress
+    // window left open would wait forever.
+    connect(&port_, &PortController::portOpenChanged, this, [this](bool open) {
+        if (open) return;
+        if (downloadDialog_) downloadDialog_->finish();
+        if (uploadDialog_) uploadDialog_->finish();
+    });
+}
+
+bool TransferController::portReady() {
+    if (port_.portOpen()) return true;
+    notice(dialogParent_, QString::fromLatin1(link::kTextPortClosed));
+    return false;
 }
 
 TransferController::~TransferController() = default;
@@ -44,6 +57,7 @@ FileRequest transferFileRequest(const QString& caption) {
 }  // namespace
 
 bool TransferController::handleCommand(int id) {
+    if ((id == kCmdDownload || id == kCmdUpload) && !portReady()) return true;
     if (id == kCmdDownload) {
         const QString path = Prompter::current().openFile(dialogParent_, transferFileRequest(tr("Download to receiver")));
         if (!path.isEmpty()) downloadFile(path);
@@ -58,6 +72,7 @@ bool TransferController::handleCommand(int id) {
 }
 
 void TransferController::downloadFile(const QString& path) {
+    if (!portReady()) return;
     link::LinkFlags& flags = port_.flags();
     flags.uploadArmed.store(false);
     flags.downloadArmed.store(true);
@@ -74,7 +89,8 @@ void TransferController::downloadFile(const QString& path) {
     download_.arm(prepared);
 
     DownloadProgressDialog dialog(dialogParent_);
-    const link::PortSettings& s = port_.settings();
+    // The line in use, not what the settings dialog may have chosen since.
+    const link::PortSettings& s = port_.settingsInForce();
     dialog.setup(download_.progressTotal(), QString::fromLatin1(prepared.header.modelText()),
                  prepared.header.headerParam2, prepared.header.headerParam3, QString::fromStdString(s.port),
                  QString::fromStdString(s.baudRate));
@@ -87,6 +103,7 @@ void TransferController::downloadFile(const QString& path) {
 }
 
 void TransferController::uploadTo(const QString& path) {
+    if (!portReady()) return;
     link::LinkFlags& flags = port_.flags();
     flags.downloadArmed.store(false);
     flags.uploadArmed.store(true);

@@ -38,7 +38,8 @@ public:
     // Command routing from the view; false for ids this controller does not own.
     bool handleCommand(int id);
 
-    // The commands after their file dialogs (also used by tests).
+    // The commands after their file dialogs (also used by tests). With the
+    // port closed they only say so.
     void downloadFile(const QString& path);
     void uploadTo(const QString& path);
 
@@ -54,6 +55,8 @@ public slots:
 
 private:
     void perform(const link::Actions& actions, bool download);
+    // False, after saying so, when the port is not open.
+    bool portReady();
     template <typename Step>
     void guarded(bool& pending, Step&& step);
 

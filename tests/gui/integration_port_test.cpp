@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <unistd.h>
@@ -60,7 +61,7 @@ TEST_F(StartUp, KeepsAnExistingConfigAndUsesItsPort) {
 TEST_F(StartUp, UnopenableDeviceIsReportedInStatusBarAndMessageBox) {
     ::setenv("VELMORA_COM1", dir.filePath(QStringLiteral("no-such-device")).toLocal8Bit().constData(), 1);
     startEditor();
-    EXPECT_EQ(pane(), QStringLiteral("Failed initializing port."));
+    EXPECT_EQ(pane(), QStringLiteral("COM1 (%1): No such file or directory").arg(dir.filePath("no-such-device")));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Failed initializing port."));
     EXPECT_EQ(prompter.messages[0].caption, QStringLiteral("VelmoraEdit"));
@@ -132,10 +133,11 @@ TEST_F(PortMenu, SettingsDialogRewritesThePortLineAndLeavesTheOpenPortAlone) {
     EXPECT_EQ(readText(dir.filePath(QStringLiteral("config.ini"))),
               QStringLiteral("8\n0\n0\nNone\nCom3\n115200\n1\n"));
     EXPECT_EQ(view().portController().portNumber(), 3);
-    // Still the line opened at start-up, still checked, no new status.
+    // Still the line opened at start-up, still checked; the change waits.
     EXPECT_TRUE(action(32814)->isChecked());
     EXPECT_EQ(view().portController().serialPort().devicePath(), pty.slavePath);
-    EXPECT_EQ(pane(), statusBefore);
+    EXPECT_NE(pane(), statusBefore);
+    EXPECT_EQ(pane(), QStringLiteral("The new port settings take effect when the port is opened again."));
 
     // Cancelled: nothing changes.
     prompter.dialogHandler = [](QDialog& d) {
@@ -146,6 +148,48 @@ TEST_F(PortMenu, SettingsDialogRewritesThePortLineAndLeavesTheOpenPortAlone) {
     EXPECT_EQ(view().portController().portNumber(), 3);
     EXPECT_EQ(readText(dir.filePath(QStringLiteral("config.ini"))),
               QStringLiteral("8\n0\n0\nNone\nCom3\n115200\n1\n"));
+}
+
+// The settings pane and the download window tell the line in use, not the
+// settings chosen since; with the port closed a transfer only says so.
+TEST_F(PortMenu, StatusAndTransferTextsFollowThePortInUse) {
+    startEditor();
+    auto* setting = frame->statusBar()->findChild<QLabel*>(QStringLiteral("129-pane"));
+    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
+    ::setenv("VELMORA_COM2", pty.slavePath.c_str(), 1);
+    prompter.dialogHandler = [](QDialog& d) {
+        auto* port = d.findChild<QComboBox*>(QStringLiteral("1012"));
+        port->setCurrentIndex(port->findText(QStringLiteral("Com2")));
+        d.findChild<QComboBox*>(QStringLiteral("1013"))->setEditText(QStringLiteral("9600"));
+        return int(QDialog::Accepted);
+    };
+    action(32813)->trigger();
+    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
+
+    QString windowPort;
+    prompter.dialogHandler = [&](QDialog& d) {
+        windowPort = d.findChild<QLabel*>(QStringLiteral("1005"))->text();
+        return int(QDialog::Rejected);
+    };
+    const QString file = writeChannelFile(QStringLiteral("list.bin"), 0x1234, "VM");
+    prompter.openPaths.push_back(file);
+    action(32784)->trigger();
+    EXPECT_EQ(windowPort, QStringLiteral("Com1"));
+
+    action(32814)->trigger();  // closed
+    EXPECT_EQ(pane(), QStringLiteral("Port COM1 is closed."));
+    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
+    prompter.messages.clear();
+    prompter.openPaths.push_back(file);
+    for (int id : {32784, 32815}) action(id)->trigger();
+    EXPECT_EQ(prompter.texts(), QStringList(2, QStringLiteral("You must initialize the serial port.")));
+    EXPECT_EQ(prompter.dialogsRun.size(), 2) << "the settings dialog and the first download window only";
+    EXPECT_EQ(prompter.openRequests.size(), 1);
+
+    action(32814)->trigger();  // opened again, with the new settings
+    ::unsetenv("VELMORA_COM2");
+    EXPECT_EQ(pane(), QStringLiteral("Initialization of Port COM2 is successful."));
+    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 9600, none, 8, 1"));
 }
 
 TEST_F(PortMenu, ALostDeviceClearsTheCheckMarkAndSaysSo) {

@@ -117,7 +117,7 @@ TEST_F(PortControllerTest, FailedOpenAndUnsetPort) {
         PortController pc(nullptr, options_);
         pc.startUp();
         EXPECT_FALSE(pc.portOpen());
-        EXPECT_EQ(pc.lastStatus(), QStringLiteral("Failed initializing port."));
+        EXPECT_EQ(pc.lastStatus(), QStringLiteral("COM2 (/dev/velmora-missing): No such file or directory"));
         ASSERT_EQ(prompter_.messages.size(), 1);
         EXPECT_EQ(prompter_.messages[0].text, QStringLiteral("Failed initializing port."));
         EXPECT_EQ(prompter_.messages[0].caption, QStringLiteral("VelmoraEdit"));
@@ -197,7 +197,7 @@ TEST_F(PortControllerTest, ChoosingCom3RewritesOnlyThePortLine) {
     EXPECT_TRUE(pc.portOpen());
     EXPECT_EQ(pc.serialPort().portName(), "COM1");
     pc.togglePort();
-    EXPECT_EQ(pc.lastStatus(), QStringLiteral("Port COM3 is closed."));
+    EXPECT_EQ(pc.lastStatus(), QStringLiteral("Port COM1 is closed.")) << "the port that was open";
 }
 
 TEST_F(PortControllerTest, UnwritableConfigIsReportedAndNotWritten) {
@@ -239,6 +239,20 @@ TEST_F(PortControllerTest, DeviceMappingLivesInTheProfile) {
     link::SerialPort::setDeviceMap({});
     PortController again(nullptr, options_);  // reads the mapping back
     EXPECT_EQ(link::SerialPort::devicePathFor("COM1"), slavePath);
+}
+
+TEST_F(PortControllerTest, EnvironmentDeviceIsShownAndTheStoredOneKept) {
+    QSettings(options_.profilePath, QSettings::IniFormat).setValue(QStringLiteral("Ports/COM1"), "/dev/ttyUSB7");
+    PortController pc(nullptr, options_);
+    prompter_.dialogHandler = [&](QDialog& d) {
+        auto* device = control<QLineEdit>(d, "device1");
+        EXPECT_EQ(device->text().toStdString(), ::ttyname(slave_));
+        EXPECT_TRUE(device->isReadOnly());
+        EXPECT_TRUE(control<QLineEdit>(d, "device2")->text().isEmpty());
+        return QDialog::Accepted;
+    };
+    ASSERT_TRUE(pc.runSettingsDialog(nullptr));
+    EXPECT_EQ(pc.devicePaths().value(0), QStringLiteral("/dev/ttyUSB7"));
 }
 
 TEST_F(PortControllerTest, ReceivedBytesReachTheUiThread) {

@@ -151,5 +151,23 @@ TEST(PortSettingsValues, PortNumberAndBaud) {
     EXPECT_EQ(baudRateFrom("99999999999"), 0);
 }
 
+TEST(PortSettingsValues, LineSummaryAsTheStatusBarShowsIt) {
+    const struct {
+        const char *baud, *parity, *data, *stop, *shown;
+    } cases[] = {
+        {"115200", "None", "8", "1", "115200, none, 8, 1"}, {"9600", "Even", "7", "2", "9600, even, 7, 2"},
+        {"300", "Odd", "5", "1.5", "300, odd, 5, 1.5"},     {"1200", "Mark", "6", "3", "1200, mark, 6, 2"},
+        {"2400", "Space", "8", "1", "2400, space, 8, 1"},  {"19200", "weird", "8", "1", "19200, weird, 8, 1"},
+    };
+    for (const auto& c : cases) {
+        PortSettings s;
+        s.baudRate = c.baud;
+        s.parity = c.parity;
+        s.dataBits = c.data;
+        s.stopBits = c.stop;
+        EXPECT_EQ(lineSummary(s), c.shown);
+    }
+}
+
 }  // namespace
 }  // namespace velmora::link

@@ -238,6 +238,23 @@ TEST_F(TransferDialogsTest, refusalKeepsDialogOpenAndCancelStopsFeedingTheMachin
     EXPECT_EQ(transfers->downloadMachine().downloadOffset(), 64u);
 }
 
+TEST_F(TransferDialogsTest, aLostPortEndsTheWaitingWindow) {
+    const QString path = filePath("list.bin");
+    writeFile(path, makeFile(1564));
+    prompter.openPaths.push_back(path);
+    prompter.dialogHandler = [&](QDialog& d) {
+        bool closed = false;
+        QObject::connect(&d, &QDialog::finished, [&] { closed = true; });
+        ::close(pty.master);  // the adapter is pulled out
+        pty.master = -1;
+        EXPECT_TRUE(processUntil([&] { return closed; }));
+        return d.result();
+    };
+    transfers->handleCommand(TransferController::kCmdDownload);
+    EXPECT_FALSE(port->portOpen());
+    EXPECT_FALSE(port->flags().downloadArmed.load());
+}
+
 TEST_F(TransferDialogsTest, filesTheDownloadRefusesLeaveTheLoadedHeaderAlone) {
     const std::pair<Bytes, const char*> cases[] = {
         {makeFile(1564, {.usageType = 0x05}), "Invalid Data Format"},
