@@ -1,6 +1,6 @@
 // Editor form timings with a capacity-sized file (10000 TV and 10000 radio
 // channels): File > Open until both lists are filled, a refresh of the TV
-// list, and one selection change. Runs on Qt's offscreen platform; each
+// list, the unsaved-changes check, and one selection change. Runs on Qt's offscreen platform; each
 // iteration also lets the pending repaints run.
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -75,6 +75,18 @@ void BM_RefreshLists10000(benchmark::State& state) {
     state.counters["rows"] = f.view->tvList()->model()->rowCount();
 }
 BENCHMARK(BM_RefreshLists10000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// What closing the window or File > Open runs to know whether to ask: a copy
+// of the tables with the form committed, written out and compared with the
+// file as loaded. In edit mode, so the form's commit is part of it.
+void BM_UnsavedCheck(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.view->handleCommand(1040);
+    for (auto _ : state) benchmark::DoNotOptimize(f.view->hasUnsavedChanges());
+    state.counters["unsaved"] = f.view->hasUnsavedChanges();
+    f.open();  // back to viewing for the benchmarks after this one
+}
+BENCHMARK(BM_UnsavedCheck)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Arg 1: the next row (an arrow key); arg 4999: far apart, the list scrolls.
 void BM_SelectionChange(benchmark::State& state) {

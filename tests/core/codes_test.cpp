@@ -53,33 +53,29 @@ TEST(NumberFields, decimalFieldsTakeTheLeadingDigits) {
 TEST(NumberFields, typedTextsAreRefusedOrStoredAsTheySay) {
     enum Kind { Hex, Dec, Lon };
     constexpr auto A = TextCheck::Acceptable, I = TextCheck::Intermediate, X = TextCheck::Invalid;
-    struct Case {
+    const struct {
         Kind kind;
         const char* typed;
         TextCheck check;
-        unsigned stored;  // for texts not refused
-    };
-    const Case cases[] = {
-        {Hex, "", A, 0},        {Hex, "1A", A, 0x1A},       {Hex, "ffff", A, 0xFFFF}, {Hex, "0x3f", A, 0x3F},
-        {Hex, "0X", I, 0},      {Hex, "12345", X, 0},       {Hex, "0x12345", X, 0},   {Hex, "GHZ9", X, 0},
-        {Hex, "zz", X, 0},      {Hex, " 12", X, 0},         {Hex, "00x1", X, 0},
-        {Dec, "", A, 0},        {Dec, "65535", A, 65535},   {Dec, "00012", A, 12},    {Dec, "65536", X, 0},
-        {Dec, "99999", X, 0},   {Dec, "12a4x", X, 0},       {Dec, "-1", X, 0},        {Dec, " 5", X, 0},
-        {Lon, "", A, 0},        {Lon, "019.2E", A, 192},    {Lon, "19.2e", A, 192},   {Lon, "030.0w", A, 3300},
-        {Lon, "180.0W", A, 1800}, {Lon, "180E", A, 1800},   {Lon, "19", A, 190},      {Lon, "19.", A, 190},
-        {Lon, "0.5", A, 5},     {Lon, "180.1E", X, 0},      {Lon, "181", X, 0},       {Lon, "19.25E", X, 0},
-        {Lon, "19.2X", X, 0},   {Lon, "1234", X, 0},        {Lon, ".5", X, 0},        {Lon, "-5E", X, 0},
-        {Lon, "19.2EW", X, 0},
+        unsigned stored = 0;
+    } cases[] = {
+        {Hex, "", A, 0}, {Hex, "1A", A, 0x1A}, {Hex, "ffff", A, 0xFFFF}, {Hex, "0x3f", A, 0x3F}, {Hex, "0X", I, 0},
+        {Hex, "12345", X}, {Hex, "0x12345", X}, {Hex, "GHZ9", X}, {Hex, "zz", X}, {Hex, " 12", X},
+        {Dec, "", A, 0}, {Dec, "65535", A, 65535}, {Dec, "00012", A, 12}, {Dec, "65536", X}, {Dec, "99999", X},
+        {Dec, "12a4x", X}, {Dec, "-1", X},
+        {Lon, "", A, 0}, {Lon, "019.2E", A, 192}, {Lon, "19.2e", A, 192}, {Lon, "030.0w", A, 3300},
+        {Lon, "180.0W", A, 1800}, {Lon, "19.", A, 190}, {Lon, "180.1E", X}, {Lon, "181", X}, {Lon, "19.25E", X},
+        {Lon, "19.2X", X}, {Lon, ".5", X}, {Lon, "-5E", X}, {Lon, "19.2EW", X},
     };
     auto check = [](Kind kind, std::string& text) {
         return kind == Hex ? checkHex16Text(text) : kind == Dec ? checkDec16Text(text) : checkLongitudeText(text);
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string text = c.typed;
         ASSERT_EQ(check(c.kind, text), c.check) << c.typed;
         if (c.check == X) continue;
-        const unsigned stored = c.kind == Hex ? parseHex16(text) : c.kind == Dec ? parseDec16(text) : parseLongitude(text);
-        EXPECT_EQ(stored, c.stored) << c.typed;
+        EXPECT_EQ(c.kind == Hex ? parseHex16(text) : c.kind == Dec ? parseDec16(text) : parseLongitude(text), c.stored)
+            << c.typed;
         // Typed one character at a time, no step on the way is refused.
         for (std::size_t n = 0; n < text.size(); ++n) {
             std::string prefix = text.substr(0, n);

