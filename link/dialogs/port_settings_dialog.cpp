@@ -1,7 +1,5 @@
 #include "port_settings_dialog.h"
 
-#include "serial_port.h"
-
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "serial_port.h"
 
 namespace velmora::ui {
 namespace {
