@@ -1,6 +1,7 @@
 #include "list_match.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -10,35 +11,53 @@ namespace {
 constexpr std::uint64_t kNoSatellite = 0x10000;          // above every 16-bit longitude
 constexpr std::uint64_t kNoTransponder = 1ull << 41;     // above every transponder key
 
+struct KeyHash {
+    std::size_t operator()(std::uint64_t k) const {
+        k *= 0x9E3779B97F4A7C15ull;  // spreads keys that differ only in low bits
+        return static_cast<std::size_t>(k ^ k >> 32);
+    }
+    std::size_t operator()(int k) const { return (*this)(static_cast<std::uint64_t>(k)); }
+    std::size_t operator()(std::string_view k) const { return std::hash<std::string_view>{}(k); }
+};
+
 // One step of the rule: every record of A that has a key (`hasA`) and no
-// partner yet takes the first B record without a partner whose key is
-// equal, in table order. That pairs the k-th A record of each key with the
-// k-th B record of that key, so both sides are sorted by (key, index) and
-// walked side by side: O(n log n).
+// partner yet, in table order, takes the first B record without a partner
+// whose key is equal. B's candidates are chained per key in table order in an
+// open-addressing table, so the step is O(n) with no sorting.
 template <class Key, class OnPair>
 void pairStep(const std::vector<Key>& keyA, const std::vector<char>& hasA, const std::vector<Key>& keyB,
               const std::vector<char>& hasB, Matching& m, OnPair onPair) {
-    auto candidates = [](const std::vector<Key>& keys, const std::vector<char>& has, const std::vector<int>& partner) {
-        std::vector<std::pair<Key, int>> out;
-        out.reserve(keys.size());
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            if (has[i] && partner[i] < 0) out.emplace_back(keys[i], static_cast<int>(i));
-        std::sort(out.begin(), out.end());  // equal keys stay in table order
-        return out;
+    std::size_t candidates = 0;
+    for (std::size_t j = 0; j < keyB.size(); ++j) candidates += hasB[j] && m.bToA[j] < 0;
+    if (candidates == 0) return;
+    std::size_t size = 16;
+    while (size < 2 * candidates) size *= 2;
+    struct Slot {
+        int key = -1;   // a B record holding the slot's key; -1: free
+        int head = -1;  // first B record of the key still without a partner
     };
-    const auto ca = candidates(keyA, hasA, m.aToB), cb = candidates(keyB, hasB, m.bToA);
-    for (std::size_t x = 0, y = 0; x < ca.size() && y < cb.size();) {
-        if (ca[x].first < cb[y].first) {
-            ++x;
-        } else if (cb[y].first < ca[x].first) {
-            ++y;
-        } else {
-            const auto i = static_cast<std::size_t>(ca[x++].second);
-            const int j = cb[y++].second;
-            m.aToB[i] = j;
-            m.bToA[static_cast<std::size_t>(j)] = static_cast<int>(i);
-            onPair(i);
-        }
+    std::vector<Slot> slots(size);
+    auto slotOf = [&](const Key& k) -> Slot& {
+        for (std::size_t s = KeyHash{}(k) & (size - 1);; s = (s + 1) & (size - 1))
+            if (slots[s].key < 0 || keyB[static_cast<std::size_t>(slots[s].key)] == k) return slots[s];
+    };
+    std::vector<int> next(keyB.size(), -1);
+    for (std::size_t j = keyB.size(); j-- > 0;) {
+        if (!hasB[j] || m.bToA[j] >= 0) continue;
+        Slot& slot = slotOf(keyB[j]);
+        slot.key = static_cast<int>(j);
+        next[j] = slot.head;
+        slot.head = static_cast<int>(j);
+    }
+    for (std::size_t i = 0; i < keyA.size(); ++i) {
+        if (!hasA[i] || m.aToB[i] >= 0) continue;
+        Slot& slot = slotOf(keyA[i]);
+        if (slot.head < 0) continue;
+        const int j = slot.head;
+        slot.head = next[static_cast<std::size_t>(j)];
+        m.aToB[i] = j;
+        m.bToA[static_cast<std::size_t>(j)] = static_cast<int>(i);
+        onPair(i);
     }
 }
 
