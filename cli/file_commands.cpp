@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -11,35 +12,42 @@
 #include "commands.h"
 #include "json_dump.h"
 #include "sample_data.h"
+#include "support.h"
+#include "transfer_protocol.h"
 
 namespace velmora::cli {
 namespace {
 
-constexpr int kExitFindings = 1;
-constexpr int kExitFailure = 2;
-
 struct Loaded {
-    MappedFile file;
-    std::span<const std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes;
     ChannelDatabase db;
     std::size_t parsedSize = 0;  // bytes up to the end of the CRC trailer
 };
 
 // Reads and parses FILE; prints the reason and returns false when it cannot.
 bool load(const std::string& path, Loaded& out) {
-    std::string error;
-    if (!out.file.open(path, error)) {
-        std::cerr << "velmora: cannot open " << path << ": " << error << "\n";
-        return false;
-    }
-    out.bytes = out.file.bytes();
-    const LoadResult r = readChannelFile(out.bytes, out.db, ReadOptions{.workingTables = false});
+    // read(), not a mapping: a file cut short by another program meanwhile
+    // must give a message, not a bus error.
+    const LoadResult r = loadChannelFile(path, out.db, ReadOptions{.workingTables = false}, &out.bytes);
     if (!r.ok()) {
-        for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
+        for (std::string m : r.messages) {
+            if (r.status == LoadStatus::CannotOpen)
+                m[0] = 'c';  // "cannot open PATH: reason", as the other commands say it
+            else
+                m = path + ": " + m;
+            std::cerr << "velmora: " << m << "\n";
+        }
         return false;
     }
     out.parsedSize = r.consumed;
     return true;
+}
+
+// What a transfer leaves after the trailer: 0xFF up to the end of the last
+// block (at most a whole block, when the data filled the blocks exactly).
+bool isTransferPadding(std::span<const std::uint8_t> tail) {
+    return !tail.empty() && tail.size() <= link::kBlockDataSize &&
+           std::all_of(tail.begin(), tail.end(), [](std::uint8_t b) { return b == 0xFF; });
 }
 
 std::string hex16(unsigned v) {
@@ -75,8 +83,12 @@ std::vector<std::string> findings(const Loaded& f) {
     compare("favourite sectionLength", db.favoriteSection.sectionLength, favoriteLength);
     compare("checksum", db.header.checksum, saved.header.checksum, true);
     compare("CRC trailer", db.crcTrailer, readU16BE(&expect[expect.size() - 2]), true);
-    if (f.bytes.size() > f.parsedSize)
-        out.push_back(std::to_string(f.bytes.size() - f.parsedSize) + " bytes follow the CRC trailer; a save drops them");
+    const std::span<const std::uint8_t> tail(f.bytes.data() + f.parsedSize, f.bytes.size() - f.parsedSize);
+    if (!tail.empty() && !isTransferPadding(tail))
+        out.push_back(std::to_string(tail.size()) + " bytes follow the CRC trailer; a save drops them");
+    if (!link::downloadAccepts(db.header.usageType))
+        out.push_back("usage type " + hex16(db.header.usageType) + " is unknown; send refuses the file (\"" +
+                      link::kTextInvalidFormat + "\")");
 
     for (std::size_t i = 0; i < db.transponderCount; ++i)
         if (db.transponders[i].satelliteIndex >= db.satelliteCount)
@@ -105,11 +117,14 @@ void printInfo(const std::string& path, const Loaded& f) {
     const ChannelDatabase& db = f.db;
     ChannelDatabase saved = db;
     const std::vector<std::uint8_t> expect = buildChannelFile(saved, SaveOptions{});
-    const unsigned low = db.header.usageType & 0xFFu;
-    const char* group = (low == 0 || low == 0x80) ? "M group" : "C group";
-    std::cout << "File:              " << path << " (" << f.bytes.size() << " bytes)\n"
-              << "Usage type:        " << hex16(db.header.usageType) << " (" << group << ")\n"
-              << "Model:             " << latin1ToUtf8(db.header.modelText()) << "\n"
+    // Judged as send judges it.
+    const std::uint16_t usage = db.header.usageType;
+    const char* group = !link::downloadAccepts(usage) ? "unknown: send refuses it"
+                        : link::isMGroup(usage)       ? "M group"
+                                                      : "C group";
+    std::cout << "File:              " << printable(path, false) << " (" << f.bytes.size() << " bytes)\n"
+              << "Usage type:        " << hex16(usage) << " (" << group << ")\n"
+              << "Model:             " << printable(db.header.modelText(), true) << "\n"
               << "Hardware version:  " << hex32(db.header.headerParam2) << "\n"
               << "Software version:  " << hex32(db.header.headerParam3) << "\n"
               << "Satellites:        " << db.satelliteCount << "\n"
@@ -158,13 +173,22 @@ void addFileCommands(CLI::App& app, int& exitCode) {
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
         const auto found = findings(f);
         for (const auto& line : found) std::cout << *file << ": " << line << "\n";
+        const std::span<const std::uint8_t> tail(f.bytes.data() + f.parsedSize, f.bytes.size() - f.parsedSize);
+        if (isTransferPadding(tail))
+            std::cout << *file << ": note: " << tail.size()
+                      << " bytes of 0xFF padding follow the CRC trailer, as a transfer leaves them; a save drops them\n";
         exitCode = found.empty() ? 0 : kExitFindings;
     });
 
     auto* resave = app.add_subcommand("resave", "Open and save at once, as the editor does: recomputes lengths, checksum and CRC");
     resave->add_option("FILE", *file, "channel file")->required();
-    resave->add_option("-o,--output", *out, "write here instead of over FILE");
-    resave->callback([file, out, &exitCode] {
+    auto* resaveOut = resave->add_option("-o,--output", *out, "write here instead of over FILE");
+    resave->callback([file, out, resaveOut, &exitCode] {
+        if (resaveOut->count() > 0 && out->empty()) {
+            std::cerr << "velmora: -o needs a file name\n";
+            exitCode = kExitFailure;
+            return;
+        }
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
         SaveOptions options;
@@ -182,15 +206,41 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     auto max = std::make_shared<bool>(false);
     auto* sample = app.add_subcommand("sample", "Write a valid, realistic demo channel file");
     sample->add_option("-o,--output", *out, "file to write")->required();
-    sample->add_option("--satellites", opts->satellites, "number of satellites (at most 255)")->capture_default_str();
-    sample->add_option("--transponders", opts->transponders, "number of transponders (at most 1000)")->capture_default_str();
-    sample->add_option("--tv", opts->tv, "number of TV channels (at most 10000)")->capture_default_str();
-    sample->add_option("--radio", opts->radio, "number of radio channels (at most 10000)")->capture_default_str();
-    sample->add_option("--groups", opts->groups, "number of favourite groups (at most 125)")->capture_default_str();
-    sample->add_option("--extra", opts->extraBytes, "bytes of the extra block (0: none, at most 60000)")->capture_default_str();
-    sample->add_option("--seed", *seed, "seed of the generator")->capture_default_str();
+    const std::pair<const char*, unsigned*> counts[] = {{"--satellites", &opts->satellites},
+                                                        {"--transponders", &opts->transponders},
+                                                        {"--tv", &opts->tv},
+                                                        {"--radio", &opts->radio},
+                                                        {"--groups", &opts->groups},
+                                                        {"--extra", &opts->extraBytes}};
+    const std::size_t limits[] = {kMaxSatellitesInFile, kTransponderCapacity, kChannelCapacity,
+                                  kChannelCapacity,     kGroupCapacity,       kExtraCapacity};
+    const char* helps[] = {"number of satellites", "number of transponders", "number of TV channels",
+                           "number of radio channels", "number of favourite groups",
+                           "bytes of the extra block (0: none)"};
+    for (std::size_t i = 0; i < std::size(counts); ++i)
+        sample->add_option(counts[i].first, *counts[i].second, std::string(helps[i]) + ", at most " + std::to_string(limits[i]))
+            ->capture_default_str()
+            ->check(wholeNumber(0, limits[i]));
+    sample->add_option("--seed", *seed, "seed of the generator")
+        ->capture_default_str()
+        ->check(wholeNumber(0, UINT64_MAX));
     sample->add_flag("--max", *max, "fill every table to its capacity");
-    sample->callback([opts, seed, max, out, &exitCode] {
+    sample->callback([sample, opts, seed, max, out, &exitCode] {
+        const char* problem = nullptr;
+        const bool anyCount = sample->count("--satellites") + sample->count("--transponders") + sample->count("--tv") +
+                                  sample->count("--radio") + sample->count("--groups") + sample->count("--extra") >
+                              0;
+        if (*max && anyCount)
+            problem = "--max fills every table; it cannot be combined with counts";
+        else if (!*max && opts->transponders > 0 && opts->satellites == 0)
+            problem = "transponders need a satellite: --satellites must be at least 1";
+        else if (!*max && (opts->tv > 0 || opts->radio > 0) && opts->transponders == 0)
+            problem = "channels need a transponder: --transponders must be at least 1";
+        if (problem || out->empty()) {
+            std::cerr << "velmora: " << (problem ? problem : "-o needs a file name") << "\n";
+            exitCode = kExitFailure;
+            return;
+        }
         SampleOptions o = *max ? SampleOptions::capacity() : *opts;
         o.seed = *seed;
         const ChannelDatabase db = makeSampleDatabase(o);

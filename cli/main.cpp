@@ -2,22 +2,25 @@
 
 #include "commands.h"
 #include "diff_commands.h"
+#include "support.h"
 #include "transfer_commands.h"
 
 int main(int argc, char** argv) {
+    velmora::cli::guardStandardStreams();
     CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", VELMORA_VERSION);
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
     velmora::cli::addEditCommands(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
+    if (const int rc = velmora::cli::refuseUnknownCommand(app, argc, argv)) return rc;
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int rc = app.exit(e);
-        return rc == 0 ? 0 : 2;
+        return velmora::cli::reportParseError(app, e);
     }
-    return exitCode;
+    return velmora::cli::finishStandardOutput(exitCode);
 }

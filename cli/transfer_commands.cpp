@@ -1,18 +1,22 @@
 #include "transfer_commands.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "atomic_file.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
+#include "support.h"
 #include "transfer_protocol.h"
 #include "transfer_runner.h"
 #include "virtual_receiver.h"
@@ -32,10 +36,26 @@ struct LineOptions {
 
 void addLineOptions(CLI::App* cmd, LineOptions& o) {
     cmd->add_option("--port", o.port, "serial device (or COM1..COM4)")->required();
-    cmd->add_option("--baud", o.baud, "line speed")->capture_default_str()->check(CLI::PositiveNumber);
+    cmd->add_option("--baud", o.baud, "line speed")->capture_default_str()->check(wholeNumber(1, INT_MAX));
     cmd->add_option("--timeout", o.timeout, "seconds of silence from the receiver before giving up")
         ->capture_default_str()
-        ->check(CLI::PositiveNumber);
+        ->check(positiveSeconds());
+}
+
+// Ctrl-C, a closed terminal or kill end a transfer through its normal end, so
+// that an upload's temporary file goes and the chosen file stays as it was.
+std::atomic<int> gSignal{0};
+std::atomic<bool> gStop{false};
+extern "C" void onStopSignal(int sig) {
+    gSignal.store(sig);
+    gStop.store(true);
+}
+
+void catchStopSignals() {
+    struct sigaction sa {};
+    sa.sa_handler = onStopSignal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(sig, &sa, nullptr);
 }
 
 // Progress on stderr: a redrawn bar on a terminal, a line per tenth otherwise.
@@ -75,10 +95,6 @@ private:
     unsigned lastTenth_ = 0;
 };
 
-std::chrono::milliseconds millis(double seconds) {
-    return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0 + 0.5));
-}
-
 int openSession(PortSession& session, const LineOptions& o) {
     std::string error;
     if (!session.open(o.port, o.baud, error)) {
@@ -117,6 +133,14 @@ int runSend(const std::string& file, const LineOptions& o) {
 }
 
 int runReceive(const std::string& out, const LineOptions& o) {
+    // Everything about OUT that can be known now is checked before the
+    // receiver is asked for anything.
+    if (const SaveResult r = checkSaveTarget(out); !r.ok) {
+        std::cerr << "velmora: cannot write " << out << ": " << r.error << "\n";
+        return kExitUsage;
+    }
+    struct stat st {};
+    const bool existed = ::stat(out.c_str(), &st) == 0;
     PortSession session;
     if (const int rc = openSession(session, o)) return rc;
     UploadMachine machine;
@@ -132,16 +156,21 @@ int runReceive(const std::string& out, const LineOptions& o) {
         bar.endLine();
         std::cerr << t << "\n";
     };
+    catchStopSignals();
+    hooks.stop = &gSignal;
     const RunReport r = runUpload(session, machine, out, millis(o.timeout), hooks);
     bar.endLine();
-    if (r.status == RunStatus::Failed && r.detail == kTextChecksumError) std::cerr << r.detail << "\n";
-    if (r.status == RunStatus::TimedOut || r.status == RunStatus::PortError)
-        std::cerr << "velmora: " << r.detail << "\n";
+    const bool checksum = r.status == RunStatus::Failed && r.detail == kTextChecksumError;
+    if (checksum) std::cerr << r.detail << "\n";
+    const bool quiet = r.status == RunStatus::TimedOut || r.status == RunStatus::PortError ||
+                       r.status == RunStatus::Interrupted;
+    if (quiet) std::cerr << "velmora: " << r.detail << "\n";
+    // The machine's own failure messages say this already.
+    if (quiet || checksum)
+        std::cerr << "velmora: " << (existed ? "the previous " + out + " was kept" : out + " was not created") << "\n";
+    if (r.status == RunStatus::Interrupted) return 128 + gSignal.load();
     return exitCodeFor(r.status);
 }
-
-std::atomic<bool> gStop{false};
-extern "C" void onStopSignal(int) { gStop.store(true); }
 
 struct ReceiverOptions {
     std::string port;
@@ -163,6 +192,12 @@ int runReceiver(const ReceiverOptions& o) {
     if (o.pty == !o.port.empty()) {
         std::cerr << "velmora: give either --port DEV or --pty\n";
         return kExitUsage;
+    }
+    if (!o.store.empty()) {
+        if (const SaveResult r = checkSaveTarget(o.store); !r.ok) {
+            std::cerr << "velmora: cannot store into " << o.store << ": " << r.error << "\n";
+            return kExitUsage;
+        }
     }
     VirtualReceiver::Options vo;
     if (o.refuse == "hw") vo.refuse = VirtualReceiver::Refusal::Hardware;
@@ -212,23 +247,20 @@ int runReceiver(const ReceiverOptions& o) {
     VirtualReceiver receiver(std::move(vo));
     int storeFailed = 0;
     receiver.onDownloadComplete = [&](const VirtualReceiver& r) {
-        if (o.store.empty()) return;
+        if (o.store.empty()) return true;
         const SaveResult s = writeFileAtomically(o.store, r.received());
         if (!s.ok) {
             std::cerr << "velmora: cannot store " << o.store << ": " << s.error << "\n";
             storeFailed = 1;
         }
+        return s.ok;
     };
     receiver.onFinished = [&](const VirtualReceiver::Finished& f) {
         std::cerr << (f.download ? "download: " : "upload: ") << f.blocks << " blocks, "
                   << (f.download ? "answered " : "verdict ") << hex(f.answer) << "\n";
     };
 
-    struct sigaction sa {};
-    sa.sa_handler = onStopSignal;
-    sigemptyset(&sa.sa_mask);
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
+    catchStopSignals();
 
     const int rc = serveReceiver(fd, receiver, line, &gStop);
     if (!o.pty) ::close(fd);
@@ -258,17 +290,18 @@ void addTransferCommands(CLI::App& app, int& exitCode) {
     auto* portOpt = recv->add_option("--port", ro->port, "serial device to answer on");
     auto* ptyOpt = recv->add_flag("--pty", ro->pty, "create a pseudo-terminal and print its path");
     portOpt->excludes(ptyOpt);
-    recv->add_option("--baud", ro->baud, "line speed with --port")->capture_default_str();
+    recv->add_option("--baud", ro->baud, "line speed with --port")->capture_default_str()->check(wholeNumber(1, INT_MAX));
     recv->add_option("--serve", ro->serve, "file to send when the PC asks for an upload");
     recv->add_option("--store", ro->store, "where to store each downloaded file");
     recv->add_option("--refuse", ro->refuse, "refuse every download header")->check(CLI::IsMember({"hw", "sw", "model"}));
     recv->add_option("--verdict", ro->verdict, "force the verdict of a download")
         ->check(CLI::IsMember({"ok", "checksum", "verify"}));
-    recv->add_option("--pace", ro->pace, "carry bytes no faster than a line of this speed")->check(CLI::PositiveNumber);
+    recv->add_option("--pace", ro->pace, "carry bytes no faster than a line of this speed")
+        ->check(wholeNumber(1, INT_MAX));
     recv->add_flag("--once", ro->once, "end after the first transfer (exit 0 when it succeeded)");
     recv->add_option("--request-interval", ro->interval, "seconds between download requests while idle")
         ->capture_default_str()
-        ->check(CLI::PositiveNumber);
+        ->check(positiveSeconds());
     recv->callback([ro, &exitCode] { exitCode = runReceiver(*ro); });
 }
 

@@ -39,6 +39,13 @@ inline constexpr std::size_t kChannelNameSize = 24;    // 23 characters + NUL
 inline constexpr std::size_t kSatelliteNameSize = 44;  // 43 characters + NUL
 inline constexpr std::size_t kHeaderTextSize = 32;
 
+// The largest file the tables can hold: every section full, a full extra
+// block. Each section has a 5-byte tag and length in front of its body.
+inline constexpr std::size_t kLargestFileSize =
+    kHeaderSize + kBlockHeadSize + (5 + 20) + (5 + 1 + kMaxSatellitesInFile * kSatelliteRecordSize) +
+    (5 + 2 + kTransponderCapacity * kTransponderRecordSize) + (5 + 2 + 2 + 2 * kChannelCapacity * kChannelRecordSize) +
+    (5 + kGroupCapacity * (kGroupNameSize + 4) + 2 * kMemberCapacity * 2) + (1 + 4 + kExtraCapacity) + 2;
+
 enum class ChannelKind { Tv, Radio };
 
 using ChannelName = std::array<std::uint8_t, kChannelNameSize>;

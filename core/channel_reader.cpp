@@ -1,10 +1,12 @@
 #include "channel_reader.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -13,6 +15,9 @@
 
 namespace velmora {
 namespace {
+
+constexpr const char* kTextNotRegularFile = "not a regular file";
+constexpr const char* kTextTooLargeFile = "the file is too large to be a channel file";
 
 LoadResult fail(LoadStatus status, std::string message) {
     LoadResult r;
@@ -221,95 +226,91 @@ LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase&
     return ok;
 }
 
-MappedFile::~MappedFile() {
-    if (data_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+namespace {
+
+// A pipe handed over by the shell lives on pipefs; a FIFO in the file system
+// does not, and reading one whose writer never writes would wait for ever.
+bool isAnonymousPipe(int fd) {
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && fs.f_type == PIPEFS_MAGIC;
 }
 
-bool MappedFile::open(const std::string& path, std::string& error, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = std::strerror(::fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : EINVAL));
-        ::close(fd);
-        return false;
-    }
-    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        error = "the file is too large to be a channel file";
-        ::close(fd);
-        return false;
-    }
-    size_ = static_cast<std::size_t>(st.st_size);
-    if (size_ > 0) {
-        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-        if (p == MAP_FAILED) {
-            error = std::strerror(errno);
-            ::close(fd);
-            size_ = 0;
-            return false;
-        }
-        data_ = static_cast<const std::uint8_t*>(p);
-    }
+bool readFailed(int fd, std::string& error, std::string reason, ReadFailure* failure, ReadFailure why) {
     ::close(fd);
-    return true;
+    error = std::move(reason);
+    if (failure) *failure = why;
+    return false;
 }
 
-bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error, std::size_t maxBytes) {
+}  // namespace
+
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error, std::size_t maxBytes,
+                   ReadFailure* failure) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (failure) *failure = ReadFailure::None;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         error = std::strerror(errno);
+        if (failure) *failure = ReadFailure::CannotOpen;
         return false;
     }
+    constexpr auto kOpen = ReadFailure::CannotOpen;
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        error = std::strerror(errno);
-        ::close(fd);
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        error = std::strerror(EISDIR);
-        ::close(fd);
-        return false;
-    }
-    if (st.st_size > 0 && static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        error = "the file is too large to be a channel file";
-        ::close(fd);
-        return false;
-    }
-    out.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0);
+    if (::fstat(fd, &st) != 0) return readFailed(fd, error, std::strerror(errno), failure, kOpen);
+    if (S_ISDIR(st.st_mode)) return readFailed(fd, error, std::strerror(EISDIR), failure, kOpen);
+    const bool regular = S_ISREG(st.st_mode);
+    if (!regular && !(S_ISFIFO(st.st_mode) && isAnonymousPipe(fd)))
+        return readFailed(fd, error, kTextNotRegularFile, failure, kOpen);
+    if (!regular) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const std::size_t expected = regular ? static_cast<std::size_t>(st.st_size) : 0;
+    if (expected > maxBytes) return readFailed(fd, error, kTextTooLargeFile, failure, ReadFailure::TooLarge);
+
+    // One byte beyond the limit tells a pipe that holds too much.
+    out.resize(std::min(maxBytes + 1, std::max<std::size_t>(expected + 1, 65536)));
     std::size_t done = 0;
     for (;;) {
         if (done == out.size()) {
-            // Files whose size fstat does not know (pipes) grow here, bounded.
-            if (out.size() >= maxBytes) break;
-            out.resize(std::min(maxBytes, std::max<std::size_t>(out.size() * 2, 65536)));
+            if (done > maxBytes) {
+                out.clear();
+                return readFailed(fd, error, kTextTooLargeFile, failure, ReadFailure::TooLarge);
+            }
+            out.resize(std::min(maxBytes + 1, out.size() * 2));
         }
         const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            error = std::strerror(errno);
-            ::close(fd);
-            return false;
+            out.clear();
+            return readFailed(fd, error, std::strerror(errno), failure, kOpen);
         }
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
     ::close(fd);
     out.resize(done);
+    if (regular && done < expected) {
+        out.clear();
+        error = "the file was shortened while it was read";
+        if (failure) *failure = kOpen;
+        return false;
+    }
     return true;
 }
 
-LoadResult loadChannelFile(const std::string& path, ChannelDatabase& db) {
+LoadResult loadChannelFile(const std::string& path, ChannelDatabase& db, ReadOptions options,
+                           std::vector<std::uint8_t>* keep) {
     std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!readWholeFile(path, bytes, error)) return fail(LoadStatus::CannotOpen, "Cannot open " + path + ": " + error);
+    ReadFailure why = ReadFailure::None;
+    if (!readWholeFile(path, bytes, error, kReadLimit, &why)) {
+        if (why == ReadFailure::TooLarge)
+            return fail(LoadStatus::TooLarge, "The file is too large to be a channel file: it holds more than " +
+                                                  std::to_string(kReadLimit) + " bytes.");
+        return fail(LoadStatus::CannotOpen, "Cannot open " + path + ": " + error);
+    }
     ChannelDatabase fresh;
-    LoadResult r = readChannelFile(bytes, fresh);
+    LoadResult r = readChannelFile(bytes, fresh, options);
     if (r.ok()) db = std::move(fresh);
+    if (keep) *keep = std::move(bytes);
     return r;
 }
 

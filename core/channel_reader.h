@@ -22,6 +22,7 @@ enum class LoadStatus {
     BadChannelMagic,   // "Invalid Data Format, Check the Source File"
     Truncated,         // ends before a section is complete
     OverCapacity,      // a count above what the tables hold
+    TooLarge,          // larger than any channel file the reader takes
 };
 
 struct LoadResult {
@@ -53,28 +54,22 @@ struct ReadOptions {
 // an unspecified state: read into a scratch database and move it on success.
 LoadResult readChannelFile(std::span<const std::uint8_t> bytes, ChannelDatabase& db, ReadOptions options = {});
 
-// Reads the file at `path` into memory (bounded by the largest file the tables
-// can hold plus slack) and parses it. `db` is replaced only on success.
-LoadResult loadChannelFile(const std::string& path, ChannelDatabase& db);
+// Largest file the reader takes into memory; every channel file is far
+// smaller (kLargestFileSize), so only bytes after the trailer could exceed it.
+inline constexpr std::size_t kReadLimit = 16u * 1024u * 1024u;
 
-// A file mapped read-only into memory (no copy); empty files map to no bytes.
-class MappedFile {
-public:
-    MappedFile() = default;
-    ~MappedFile();
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-    // False with the reason in `error`; files above `maxBytes` are refused.
-    bool open(const std::string& path, std::string& error, std::size_t maxBytes = 16u * 1024u * 1024u);
-    std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
+// Reads the file at `path` into memory and parses it. `db` is replaced only on
+// success; `bytes`, when given, receives what was read.
+LoadResult loadChannelFile(const std::string& path, ChannelDatabase& db, ReadOptions options = {},
+                           std::vector<std::uint8_t>* bytes = nullptr);
 
-private:
-    const std::uint8_t* data_ = nullptr;
-    std::size_t size_ = 0;
-};
+enum class ReadFailure { None, CannotOpen, TooLarge };
 
-// Reads a whole file; false with errno text in `error` on failure.
+// Reads a whole file with read(): a file shortened meanwhile is an error, not
+// a crash. Opening never waits: a named FIFO, a device or a socket is refused
+// ("not a regular file"); a pipe handed over by the shell (/dev/stdin) is read
+// to its end. False with the reason in `error` on failure.
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error,
-                   std::size_t maxBytes = 16u * 1024u * 1024u);
+                   std::size_t maxBytes = kReadLimit, ReadFailure* failure = nullptr);
 
 }  // namespace velmora

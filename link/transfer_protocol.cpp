@@ -239,31 +239,30 @@ Actions DownloadMachine::feed(std::span<const std::uint8_t> chunk, bool portOpen
 
 // ---------------------------------------------------------------- upload sink
 
-FileUploadSink::~FileUploadSink() { close(); }
+bool FileUploadSink::check(const SaveResult& r) {
+    if (!r.ok) failure_ = r.error;
+    return r.ok;
+}
 
 bool FileUploadSink::create(const std::string& path) {
-    close();
-    file_ = std::fopen(path.c_str(), "wb");
-    return file_ != nullptr;
+    failure_.clear();
+    return check(file_.begin(path));
 }
 
 bool FileUploadSink::write(std::span<const std::uint8_t> bytes) {
-    if (!file_) return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    const int err = file_.write(bytes);
+    if (err) failure_ = std::strerror(err);
+    return err == 0;
 }
 
-bool FileUploadSink::close() {
-    if (!file_) return true;
-    const bool flushed = std::fflush(file_) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    return flushed && closed;
-}
+bool FileUploadSink::close() { return check(file_.finish()); }
 
-bool FileUploadSink::readBack(const std::string& path, Bytes& out) {
+bool FileUploadSink::readBack(Bytes& out) {
     std::string error;
-    return readWholeFile(path, out, error, 0xFFFFFFFFu);
+    return readWholeFile(file_.temporaryPath(), out, error);
 }
+
+bool FileUploadSink::commit() { return check(file_.commit()); }
 
 // ---------------------------------------------------------------- upload
 
@@ -274,9 +273,15 @@ UploadMachine::UploadMachine(UploadSink* sink) : sink_(sink) {
     }
 }
 
-Actions UploadMachine::start(const std::string& path) {
-    if (fileOpen_) sink_->close();
+UploadMachine::~UploadMachine() { discardOutput(); }
+
+void UploadMachine::discardOutput() {
+    if (fileOpen_) sink_->discard();
     fileOpen_ = false;
+}
+
+Actions UploadMachine::start(const std::string& path) {
+    discardOutput();
     rejected_ = false;
     fileFailed_ = false;
     uploadPath_ = path;
@@ -291,16 +296,17 @@ Actions UploadMachine::start(const std::string& path) {
 }
 
 void UploadMachine::cancel() {
-    if (fileOpen_) sink_->close();
-    fileOpen_ = false;
+    discardOutput();
     state_ = UploadState::AwaitHeader;
     uploadCount_ = 0;
 }
 
-void UploadMachine::fail(Actions& out, std::string text) {
-    fileFailed_ = true;
-    if (fileOpen_) sink_->close();
-    fileOpen_ = false;
+void UploadMachine::fail(Actions& out, std::string text, bool fileFault) {
+    const std::string reason = sink_->failure();
+    if (!reason.empty()) text += "\n" + reason;
+    if (fileOpen_ && sink_->replacing()) text += std::string("\n") + kTextPreviousKept;
+    discardOutput();
+    fileFailed_ = fileFault;
     state_ = UploadState::AwaitHeader;
     uploadCount_ = 0;
     outcome_ = Outcome::Failed;
@@ -377,6 +383,13 @@ void UploadMachine::takeBlockBytes(std::span<const std::uint8_t> chunk, Actions&
     std::copy_n(chunk.begin(), n, blockArea_.begin() + static_cast<std::ptrdiff_t>(uploadCount_));
     uploadCount_ += n;
     if (uploadCount_ < blockArea_.size()) return;
+    if (blocks_ == kMaxUploadBlocks) {
+        fail(out,
+             "The receiver sent more than the largest channel file (" + std::to_string(kMaxUploadBlocks) +
+                 " blocks); the upload was stopped.",
+             false);
+        return;
+    }
     uploadTotal_ += static_cast<std::uint32_t>(kDataBlockSize);
     ++blocks_;
     uploadCount_ = 0;
@@ -388,29 +401,33 @@ void UploadMachine::takeBlockBytes(std::span<const std::uint8_t> chunk, Actions&
 }
 
 void UploadMachine::endOfTransfer(Actions& out) {
-    const bool stored = sink_->close();
-    fileOpen_ = false;
-    if (!stored) {
+    if (!sink_->close()) {
         fail(out, "Cannot write the file " + uploadPath_);
         return;
     }
     const bool mGroup = isMGroup(header_.usageType);
-    bool sumMatches = false;
     if (!mGroup) {
         Bytes file;
+        bool sumMatches = false;
         // Bytes missing at the end are never invented: a short file fails.
-        if (sink_->readBack(uploadPath_, file) && file.size() >= 64 &&
-            file.size() - 64 >= header_.dataLength) {
+        if (sink_->readBack(file) && file.size() >= 64 && file.size() - 64 >= header_.dataLength) {
             sumMatches = byteSum16(std::span<const std::uint8_t>(file.data() + 64, header_.dataLength)) ==
                          header_.checksum;
         }
         if (!sumMatches) {
+            // The data are known to be wrong: they must not replace a good file.
+            discardOutput();
             out.push_back(Action::send(Bytes{code::kChecksumError}));
             rejected_ = true;
             outcome_ = Outcome::Failed;
             return;
         }
     }
+    if (!sink_->commit()) {
+        fail(out, "Cannot write the file " + uploadPath_);
+        return;
+    }
+    fileOpen_ = false;
     out.push_back(Action::send(Bytes{code::kComplete}));
     out.push_back(Action::message(mGroup ? kTextUploadCompleteM : kTextUploadCompleteC));
     out.push_back(Action::done());

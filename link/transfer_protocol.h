@@ -8,13 +8,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "atomic_file.h"
 #include "channel_database.h"
 
 namespace velmora::link {
@@ -162,29 +162,51 @@ private:
 
 // ---------------------------------------------------------------- upload
 
-// Where an upload is stored. The machine creates it when the header has come,
-// appends each block and reads the file back to test its sum at the end.
+// Where an upload is stored. The machine creates the output when the header
+// has come, appends each block, reads the stored bytes back to test their sum
+// and, only when the upload has completed, commits them under the chosen
+// name. Every other ending discards them: the chosen name keeps whatever file
+// it had, or stays absent.
 class UploadSink {
 public:
     virtual ~UploadSink() = default;
-    virtual bool create(const std::string& path) = 0;  // create or truncate
+    virtual bool create(const std::string& path) = 0;
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
-    virtual bool close() = 0;                          // false when buffered data could not be stored
-    virtual bool readBack(const std::string& path, Bytes& out) = 0;
+    virtual bool close() = 0;  // false when the data could not be stored
+    virtual bool readBack(Bytes& out) = 0;
+    virtual bool commit() { return true; }
+    virtual void discard() {}
+    // Why the last step failed, when known.
+    virtual std::string failure() const { return {}; }
+    // A file stood under the chosen name when the output was created.
+    virtual bool replacing() const { return false; }
 };
 
-// Plain buffered file on disk.
+// A temporary file beside the chosen one, renamed over it on commit (keeping
+// the old file's permissions), exactly as a save of the editor does.
 class FileUploadSink : public UploadSink {
 public:
-    ~FileUploadSink() override;
     bool create(const std::string& path) override;
     bool write(std::span<const std::uint8_t> bytes) override;
     bool close() override;
-    bool readBack(const std::string& path, Bytes& out) override;
+    bool readBack(Bytes& out) override;
+    bool commit() override;
+    void discard() override { file_.discard(); }
+    std::string failure() const override { return failure_; }
+    bool replacing() const override { return file_.replacing(); }
 
 private:
-    std::FILE* file_ = nullptr;
+    bool check(const SaveResult& r);
+
+    PendingFile file_;
+    std::string failure_;
 };
+
+// Blocks an upload may bring: the largest channel file padded as a download
+// pads it. A peer that sends more is not sending a channel file.
+inline constexpr std::uint32_t kMaxUploadBlocks = (kLargestFileSize - 64) / kBlockDataSize + 1;
+
+inline constexpr const char* kTextPreviousKept = "The previous file was kept.";
 
 class UploadMachine {
 public:
@@ -193,8 +215,11 @@ public:
 
     // Starts an upload into `path`: returns the request byte to send.
     Actions start(const std::string& path);
-    // Back to AwaitHeader after a cancel; an open output file is closed.
+    // Back to AwaitHeader after a cancel; the output is discarded.
     void cancel();
+    ~UploadMachine();
+    UploadMachine(const UploadMachine&) = delete;
+    UploadMachine& operator=(const UploadMachine&) = delete;
 
     // One call per non-empty drained chunk.
     Actions feed(std::span<const std::uint8_t> chunk, bool portOpen = true);
@@ -214,15 +239,16 @@ private:
     void headerReceived(Actions& out);
     void takeBlockBytes(std::span<const std::uint8_t> chunk, Actions& out);
     void endOfTransfer(Actions& out);
-    void fail(Actions& out, std::string text);
+    void fail(Actions& out, std::string text, bool fileFault = true);
+    void discardOutput();
 
     UploadSink* sink_;
     std::unique_ptr<FileUploadSink> ownSink_;
     UploadState state_ = UploadState::AwaitHeader;
     Outcome outcome_ = Outcome::Pending;
     std::string uploadPath_;
-    bool fileOpen_ = false;
-    bool rejected_ = false;  // answered 0x15: the file is closed for good
+    bool fileOpen_ = false;  // created and not yet committed or discarded
+    bool rejected_ = false;  // answered 0x15: the output is gone for good
     bool fileFailed_ = false;
     std::size_t uploadCount_ = 0;
     std::uint32_t uploadTotal_ = 0;

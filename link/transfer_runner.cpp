@@ -4,6 +4,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <type_traits>
@@ -41,7 +42,9 @@ bool PortSession::open(const std::string& device, int baud, std::string& error) 
 PortSession::Wake PortSession::wait(std::chrono::milliseconds timeout) {
     if (lost_.load()) return Wake::Lost;
     pollfd pf{eventFd_, POLLIN, 0};
-    const int r = ::poll(&pf, 1, static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, timeout.count())));
+    // Short waits: the caller looks at its deadline and stop flag in between.
+    const auto ms = std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 200);
+    const int r = ::poll(&pf, 1, static_cast<int>(ms));
     if (r > 0) {
         std::uint64_t v = 0;
         [[maybe_unused]] const ssize_t n = ::read(eventFd_, &v, sizeof v);
@@ -59,6 +62,7 @@ int exitCodeFor(RunStatus status) {
     case RunStatus::PortError:
     case RunStatus::FileError: return 2;
     case RunStatus::TimedOut: return 3;
+    case RunStatus::Interrupted: return 130;
     }
     return 1;
 }
@@ -111,14 +115,28 @@ std::uint64_t mark(const UploadMachine& m) {
            m.uploadCount();
 }
 
+using Clock = std::chrono::steady_clock;
+
+// now + silence, held at the end of the clock instead of overflowing.
+Clock::time_point deadlineAfter(std::chrono::milliseconds silence) {
+    const Clock::time_point now = Clock::now();
+    const auto room = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::time_point::max() - now);
+    return silence >= room ? Clock::time_point::max() : now + silence;
+}
+
 template <typename Machine>
 RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silence, const RunHooks& hooks,
               bool download) {
     RunReport report;
     std::vector<std::uint8_t> chunk;
     chunk.reserve(ReceiveQueue::kCapacity);
-    auto deadline = std::chrono::steady_clock::now() + silence;
+    auto deadline = deadlineAfter(silence);
     for (;;) {
+        if (hooks.stop && hooks.stop->load() != 0) {
+            report.status = RunStatus::Interrupted;
+            report.detail = "interrupted";
+            break;
+        }
         chunk.clear();
         s.port().queue().drain(chunk);
         if (!chunk.empty()) {
@@ -126,8 +144,7 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
             // The port was opened for this run; bytes still queued after the
             // device went away were received and count.
             const Actions actions = machine.feed(chunk, true);
-            if (!actions.empty() || mark(machine) != before)
-                deadline = std::chrono::steady_clock::now() + silence;
+            if (!actions.empty() || mark(machine) != before) deadline = deadlineAfter(silence);
             const bool over = perform(s, actions, hooks, report, download);
             if (over || machine.outcome() != Outcome::Pending) {
                 (download ? s.flags().downloadArmed : s.flags().uploadArmed).store(false);
@@ -142,8 +159,7 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
             }
             continue;
         }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             report.status = RunStatus::TimedOut;
             report.detail = "no answer from the receiver";
@@ -156,6 +172,7 @@ RunReport run(PortSession& s, Machine& machine, std::chrono::milliseconds silenc
         }
     }
     (download ? s.flags().downloadArmed : s.flags().uploadArmed).store(false);
+    machine.cancel();  // an upload's output goes; the chosen file stays as it was
     return report;
 }
 

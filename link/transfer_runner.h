@@ -4,6 +4,7 @@
 // the benchmarks; the editor drives the same machines from its event loop.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -46,9 +47,11 @@ struct RunHooks {
     std::function<void(std::uint32_t position)> progress;
     std::function<void(const std::string& text)> message;
     std::function<void(const FileHeader&)> replaceHeader;
+    // Set (to a signal number) from a signal handler to end the run early.
+    const std::atomic<int>* stop = nullptr;
 };
 
-enum class RunStatus { Succeeded, Refused, Failed, TimedOut, PortError, FileError };
+enum class RunStatus { Succeeded, Refused, Failed, TimedOut, PortError, FileError, Interrupted };
 
 struct RunReport {
     RunStatus status = RunStatus::Failed;
@@ -56,15 +59,17 @@ struct RunReport {
 };
 
 // Exit code of the command-line tool for a report: 0 ok, 1 refusal or bad
-// verdict, 2 port or output-file trouble, 3 timeout.
+// verdict, 2 port or output-file trouble, 3 timeout (130 when interrupted).
 int exitCodeFor(RunStatus status);
 
 // Arms a download (the machine must hold a prepared file) and runs it until
 // the verdict, a refusal, a lost port or `silence` in which the peer sent
-// nothing that moved the transfer on.
+// nothing that moved the transfer on. A silence too long for the clock means
+// waiting as long as the clock goes.
 RunReport runDownload(PortSession& session, DownloadMachine& machine, std::chrono::milliseconds silence,
                       const RunHooks& hooks);
-// Sends the upload request and runs the upload into `path`.
+// Sends the upload request and runs the upload into `path`. Unless it
+// succeeds, nothing under `path` changes.
 RunReport runUpload(PortSession& session, UploadMachine& machine, const std::string& path,
                     std::chrono::milliseconds silence, const RunHooks& hooks);
 

@@ -105,10 +105,15 @@ std::vector<std::uint8_t> VirtualReceiver::feed(std::span<const std::uint8_t> ch
             break;
         }
         case State::DownloadBlocks: {
+            if (block_.empty() && *p == code::kRequest) {
+                reset();  // a block starts with 0x02: this is the PC starting over
+                break;
+            }
             if (block_.empty() && *p == code::kEnd) {
                 ++p;
-                const std::uint8_t verdict = downloadVerdict();
-                if (onDownloadComplete) onDownloadComplete(*this);
+                std::uint8_t verdict = downloadVerdict();
+                if (onDownloadComplete && !onDownloadComplete(*this) && verdict == code::kComplete)
+                    verdict = code::kVerifyError;
                 out.push_back(verdict);
                 finish(true, verdict);
                 return out;
@@ -125,6 +130,10 @@ std::vector<std::uint8_t> VirtualReceiver::feed(std::span<const std::uint8_t> ch
         }
         case State::UploadHeaderSent:
         case State::UploadBlocks: {
+            if (*p == code::kRequest) {
+                reset();
+                break;
+            }
             const std::uint8_t b = *p++;
             if (b != code::kAccept) break;
             if (64 + nextBlock_ * kBlockDataSize < image_.size()) {
@@ -136,6 +145,10 @@ std::vector<std::uint8_t> VirtualReceiver::feed(std::span<const std::uint8_t> ch
             break;
         }
         case State::UploadEndSent: {
+            if (*p == code::kRequest) {
+                reset();
+                break;
+            }
             const std::uint8_t b = *p++;
             if (b == code::kComplete || b == code::kChecksumError) {
                 finish(false, b);
@@ -191,8 +204,12 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
     const auto byteTime = std::chrono::duration<double>(line.paceBaud > 0 ? 10.0 / line.paceBaud : 0.0);
     const bool paced = line.paceBaud > 0;
     Clock::time_point lineFree = Clock::now();
-    const auto interval = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(line.requestInterval));
+    const auto interval = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(std::clamp(line.requestInterval, 0.0, 3600.0)));
     Clock::time_point nextRequest = Clock::now();
+    const auto silenceLimit = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(std::clamp(line.resetAfterSilence, 0.0, 3600.0)));
+    Clock::time_point lastActivity = Clock::now();
 
     bool finished = false;
     int result = 0;
@@ -227,7 +244,13 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
         while (!pending.empty() && pending.front().at <= now) {
             const Pending& p = pending.front();
             if (!writeAll(fd, p.bytes.data(), p.bytes.size(), p.request)) return 2;
+            if (!p.request) lastActivity = std::max(lastActivity, now);
             pending.pop_front();
+        }
+        if (receiver.state() != VirtualReceiver::State::Idle && pending.empty() && now - lastActivity > silenceLimit) {
+            receiver.reset();
+            nextRequest = now;
+            continue;
         }
         if (finished && line.once && pending.empty()) {
             // Stay on the line a moment so the peer reads the last answer
@@ -247,7 +270,10 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
 
         Clock::time_point wake = now + std::chrono::milliseconds(100);
         if (!pending.empty()) wake = std::min(wake, pending.front().at);
-        if (receiver.state() == VirtualReceiver::State::Idle) wake = std::min(wake, nextRequest);
+        if (receiver.state() == VirtualReceiver::State::Idle)
+            wake = std::min(wake, nextRequest);
+        else if (pending.empty())
+            wake = std::min(wake, std::max(now, lastActivity + silenceLimit + std::chrono::milliseconds(1)));
         // Sub-millisecond waits: a paced answer that is late by a rounded-up
         // millisecond per block would cost a real line about 1 %.
         const auto waitNs = std::max<long long>(
@@ -271,6 +297,7 @@ int serveReceiver(int fd, VirtualReceiver& receiver, const ReceiverLine& line, c
                             std::chrono::duration_cast<Clock::duration>(byteTime * static_cast<double>(n));
                     lineFree = heard;
                 }
+                lastActivity = std::max(lastActivity, heard);
                 schedule(receiver.feed(std::span<const std::uint8_t>(buf.data(), static_cast<std::size_t>(n))), heard,
                          false);
                 continue;

@@ -48,16 +48,21 @@ public:
 
     // The download request (0x01) while idle; nothing otherwise.
     std::vector<std::uint8_t> request() const;
-    // Feeds bytes from the PC; returns the bytes to send back.
+    // Feeds bytes from the PC; returns the bytes to send back. A request
+    // (0x01) where the PC could not send one mid-transfer means the PC has
+    // started over: the transfer is dropped and the request answered.
     std::vector<std::uint8_t> feed(std::span<const std::uint8_t> chunk);
+    // Drops a transfer the PC abandoned; back to Idle.
+    void reset() { state_ = State::Idle; }
 
     State state() const { return state_; }
     // Header and data received by the last download (64 + 1024 per block).
     const std::vector<std::uint8_t>& received() const { return received_; }
     const FileHeader& receivedHeader() const { return header_; }
 
-    // Called before the verdict of a download goes out (to store the file).
-    std::function<void(const VirtualReceiver&)> onDownloadComplete;
+    // Called before the verdict of a download goes out (to store the file);
+    // false turns a "Download OK" into a verify error.
+    std::function<bool(const VirtualReceiver&)> onDownloadComplete;
     // Called when a transfer has ended in either direction.
     std::function<void(const Finished&)> onFinished;
 
@@ -83,6 +88,9 @@ struct ReceiverLine {
     int paceBaud = 0;               // 0: as fast as the descriptor goes
     double requestInterval = 0.25;  // seconds between download requests while idle
     bool once = false;              // return after the first finished transfer
+    // A transfer the PC leaves silent this long (seconds) is dropped, as a
+    // real box does when the PC side stops half-way.
+    double resetAfterSilence = 1.0;
     // Extra descriptor to keep usable by others: a held pseudo-terminal slave
     // whose exclusive-use flag is cleared while idle (-1 for none).
     int heldSlave = -1;

@@ -102,7 +102,9 @@ TEST_F(AtomicSave, aReadOnlyFolderFailsWithTheReason) {
     ::chmod(tmp.dir().c_str(), 0555);
     SaveResult r;
     if (::geteuid() == 0) {
-        // Root ignores folder permissions: try as an ordinary user in a child.
+        // Root ignores folder permissions: try as an ordinary user in a child,
+        // on a file that user could write in place.
+        ::chmod(target.c_str(), 0666);
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {

@@ -38,6 +38,7 @@ protected:
         box->onDownloadComplete = [this](const link::VirtualReceiver& r) {
             std::lock_guard<std::mutex> lock(storedMutex);
             stored = r.received();
+            return true;
         };
         link::ReceiverLine line;
         line.heldSlave = pty.slave;

@@ -348,7 +348,8 @@ TEST_F(TransferDialogsTest, uploadWhoseFileCannotBeCreatedReportsAndAcceptsNothi
         return d.result();
     };
     transfers->handleCommand(TransferController::kCmdUpload);
-    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Cannot create the file ") + out});
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("Cannot create the file ") + out +
+                                            QStringLiteral("\nNo such file or directory")});
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_TRUE(applied.empty());
 }

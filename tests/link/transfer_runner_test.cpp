@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "channel_reader.h"
 #include "transfer_runner.h"
 #include "transfer_test_files.h"
 #include "virtual_receiver.h"
@@ -147,7 +148,7 @@ TEST(RunnerUpload, servedFileIsStoredByteExactAndMismatchIsAFailure) {
         EXPECT_EQ(seen.dataLength, 300u * 1024);
         Bytes stored;
         std::string e;
-        ASSERT_TRUE(FileUploadSink().readBack(out, stored));
+        ASSERT_TRUE(readWholeFile(out, stored, e));
         EXPECT_EQ(stored, file);
     }
     {
@@ -172,6 +173,6 @@ TEST(RunnerUpload, outputThatCannotBeCreatedFailsWithoutWriting) {
     const RunReport r = runUpload(session, m, "/nonexistent-dir/out.bin", 5s, {});
     EXPECT_EQ(r.status, RunStatus::FileError);
     EXPECT_EQ(exitCodeFor(r.status), 2);
-    EXPECT_EQ(r.detail, "Cannot create the file /nonexistent-dir/out.bin");
+    EXPECT_EQ(r.detail, "Cannot create the file /nonexistent-dir/out.bin\nNo such file or directory");
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir/out.bin"));
 }

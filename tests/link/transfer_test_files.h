@@ -45,7 +45,7 @@ inline std::vector<std::uint8_t> makeFile(std::size_t size, const HeaderFields& 
     return b;
 }
 
-// Upload sink in memory with failures on demand.
+// Upload sink in memory with failures on demand; counts commits and discards.
 class MemorySink : public link::UploadSink {
 public:
     bool failCreate = false;
@@ -80,10 +80,20 @@ public:
         open = false;
         return !failClose;
     }
-    bool readBack(const std::string&, std::vector<std::uint8_t>& out) override {
+    bool readBack(std::vector<std::uint8_t>& out) override {
         out = stored;
         return true;
     }
+    bool commit() override {
+        ++commits;
+        return !failCommit;
+    }
+    void discard() override {
+        ++discards;
+        open = false;
+    }
+    bool failCommit = false;
+    int commits = 0, discards = 0;
 };
 
 inline link::VirtualReceiver::Options refusing(link::VirtualReceiver::Refusal r) {

@@ -88,7 +88,7 @@ TEST(ReceiverDownload, acceptsHeaderAcknowledgesBlocksAndJudgesTheSum) {
         EXPECT_EQ(box.feed(Bytes(b.begin(), b.end())), Bytes{0x10});
     }
     bool storedFirst = false;
-    box.onDownloadComplete = [&](const Receiver& r) { storedFirst = r.received().size() == 64 + 2048; };
+    box.onDownloadComplete = [&](const Receiver& r) { return storedFirst = r.received().size() == 64 + 2048; };
     EXPECT_EQ(box.feed(Bytes{0x03}), Bytes{0x17});
     EXPECT_TRUE(storedFirst);
     EXPECT_EQ(Bytes(box.received().begin(), box.received().begin() + 1564), file);

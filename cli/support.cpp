@@ -1,0 +1,114 @@
+#include "support.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+namespace velmora::cli {
+
+CLI::Validator wholeNumber(std::uint64_t min, std::uint64_t max) {
+    const std::string rule = min == 1 && max >= 0x7FFFFFFF
+                                 ? std::string("must be a positive whole number")
+                                 : "must be a whole number from " + std::to_string(min) + " to " + std::to_string(max);
+    return CLI::Validator(
+        [min, max, rule](std::string& text) {
+            std::uint64_t v = 0;
+            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+            if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
+                return rule;
+            return std::string();
+        },
+        "");
+}
+
+CLI::Validator positiveSeconds() {
+    return CLI::Validator(
+        [](std::string& text) {
+            char* end = nullptr;
+            errno = 0;
+            const double v = std::strtod(text.c_str(), &end);
+            if (text.empty() || *end != '\0' || std::isnan(v) || !(v > 0))
+                return std::string("must be a positive number of seconds");
+            return std::string();
+        },
+        "");
+}
+
+std::chrono::milliseconds millis(double seconds) {
+    const double ms = seconds * 1000.0 + 0.5;
+    // The transfer runner holds a limit this long at the end of its clock.
+    if (!(ms < 9.0e18)) return std::chrono::milliseconds::max();
+    return std::chrono::milliseconds(static_cast<long long>(ms));
+}
+
+std::string printable(std::string_view text, bool latin1) {
+    std::string out;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || (latin1 && b >= 0x80 && b < 0xA0)) {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\x%02x", b);
+            out += esc;
+        } else if (b == '\\') {
+            out += "\\\\";
+        } else if (latin1 && b >= 0x80) {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void guardStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // The lowest free number is `fd` itself.
+        const int got = ::open("/dev/null", (fd == 0 ? O_WRONLY : O_RDONLY) | O_CLOEXEC);
+        if (got >= 0 && got != fd) ::close(got);
+    }
+}
+
+int refuseUnknownCommand(CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') return 0;
+    const std::string name = argv[1];
+    std::string list;
+    for (const CLI::App* sub : app.get_subcommands({})) {
+        if (sub->get_name() == name) return 0;
+        list += (list.empty() ? "" : ", ") + sub->get_name();
+    }
+    std::cerr << "velmora: unknown command '" << printable(name, false) << "'\nCommands: " << list << "\n";
+    return kExitFailure;
+}
+
+int reportParseError(CLI::App& app, const CLI::ParseError& e) {
+    // --help and --version print to stdout and end well.
+    if (e.get_exit_code() == 0) return finishStandardOutput(app.exit(e));
+    std::string text = e.what();
+    // "--baud: must be ..." reads better as "--baud must be ...".
+    if (const auto at = text.find(": must "); at != std::string::npos) text.erase(at, 1);
+    std::cerr << "velmora: " << text << "\nRun 'velmora --help' for the commands, 'velmora COMMAND --help' for "
+              << "their options.\n";
+    return kExitFailure;
+}
+
+int finishStandardOutput(int exitCode) {
+    // errno still holds the reason of a write that failed earlier, when the
+    // buffer was already dropped and this flush has nothing left to fail on.
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && !std::ferror(stdout) && std::cout.good()) return exitCode;
+    const int err = errno;
+    std::cerr << "velmora: cannot write to standard output" << (err ? std::string(": ") + std::strerror(err) : "")
+              << "\n";
+    return kExitFailure;
+}
+
+}  // namespace velmora::cli
