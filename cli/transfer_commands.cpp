@@ -125,11 +125,13 @@ int runSend(const std::string& file, const LineOptions& o) {
         bar.endLine();
         std::cerr << t << "\n";
     };
+    catchStopSignals();
+    hooks.stop = &gSignal;
     const RunReport r = runDownload(session, machine, millis(o.timeout), hooks);
     bar.endLine();
-    if (r.status == RunStatus::TimedOut || r.status == RunStatus::PortError)
+    if (r.status == RunStatus::TimedOut || r.status == RunStatus::PortError || r.status == RunStatus::Interrupted)
         std::cerr << "velmora: " << r.detail << "\n";
-    return exitCodeFor(r.status);
+    return r.status == RunStatus::Interrupted ? 128 + gSignal.load() : exitCodeFor(r.status);
 }
 
 int runReceive(const std::string& out, const LineOptions& o) {

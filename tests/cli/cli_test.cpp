@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -136,6 +140,147 @@ TEST_F(Cli, resaveOntoAnUnwritableTargetKeepsTheOldFile) {
     const CliRun r = velmora("resave " + q(f) + " -o " + q(tmp.path("no/such/dir/out.bin")));
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("No such file or directory"), std::string::npos) << r.err;
+}
+
+// ------------------------------------------------------------ awkward input
+
+class CliAwkward : public Cli {
+protected:
+    void SetUp() override {
+        test::writeBytes(s, test::sampleFile());
+        ::mkfifo(fifo.c_str(), 0644);
+        // Holds the FIFO open for writing and never writes.
+        writer = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+        ChannelDatabase db = makeSampleDatabase({});
+        setFieldText(std::span(db.header.headerText.data(), kHeaderTextSize), "VM\x1b[2J\nX\x9b");
+        db.header.usageType = 0x0005;
+        test::writeBytes(odd, serializeUnchanged(db));
+    }
+    void TearDown() override { ::close(writer); }
+
+    // Runs a shell command line with a time limit; stdout (unless sent to
+    // `stdoutTo`, "&-" closes it) and stderr together.
+    CliRun sh(const std::string& line, const std::string& stdoutTo) {
+        const std::string cmd = "timeout 20 " + std::string(VELMORA_CLI) + " " + line + " >" +
+                                (stdoutTo.empty() ? tmp.path("out") : stdoutTo) + " 2>" + tmp.path("err");
+        const int status = std::system(cmd.c_str());
+        CliRun r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        for (const char* name : {"out", "err"}) {
+            const auto bytes = test::readBytes(tmp.path(name));
+            r.out.append(bytes.begin(), bytes.end());
+        }
+        return r;
+    }
+
+    const std::string s = tmp.path("s.bin"), fifo = tmp.path("fifo"), odd = tmp.path("odd.bin");
+    int writer = -1;
+};
+
+TEST_F(CliAwkward, everyCommandLineEndsWithItsExitCodeAndMessage) {
+    const auto bytes = test::readBytes(s);
+    auto padded = bytes;
+    padded.resize(bytes.size() + 206, 0xFF);
+    test::writeBytes(tmp.path("padded.bin"), padded);
+    padded.resize(bytes.size() + 1025, 0xFF);
+    test::writeBytes(tmp.path("over.bin"), padded);
+    test::writeBytes(tmp.path("big.bin"), bytes);
+    std::filesystem::resize_file(tmp.path("big.bin"), kReadLimit + 1);
+    std::filesystem::create_directory(tmp.path("dir"));
+    const std::string longName(250, 'n'), f = q(fifo), port = " --port " + q(tmp.path("no-tty"));
+
+    struct Row {
+        std::string line;
+        int exitCode;
+        const char* says;
+        std::string stdoutTo = {};
+    };
+    const Row rows[] = {
+        {"info " + f, 2, "not a regular file"},
+        {"dump " + f, 2, "not a regular file"},
+        {"check " + f, 2, "not a regular file"},
+        {"resave " + f, 2, "not a regular file"},
+        {"resave " + q(s) + " -o " + f, 2, "not a regular file"},
+        {"send " + f + port, 2, "not a regular file"},
+        {"receive " + f + port, 2, "not a regular file"},
+        {"receive /dev/null" + port, 2, "not a regular file"},
+        {"receive " + q(tmp.path("dir")) + port, 2, "Is a directory"},
+        {"receive " + q(tmp.path("no/out.bin")) + port, 2, "No such file or directory"},
+        {"receiver --pty --serve " + f, 2, "not a regular file"},
+        {"receiver --pty --store " + q(tmp.path("no/s.bin")), 2, "No such file or directory"},
+        {"info " + q(tmp.path("big.bin")), 2, "too large to be a channel file"},
+        {"info " + q(s), 2, "cannot write to standard output: No space left on device", "/dev/full"},
+        {"dump " + q(s), 2, "cannot write to standard output: No space left on device", "/dev/full"},
+        {"dump " + q(s), 2, "cannot write to standard output: Bad file descriptor", "&-"},
+        {"send " + q(s) + port + " --timeout nan", 2, "--timeout must be a positive number of seconds"},
+        {"receive x.bin" + port + " --timeout -3", 2, "--timeout must be a positive number of seconds"},
+        {"send " + q(s) + port + " --baud 0", 2, "--baud must be a positive whole number"},
+        {"receiver --pty --baud -9600", 2, "--baud must be a positive whole number"},
+        {"sample -o x.bin --tv 10001", 2, "--tv must be a whole number from 0 to 10000"},
+        {"sample -o x.bin --radio 10001", 2, "--radio must be a whole number from 0 to 10000"},
+        {"sample -o x.bin --satellites 256", 2, "--satellites must be a whole number from 0 to 255"},
+        {"sample -o x.bin --transponders 1001", 2, "--transponders must be a whole number from 0 to 1000"},
+        {"sample -o x.bin --groups 126", 2, "--groups must be a whole number from 0 to 125"},
+        {"sample -o x.bin --extra 60001", 2, "--extra must be a whole number from 0 to 60000"},
+        {"sample -o x.bin --seed -1", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
+        {"sample -o x.bin --satellites 0", 2, "transponders need a satellite"},
+        {"sample -o x.bin --transponders 0", 2, "channels need a transponder"},
+        {"sample -o x.bin --max --groups 3", 2, "cannot be combined with counts"},
+        {"sample -o ''", 2, "-o needs a file name"},
+        {"resave " + q(s) + " -o ''", 2, "-o needs a file name"},
+        {"resave " + q(s) + " -o " + q(tmp.path(longName)), 0, ""},
+        {"info " + q(odd), 0, "Model:             VM\\x1b[2J\\x0aX\\x9b\n"},
+        {"info " + q(odd), 0, "(unknown: send refuses it)"},
+        {"check " + q(odd), 1, "usage type 0x0005 is unknown"},
+        {"check " + q(tmp.path("padded.bin")), 0, "note: 206 bytes of 0xFF padding"},
+        {"check " + q(tmp.path("over.bin")), 1, "1025 bytes follow the CRC trailer"},
+        {"--version", 0, "0.1.0"},
+        {"bogus", 2, "unknown command 'bogus'\nCommands: info, dump, check"},
+    };
+    for (const Row& row : rows) {
+        const CliRun r = sh(row.line, row.stdoutTo);
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.line << "\n" << r.out;
+        EXPECT_NE(r.out.find(row.says), std::string::npos) << row.line << "\n" << r.out;
+        EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << row.line;
+    }
+    EXPECT_FALSE(std::filesystem::exists("x.bin"));
+
+    // Both texts of a bad magic, each said once.
+    const CliRun bad = sh("info " + q(std::string(VELMORA_TEST_DATA) + "/damaged/bad-magic.bin"), "");
+    for (const std::string text : {"Invalid Data Format!!!", "Invalid Data Format, Check the Source File"})
+        EXPECT_EQ(bad.out.find(text), bad.out.rfind(text)) << bad.out;
+}
+
+TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) {
+    const std::string target = tmp.path("made.bin"), link = tmp.path("link.bin");
+    std::filesystem::create_symlink("made.bin", link);
+    ASSERT_EQ(velmora("resave " + q(s) + " -o " + q(link)).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::readBytes(target), test::readBytes(s));
+
+    // As an ordinary user: a 0444 file of one's own, and root's file in one's folder.
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    ::chmod(tmp.dir().c_str(), 0777);
+    const std::string own = tmp.path("own.bin"), roots = tmp.path("roots.bin");
+    test::writeBytes(own, test::readBytes(s));
+    test::writeBytes(roots, test::readBytes(s));
+    ::chown(own.c_str(), 65534, 65534);
+    ::chmod(own.c_str(), 0444);
+    ::chmod(roots.c_str(), 0644);
+    for (const std::string& file : {own, roots}) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+            const std::string cmd = std::string(VELMORA_CLI) + " resave " + q(file) + " 2>" + q(file + ".err");
+            ::_exit(WEXITSTATUS(std::system(cmd.c_str())));
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), 2) << file;
+        const auto err = test::readBytes(file + ".err");
+        EXPECT_NE(std::string(err.begin(), err.end()).find("the file is read-only"), std::string::npos) << file;
+        EXPECT_EQ(test::readBytes(file), test::readBytes(s));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // File > Open: what a good file puts on the form, how a bad file is refused,
 // and which file Save writes afterwards.
 #include <QTableView>
+#include <filesystem>
 
 #include "channel_reader.h"
 #include "view_test_support.h"
@@ -185,18 +186,25 @@ TEST_F(OpenTest, RejectedFirstFileLeavesTheFormReadOnly) {
     EXPECT_EQ(prompter->messages.size(), 1);
 }
 
-TEST_F(OpenTest, DamagedFileShowsTheReasonAndKeepsTheOldData) {
+TEST_F(OpenTest, DamagedOrOversizedFileShowsTheReasonAndKeepsTheOldData) {
     const QString good = writeDatabase(smallDatabase());
     open(good);
     std::vector<std::uint8_t> cut = fileBytes(smallDatabase(), 0);
     cut.resize(200);  // ends inside the channel records
     const QString cutPath = dir.filePath(QStringLiteral("cut.bin"));
     writeBytes(cutPath, cut);
-    open(cutPath);
-    ASSERT_EQ(prompter->messages.size(), 1);
-    EXPECT_FALSE(prompter->messages[0].text.isEmpty());
-    EXPECT_EQ(view->database().tvCount, 3);
-    EXPECT_EQ(view->flags().filePath, good.toStdString());
+    const QString bigPath = dir.filePath(QStringLiteral("big.bin"));
+    writeBytes(bigPath, fileBytes(smallDatabase(), 0));
+    std::filesystem::resize_file(bigPath.toStdString(), kReadLimit + 1);  // sparse
+    for (const auto& [path, reason] : {std::pair{cutPath, "ends before"}, std::pair{bigPath, "too large"}}) {
+        prompter->messages.clear();
+        open(path);
+        // (The second open first offers to save: the rejection put the form into editing.)
+        ASSERT_FALSE(prompter->messages.isEmpty());
+        EXPECT_TRUE(prompter->messages.back().text.contains(QString::fromLatin1(reason))) << reason;
+        EXPECT_EQ(view->database().tvCount, 3);
+        EXPECT_EQ(view->flags().filePath, good.toStdString());
+    }
 }
 
 TEST_F(OpenTest, CancelledChooserChangesNothing) {

@@ -194,3 +194,45 @@ TEST_F(CliTransfer, receiverOnceExitsWithTheTransferResult) {
     ::close(receiverOut);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
+
+TEST_F(CliTransfer, timeoutsBeyondTheClockMeanWaitingAsLongAsItGoes) {
+    const fs::path file = sample({});
+    const std::string dev = startReceiver({});
+    for (const char* t : {"1e300", "1e20", "1e10", "9.3e9", "inf"}) {
+        const Result r = run({"send", file.string(), "--port", dev, "--timeout", t});
+        EXPECT_EQ(r.exitCode, 0) << t << ": " << r.err;
+    }
+}
+
+TEST_F(CliTransfer, theReceiverAnswersAFreshRequestAfterAnInterruptedTransfer) {
+    const fs::path file = sample({"--tv", "2000"});
+    const fs::path out = dir / "out.bin";
+    std::ofstream(out) << "the user's previous file";
+    // Paced so that the transfers are still running when they are interrupted.
+    const std::string dev = startReceiver({"--serve", file.string(), "--pace", "460800"});
+    for (const char* verb : {"receive", "send"}) {
+        const std::string target = verb == std::string("send") ? file.string() : out.string();
+        const int errFd = ::open((dir / "cut.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const pid_t pid = spawn({kVelmora, verb, target, "--port", dev}, -1, errFd);
+        ::close(errFd);
+        ::usleep(700000);
+        ::kill(pid, SIGINT);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130) << verb << ": " << slurp(dir / "cut.err");
+        const Result again = run({verb, target, "--port", dev, "--timeout", "10"});
+        EXPECT_EQ(again.exitCode, 0) << verb << ": " << again.err;
+    }
+    expectPaddedCopy(slurp(out), slurp(file));
+    for (const auto& e : fs::directory_iterator(dir)) EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+}
+
+TEST_F(CliTransfer, aDownloadTheReceiverCannotStoreIsAVerifyError) {
+    const fs::path file = sample({});
+    fs::create_directory(dir / "gone");
+    const std::string dev = startReceiver({"--store", (dir / "gone" / "s.bin").string()});
+    fs::remove(dir / "gone");
+    const Result r = run({"send", file.string(), "--port", dev});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Verify error"), std::string::npos) << r.err;
+}
