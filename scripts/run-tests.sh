@@ -3,7 +3,7 @@
 #  1. every unit, widget and end-to-end test (CTest);
 #  2. the unit tests once more under AddressSanitizer + UndefinedBehaviorSanitizer;
 #  3. the Qt-free tests (serial watcher thread included) under ThreadSanitizer;
-#  4. the reader fuzzer for a bounded time (clang only).
+#  4. the reader and transfer fuzzers for a bounded time each (clang only).
 # Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,17 +37,22 @@ fi
 cmake --build build-tsan --parallel "$JOBS"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --parallel "$JOBS" --timeout 900
 
-step "fuzzing the reader (60 s)"
+step "fuzzing the reader and the transfer state machines (${FUZZ_SECONDS:-30} s each)"
 if command -v clang++-14 >/dev/null; then
   if [ ! -f build-fuzz/build.ninja ]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
   fi
-  cmake --build build-fuzz --target reader_fuzz --parallel "$JOBS"
+  cmake --build build-fuzz --target reader_fuzz transfer_fuzz --parallel "$JOBS"
   work=$(mktemp -d)
   cp fuzz/corpus/*.bin tests/data/damaged/*.bin "$work"/
-  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/reader_fuzz" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=20000 \
+  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/reader_fuzz" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=20000 \
       -print_final_stats=1 "$work" 2>&1 | tail -n 12)
+  rm -rf "$work"
+  # Whole uploads can be a megabyte; the limit catches one that grows past that.
+  work=$(mktemp -d)
+  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/transfer_fuzz" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 \
+      -rss_limit_mb=512 -print_final_stats=1 "$work" 2>&1 | tail -n 12)
   rm -rf "$work"
 else
   echo "clang++-14 not found: fuzzing skipped"

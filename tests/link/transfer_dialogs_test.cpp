@@ -4,6 +4,7 @@
 // on the master side, byte by byte or with the virtual receiver.
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -352,6 +353,27 @@ TEST_F(TransferDialogsTest, uploadWhoseFileCannotBeCreatedReportsAndAcceptsNothi
                                             QStringLiteral("\nNo such file or directory")});
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_TRUE(applied.empty());
+}
+
+TEST_F(TransferDialogsTest, aCancelledUploadLeavesTheChosenFileAsItWas) {
+    const Bytes old(500, 0x42);
+    const QString out = filePath("mine.bin");
+    writeFile(out, old);
+    prompter.savePaths.push_back(out);
+    prompter.dialogHandler = [&](QDialog& d) {
+        receive(1);
+        const Bytes file = makeFile(64 + 3 * 1024);
+        send(Bytes(file.begin(), file.begin() + 64));
+        EXPECT_EQ(receive(1), Bytes{0x10});
+        const auto block = link::makeDataBlock(std::span<const std::uint8_t, 1024>(file.data() + 64, 1024));
+        send(Bytes(block.begin(), block.end()));
+        EXPECT_EQ(receive(1), Bytes{0x10});
+        d.reject();  // Cancel and Escape
+        return d.result();
+    };
+    transfers->handleCommand(TransferController::kCmdUpload);
+    EXPECT_EQ(readFile(out), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // config.ini and mine.bin
 }
 
 TEST_F(TransferDialogsTest, bothTransfersAgainstTheVirtualReceiverInModalLoops) {

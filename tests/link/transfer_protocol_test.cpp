@@ -450,6 +450,7 @@ TEST(UploadVerdict, cGroupMatchingSumCompletesAndMGroupIsNotTested) {
         EXPECT_EQ(u.m.uploadTotal(), 2u * 1029);
         ASSERT_EQ(u.sink.stored.size(), 64u + 2 * 1024);
         EXPECT_TRUE(std::equal(file.begin(), file.end(), u.sink.stored.begin()));
+        EXPECT_EQ(u.sink.commits, 1);
     }
 }
 
@@ -464,6 +465,8 @@ TEST(UploadVerdict, cGroupSumMismatchAnswers15AndIgnoresLaterBlocks) {
     EXPECT_EQ(u.m.state(), UploadState::ReceivingBlocks);
     EXPECT_EQ(u.m.outcome(), Outcome::Failed);
     EXPECT_FALSE(u.m.fileFailed());
+    EXPECT_EQ(u.sink.commits, 0);  // known-wrong data never replace a file
+    EXPECT_EQ(u.sink.discards, 1);
 
     const std::size_t storedBefore = u.sink.stored.size();
     const Actions later = u.feed(uploadBlocks(file)[0]);
@@ -518,15 +521,19 @@ TEST(UploadFailures, writeFailureMidwayIsNeverReportedAsComplete) {
     EXPECT_FALSE(u.sink.open);
 }
 
-TEST(UploadFailures, closeFailureAtEndIsNotComplete) {
+TEST(UploadFailures, closeOrCommitFailureAtEndIsNotComplete) {
     const Bytes file = makeFile(1564, {.usageType = 0x80});
-    Upload u;
-    u.sink.failClose = true;
-    u.feed(uploadHeader(file, true));
-    for (const Bytes& b : uploadBlocks(file)) u.feed(b);
-    const Actions a = u.feed(Bytes{0x03});
-    EXPECT_TRUE(sent(a).empty());
-    EXPECT_EQ(u.m.outcome(), Outcome::Failed);
+    for (bool commitFails : {false, true}) {
+        Upload u;
+        u.sink.failClose = !commitFails;
+        u.sink.failCommit = commitFails;
+        u.feed(uploadHeader(file, true));
+        for (const Bytes& b : uploadBlocks(file)) u.feed(b);
+        const Actions a = u.feed(Bytes{0x03});
+        EXPECT_TRUE(sent(a).empty()) << commitFails;
+        EXPECT_EQ(u.m.outcome(), Outcome::Failed);
+        EXPECT_EQ(u.sink.discards, 1);
+    }
 }
 
 TEST(UploadBounds, oversizedChunksAreTakenSafely) {

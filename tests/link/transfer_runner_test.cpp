@@ -2,14 +2,19 @@
 // the virtual receiver answering on the master side in a thread.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
+#include "atomic_file.h"
 #include "channel_reader.h"
+#include "test_files.h"
 #include "transfer_runner.h"
 #include "transfer_test_files.h"
 #include "virtual_receiver.h"
@@ -175,4 +180,130 @@ TEST(RunnerUpload, outputThatCannotBeCreatedFailsWithoutWriting) {
     EXPECT_EQ(exitCodeFor(r.status), 2);
     EXPECT_EQ(r.detail, "Cannot create the file /nonexistent-dir/out.bin\nNo such file or directory");
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir/out.bin"));
+}
+
+// ------------------------------------------------------------ how an upload ends
+
+namespace {
+
+// Writes fail with `gWriteError` once `gWritesLeft` writes have succeeded.
+int gWritesLeft = 0, gWriteError = 0;
+ssize_t failingWrite(int fd, const void* data, std::size_t size) {
+    if (gWritesLeft-- > 0) return ::write(fd, data, size);
+    errno = gWriteError;
+    return -1;
+}
+
+std::atomic<bool> gRunOver{false};  // the PC's side has finished
+
+bool awaitByte(int fd, std::uint8_t want) {
+    for (auto end = std::chrono::steady_clock::now() + 5s; !gRunOver && std::chrono::steady_clock::now() < end;) {
+        pollfd pf{fd, POLLIN, 0};
+        std::uint8_t b = 0;
+        if (::poll(&pf, 1, 20) > 0 && ::read(fd, &b, 1) == 1 && b == want) return true;
+    }
+    return false;
+}
+
+enum class PeerEnd { Complete, HangUp, Silence };
+
+// The receiver's side of an upload of `file`, by hand: `blocks` blocks (the
+// padded file's, then 0xFF), each after the PC's 0x10, then the given end.
+void uploadPeer(std::unique_ptr<PseudoTerminal>& pty, const Bytes& file, std::size_t blocks, PeerEnd end) {
+    const int fd = pty->master;
+    if (!awaitByte(fd, code::kRequest)) return;
+    Bytes image = file;
+    image.resize(64 + blocks * kBlockDataSize, 0xFF);
+    Bytes header{code::kHeaderLead};
+    header.insert(header.end(), image.begin(), image.begin() + 64);
+    (void)!::write(fd, header.data(), header.size());
+    for (std::size_t k = 0; k < blocks && awaitByte(fd, code::kAccept); ++k) {
+        const DataBlock b = makeDataBlock(std::span<const std::uint8_t, 1024>(image.data() + 64 + k * 1024, 1024));
+        for (std::size_t done = 0; done < b.size();) {
+            const ssize_t n = ::write(fd, b.data() + done, b.size() - done);
+            if (n > 0) done += static_cast<std::size_t>(n);
+            else std::this_thread::sleep_for(1ms);
+        }
+    }
+    if (end == PeerEnd::Complete && awaitByte(fd, code::kAccept)) (void)!::write(fd, "\x03", 1);
+    if (end == PeerEnd::HangUp) pty.reset();
+}
+
+}  // namespace
+
+TEST(RunnerUpload, onlyACompletedUploadChangesTheChosenFile) {
+    const Bytes good = makeFile(64 + 4 * 1024 + 100, {.usageType = 2});
+    const Bytes badSum = makeFile(64 + 4 * 1024 + 100, {.usageType = 2, .validChecksum = false});
+    const Bytes huge = makeFile(64 + 1000 * 1024, {.usageType = 0x80});
+    struct Ending {
+        const char* name;
+        const Bytes& file;
+        std::size_t blocks;
+        PeerEnd end;
+        int writeError;  // 0: the disk works
+        RunStatus status;
+        const char* detail;
+    };
+    const Ending endings[] = {
+        {"hang-up", good, 2, PeerEnd::HangUp, 0, RunStatus::PortError, "the port was lost"},
+        {"timeout", good, 2, PeerEnd::Silence, 0, RunStatus::TimedOut, "no answer from the receiver"},
+        {"checksum", badSum, 5, PeerEnd::Complete, 0, RunStatus::Failed, "Checksum error"},
+        {"full disk", good, 5, PeerEnd::Complete, ENOSPC, RunStatus::FileError,
+         "Cannot write the file OUT\nNo space left on device\nThe previous file was kept."},
+        {"write error", good, 5, PeerEnd::Complete, EIO, RunStatus::FileError,
+         "Cannot write the file OUT\nInput/output error\nThe previous file was kept."},
+        {"too long", huge, 995, PeerEnd::Silence, 0, RunStatus::Failed,
+         "The receiver sent more than the largest channel file (990 blocks); the upload was stopped.\n"
+         "The previous file was kept."},
+        {"complete", good, 5, PeerEnd::Complete, 0, RunStatus::Succeeded, "UpLoad Complete(C)!!"},
+    };
+    for (const Ending& e : endings) {
+        for (bool existed : {true, false}) {
+            test::TempDir dir;
+            const std::string out = dir.path("list.bin");
+            const Bytes old(3000, 0x5A);
+            if (existed) {
+                test::writeBytes(out, old);
+                ::chmod(out.c_str(), 0604);
+            }
+            auto pty = std::make_unique<PseudoTerminal>();
+            ASSERT_TRUE(pty->open()) << pty->error;
+            PortSession session;
+            std::string error;
+            ASSERT_TRUE(session.open(pty->slavePath, 115200, error)) << error;
+            gRunOver = false;
+            std::thread peer([&] { uploadPeer(pty, e.file, e.blocks, e.end); });
+            gWritesLeft = 3;
+            gWriteError = e.writeError;
+            if (e.writeError) detail::setWriteFunctionForTesting(failingWrite);
+            UploadMachine m;
+            const RunReport r = runUpload(session, m, out, e.end == PeerEnd::Silence ? 400ms : 5s, {});
+            detail::setWriteFunctionForTesting(nullptr);
+            gRunOver = true;
+            peer.join();
+
+            const std::string where = std::string(e.name) + (existed ? ", over a file" : ", new file");
+            EXPECT_EQ(r.status, e.status) << where;
+            std::string detail = e.detail;
+            if (const auto at = detail.find("OUT"); at != std::string::npos) detail.replace(at, 3, out);
+            if (!existed && detail.ends_with("\nThe previous file was kept."))
+                detail.resize(detail.size() - std::strlen("\nThe previous file was kept."));
+            EXPECT_EQ(r.detail, detail) << where;
+            if (e.status == RunStatus::Succeeded) {
+                Bytes padded = e.file;
+                padded.resize(64 + e.blocks * kBlockDataSize, 0xFF);
+                EXPECT_EQ(test::readBytes(out), padded) << where;
+                struct stat st {};
+                ::stat(out.c_str(), &st);
+                EXPECT_TRUE(!existed || (st.st_mode & 07777) == 0604u) << where << ": permissions not kept";
+            } else if (existed) {
+                EXPECT_EQ(test::readBytes(out), old) << where;
+            } else {
+                EXPECT_FALSE(std::filesystem::exists(out)) << where;
+            }
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}),
+                      existed || e.status == RunStatus::Succeeded ? 1 : 0)
+                << where << ": a temporary file was left";
+        }
+    }
 }
