@@ -22,10 +22,12 @@ struct CliRun {
     std::string out, err;
 };
 
-// Runs the velmora tool with `args` (already shell-quoted).
-CliRun velmora(const std::string& args) {
+// Runs the velmora tool with `args` (already shell-quoted), with a time limit;
+// stdout goes to `stdoutTo` when given ("&-" closes it).
+CliRun velmora(const std::string& args, const std::string& stdoutTo = "") {
     test::TempDir tmp;
-    const std::string cmd = std::string(VELMORA_CLI) + " " + args + " >" + tmp.path("out") + " 2>" + tmp.path("err");
+    const std::string cmd = "timeout 20 " + std::string(VELMORA_CLI) + " " + args + " >" +
+                            (stdoutTo.empty() ? tmp.path("out") : stdoutTo) + " 2>" + tmp.path("err");
     const int status = std::system(cmd.c_str());
     CliRun r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -158,21 +160,6 @@ protected:
     }
     void TearDown() override { ::close(writer); }
 
-    // Runs a shell command line with a time limit; stdout (unless sent to
-    // `stdoutTo`, "&-" closes it) and stderr together.
-    CliRun sh(const std::string& line, const std::string& stdoutTo) {
-        const std::string cmd = "timeout 20 " + std::string(VELMORA_CLI) + " " + line + " >" +
-                                (stdoutTo.empty() ? tmp.path("out") : stdoutTo) + " 2>" + tmp.path("err");
-        const int status = std::system(cmd.c_str());
-        CliRun r;
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        for (const char* name : {"out", "err"}) {
-            const auto bytes = test::readBytes(tmp.path(name));
-            r.out.append(bytes.begin(), bytes.end());
-        }
-        return r;
-    }
-
     const std::string s = tmp.path("s.bin"), fifo = tmp.path("fifo"), odd = tmp.path("odd.bin");
     int writer = -1;
 };
@@ -197,9 +184,6 @@ TEST_F(CliAwkward, everyCommandLineEndsWithItsExitCodeAndMessage) {
     };
     const Row rows[] = {
         {"info " + f, 2, "not a regular file"},
-        {"dump " + f, 2, "not a regular file"},
-        {"check " + f, 2, "not a regular file"},
-        {"resave " + f, 2, "not a regular file"},
         {"resave " + q(s) + " -o " + f, 2, "not a regular file"},
         {"send " + f + port, 2, "not a regular file"},
         {"receive " + f + port, 2, "not a regular file"},
@@ -213,11 +197,9 @@ TEST_F(CliAwkward, everyCommandLineEndsWithItsExitCodeAndMessage) {
         {"dump " + q(s), 2, "cannot write to standard output: No space left on device", "/dev/full"},
         {"dump " + q(s), 2, "cannot write to standard output: Bad file descriptor", "&-"},
         {"send " + q(s) + port + " --timeout nan", 2, "--timeout must be a positive number of seconds"},
-        {"receive x.bin" + port + " --timeout -3", 2, "--timeout must be a positive number of seconds"},
         {"send " + q(s) + port + " --baud 0", 2, "--baud must be a positive whole number"},
         {"receiver --pty --baud -9600", 2, "--baud must be a positive whole number"},
         {"sample -o x.bin --tv 10001", 2, "--tv must be a whole number from 0 to 10000"},
-        {"sample -o x.bin --radio 10001", 2, "--radio must be a whole number from 0 to 10000"},
         {"sample -o x.bin --satellites 256", 2, "--satellites must be a whole number from 0 to 255"},
         {"sample -o x.bin --transponders 1001", 2, "--transponders must be a whole number from 0 to 1000"},
         {"sample -o x.bin --groups 126", 2, "--groups must be a whole number from 0 to 125"},
@@ -238,49 +220,45 @@ TEST_F(CliAwkward, everyCommandLineEndsWithItsExitCodeAndMessage) {
         {"bogus", 2, "unknown command 'bogus'\nCommands: info, dump, check"},
     };
     for (const Row& row : rows) {
-        const CliRun r = sh(row.line, row.stdoutTo);
-        EXPECT_EQ(r.exitCode, row.exitCode) << row.line << "\n" << r.out;
-        EXPECT_NE(r.out.find(row.says), std::string::npos) << row.line << "\n" << r.out;
-        EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << row.line;
+        const CliRun r = velmora(row.line, row.stdoutTo);
+        const std::string all = r.out + r.err;
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.line << "\n" << all;
+        EXPECT_NE(all.find(row.says), std::string::npos) << row.line << "\n" << all;
+        EXPECT_EQ(all.find('\x1b'), std::string::npos) << row.line;
     }
     EXPECT_FALSE(std::filesystem::exists("x.bin"));
 
     // Both texts of a bad magic, each said once.
-    const CliRun bad = sh("info " + q(std::string(VELMORA_TEST_DATA) + "/damaged/bad-magic.bin"), "");
+    const CliRun bad = velmora("info " + q(std::string(VELMORA_TEST_DATA) + "/damaged/bad-magic.bin"));
     for (const std::string text : {"Invalid Data Format!!!", "Invalid Data Format, Check the Source File"})
-        EXPECT_EQ(bad.out.find(text), bad.out.rfind(text)) << bad.out;
+        EXPECT_EQ(bad.err.find(text), bad.err.rfind(text)) << bad.err;
 }
 
 TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) {
-    const std::string target = tmp.path("made.bin"), link = tmp.path("link.bin");
-    std::filesystem::create_symlink("made.bin", link);
-    ASSERT_EQ(velmora("resave " + q(s) + " -o " + q(link)).exitCode, 0);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(test::readBytes(target), test::readBytes(s));
+    std::filesystem::create_symlink("made.bin", tmp.path("link.bin"));
+    ASSERT_EQ(velmora("resave " + q(s) + " -o " + q(tmp.path("link.bin"))).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(tmp.path("link.bin")));
+    EXPECT_EQ(test::readBytes(tmp.path("made.bin")), test::readBytes(s));
 
     // As an ordinary user: a 0444 file of one's own, and root's file in one's folder.
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
     ::chmod(tmp.dir().c_str(), 0777);
-    const std::string own = tmp.path("own.bin"), roots = tmp.path("roots.bin");
-    test::writeBytes(own, test::readBytes(s));
-    test::writeBytes(roots, test::readBytes(s));
-    ::chown(own.c_str(), 65534, 65534);
-    ::chmod(own.c_str(), 0444);
-    ::chmod(roots.c_str(), 0644);
-    for (const std::string& file : {own, roots}) {
+    ::chown(s.c_str(), 65534, 65534);
+    ::chmod(s.c_str(), 0444);
+    for (const std::string& file : {s, odd}) {
+        const auto before = test::readBytes(file);
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
-            const std::string cmd = std::string(VELMORA_CLI) + " resave " + q(file) + " 2>" + q(file + ".err");
-            ::_exit(WEXITSTATUS(std::system(cmd.c_str())));
+            const CliRun r = velmora("resave " + q(file));
+            ::_exit(r.err.find("the file is read-only") != std::string::npos ? r.exitCode : 98);
         }
         int status = 0;
         ::waitpid(pid, &status, 0);
         EXPECT_EQ(WEXITSTATUS(status), 2) << file;
-        const auto err = test::readBytes(file + ".err");
-        EXPECT_NE(std::string(err.begin(), err.end()).find("the file is read-only"), std::string::npos) << file;
-        EXPECT_EQ(test::readBytes(file), test::readBytes(s));
+        EXPECT_EQ(test::readBytes(file), before);
     }
+    EXPECT_EQ(velmora("resave " + q(s)).exitCode, 0);  // root may, as it may write in place
 }
 
 }  // namespace

@@ -364,11 +364,8 @@ TEST_F(TransferDialogsTest, aCancelledUploadLeavesTheChosenFileAsItWas) {
         receive(1);
         const Bytes file = makeFile(64 + 3 * 1024);
         send(Bytes(file.begin(), file.begin() + 64));
-        EXPECT_EQ(receive(1), Bytes{0x10});
-        const auto block = link::makeDataBlock(std::span<const std::uint8_t, 1024>(file.data() + 64, 1024));
-        send(Bytes(block.begin(), block.end()));
-        EXPECT_EQ(receive(1), Bytes{0x10});
-        d.reject();  // Cancel and Escape
+        EXPECT_EQ(receive(1), Bytes{0x10});  // the output exists now
+        d.reject();                          // Cancel and Escape
         return d.result();
     };
     transfers->handleCommand(TransferController::kCmdUpload);
