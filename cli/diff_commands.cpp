@@ -12,6 +12,7 @@
 #include "codes.h"
 #include "list_diff.h"
 #include "list_reorder.h"
+#include "support.h"
 
 namespace velmora::cli {
 namespace {
@@ -22,20 +23,7 @@ constexpr int kExitDiffers = 1;
 constexpr int kExitFailure = 2;
 
 // Reads and parses a channel file; prints why and returns false when it cannot.
-bool loadFile(const std::string& path, ChannelDatabase& db) {
-    MappedFile file;
-    std::string error;
-    if (!file.open(path, error)) {
-        std::cerr << "velmora: cannot open " << path << ": " << error << "\n";
-        return false;
-    }
-    const LoadResult r = readChannelFile(file.bytes(), db, ReadOptions{.workingTables = false});
-    if (!r.ok()) {
-        for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
-        return false;
-    }
-    return true;
-}
+bool loadFile(const std::string& path, ChannelDatabase& db) { return loadForCommand(path, db); }
 
 std::string number(int index) {
     char buf[16];
@@ -215,7 +203,7 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
                                                   "follow in their current order");
     reorder->add_option("FILE", args->file, "channel file to reorder")->required();
     reorder->add_option("--like", args->like, "reference channel file whose order to take")->required();
-    reorder->add_option("-o,--output", args->out, "write here instead of over FILE");
+    reorder->add_option("-o,--output", args->out, "write here instead of over FILE")->check(fileName());
     reorder->add_flag("--dry-run", args->dryRun, "print the report and write nothing");
     reorder->add_flag("--with-favorites", args->withFavorites,
                       "also take REF's favourite groups, mapped onto FILE's matched channels");

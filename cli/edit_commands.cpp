@@ -11,6 +11,7 @@
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "commands.h"
+#include "support.h"
 
 namespace velmora::cli {
 namespace {
@@ -19,21 +20,7 @@ constexpr int kExitFailure = 2;
 
 const char* kindName(ChannelKind kind) { return kind == ChannelKind::Tv ? "TV" : "radio"; }
 
-bool load(const std::string& path, ChannelDatabase& db) {
-    MappedFile file;
-    std::string error;
-    if (!file.open(path, error)) {
-        std::cerr << "velmora: cannot open " << path << ": " << error << "\n";
-        return false;
-    }
-    // Edits act on the committed tables only.
-    const LoadResult r = readChannelFile(file.bytes(), db, ReadOptions{.workingTables = false});
-    if (!r.ok()) {
-        for (const auto& m : r.messages) std::cerr << "velmora: " << path << ": " << m << "\n";
-        return false;
-    }
-    return true;
-}
+bool load(const std::string& path, ChannelDatabase& db) { return loadForCommand(path, db); }
 
 // Every write of these verbs goes through here: atomically to OUT, or over
 // FILE when no OUT was given. Returns the exit code.
@@ -132,7 +119,7 @@ void addEditCommands(CLI::App& app, int& exitCode) {
         cmd->add_option("FILE", args->file, "channel file (.bin, .sgn)")->required();
     };
     auto output = [&](CLI::App* cmd) {
-        cmd->add_option("-o,--output", args->out, "write here instead of over FILE");
+        cmd->add_option("-o,--output", args->out, "write here instead of over FILE")->check(fileName());
     };
 
     auto* del = app.add_subcommand(

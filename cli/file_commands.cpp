@@ -18,30 +18,16 @@
 namespace velmora::cli {
 namespace {
 
+constexpr int kExitFindings = 1;
+constexpr int kExitFailure = 2;
+
 struct Loaded {
     std::vector<std::uint8_t> bytes;
     ChannelDatabase db;
     std::size_t parsedSize = 0;  // bytes up to the end of the CRC trailer
 };
 
-// Reads and parses FILE; prints the reason and returns false when it cannot.
-bool load(const std::string& path, Loaded& out) {
-    // read(), not a mapping: a file cut short by another program meanwhile
-    // must give a message, not a bus error.
-    const LoadResult r = loadChannelFile(path, out.db, ReadOptions{.workingTables = false}, &out.bytes);
-    if (!r.ok()) {
-        for (std::string m : r.messages) {
-            if (r.status == LoadStatus::CannotOpen)
-                m[0] = 'c';  // "cannot open PATH: reason", as the other commands say it
-            else
-                m = path + ": " + m;
-            std::cerr << "velmora: " << m << "\n";
-        }
-        return false;
-    }
-    out.parsedSize = r.consumed;
-    return true;
-}
+bool load(const std::string& path, Loaded& out) { return loadForCommand(path, out.db, &out.bytes, &out.parsedSize); }
 
 // What a transfer leaves after the trailer: 0xFF up to the end of the last
 // block (at most a whole block, when the data filled the blocks exactly).
@@ -182,13 +168,8 @@ void addFileCommands(CLI::App& app, int& exitCode) {
 
     auto* resave = app.add_subcommand("resave", "Open and save at once, as the editor does: recomputes lengths, checksum and CRC");
     resave->add_option("FILE", *file, "channel file")->required();
-    auto* resaveOut = resave->add_option("-o,--output", *out, "write here instead of over FILE");
-    resave->callback([file, out, resaveOut, &exitCode] {
-        if (resaveOut->count() > 0 && out->empty()) {
-            std::cerr << "velmora: -o needs a file name\n";
-            exitCode = kExitFailure;
-            return;
-        }
+    resave->add_option("-o,--output", *out, "write here instead of over FILE")->check(fileName());
+    resave->callback([file, out, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
         SaveOptions options;
@@ -205,7 +186,7 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     auto seed = std::make_shared<std::uint64_t>(1);
     auto max = std::make_shared<bool>(false);
     auto* sample = app.add_subcommand("sample", "Write a valid, realistic demo channel file");
-    sample->add_option("-o,--output", *out, "file to write")->required();
+    sample->add_option("-o,--output", *out, "file to write")->required()->check(fileName());
     const std::pair<const char*, unsigned*> counts[] = {{"--satellites", &opts->satellites},
                                                         {"--transponders", &opts->transponders},
                                                         {"--tv", &opts->tv},
@@ -236,8 +217,8 @@ void addFileCommands(CLI::App& app, int& exitCode) {
             problem = "transponders need a satellite: --satellites must be at least 1";
         else if (!*max && (opts->tv > 0 || opts->radio > 0) && opts->transponders == 0)
             problem = "channels need a transponder: --transponders must be at least 1";
-        if (problem || out->empty()) {
-            std::cerr << "velmora: " << (problem ? problem : "-o needs a file name") << "\n";
+        if (problem) {
+            std::cerr << "velmora: " << problem << "\n";
             exitCode = kExitFailure;
             return;
         }

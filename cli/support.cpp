@@ -11,7 +11,33 @@
 #include <cstring>
 #include <iostream>
 
+#include "channel_reader.h"
+
 namespace velmora::cli {
+namespace {
+constexpr int kExitFailure = 2;
+}
+
+bool loadForCommand(const std::string& path, ChannelDatabase& db, std::vector<std::uint8_t>* bytes,
+                    std::size_t* parsedSize) {
+    const LoadResult r = loadChannelFile(path, db, ReadOptions{.workingTables = false}, bytes);
+    if (!r.ok()) {
+        for (std::string m : r.messages) {
+            if (r.status == LoadStatus::CannotOpen)
+                m[0] = 'c';  // "cannot open PATH: reason", as the other messages say it
+            else
+                m = path + ": " + m;
+            std::cerr << "velmora: " << m << "\n";
+        }
+        return false;
+    }
+    if (parsedSize) *parsedSize = r.consumed;
+    return true;
+}
+
+CLI::Validator fileName() {
+    return CLI::Validator([](std::string& text) { return text.empty() ? std::string("must name a file") : ""; }, "");
+}
 
 CLI::Validator wholeNumber(std::uint64_t min, std::uint64_t max) {
     const std::string rule = min == 1 && max >= 0x7FFFFFFF

@@ -9,18 +9,27 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "channel_database.h"
 
 namespace velmora::cli {
 
-inline constexpr int kExitFindings = 1;
-inline constexpr int kExitFailure = 2;
-
 // A whole number from `min` to `max`, digits only ("-1" is not one).
 CLI::Validator wholeNumber(std::uint64_t min, std::uint64_t max);
+// A file name that is not empty ("-o ''" must not mean "over FILE").
+CLI::Validator fileName();
 // A number of seconds above zero; NaN is refused, "inf" is accepted.
 CLI::Validator positiveSeconds();
 // Seconds as a time limit; values beyond what the clock holds saturate.
 std::chrono::milliseconds millis(double seconds);
+
+// Reads and parses a channel file as every command does, with read() (a
+// mapping turns a file cut short meanwhile into a bus error); prints why and
+// returns false when it cannot. `bytes` receives what was read and
+// `parsedSize` how much of it the content took.
+bool loadForCommand(const std::string& path, ChannelDatabase& db, std::vector<std::uint8_t>* bytes = nullptr,
+                    std::size_t* parsedSize = nullptr);
 
 // `text` with control characters shown as \xNN (and \ as \\), so that a file
 // cannot drive the terminal. Latin-1 texts also escape 0x80..0x9F and are
