@@ -36,7 +36,9 @@ std::uint16_t parseLongitude(std::string_view text) {
     double d = std::strtod(begin, &end);
     if (end == begin || !std::isfinite(d)) d = 0.0;
     if (!s.empty() && s.back() == 'W') d = 360.0 - d;
-    const double tenths = std::trunc(d * 10.0);
+    double tenths = std::trunc(d * 10.0);
+    // 0.0W is the position 000.0E: 3600 would be outside the stored range.
+    if (tenths == 3600.0) tenths = 0.0;
     // Out-of-range input keeps its low 16 bits like every other field.
     if (!(tenths > -1e9 && tenths < 1e9)) return 0;
     return static_cast<std::uint16_t>(static_cast<long long>(tenths));

@@ -27,6 +27,7 @@ TEST(Longitude, parsingFollowsTheEditorRules) {
     EXPECT_EQ(parseLongitude("019.2E"), 192);
     EXPECT_EQ(parseLongitude("030.0W"), 3300);
     EXPECT_EQ(parseLongitude("030.0w"), 300);  // only an upper-case W means west
+    EXPECT_EQ(parseLongitude("000.0W"), 0);    // not 3600: the same place as 000.0E
     EXPECT_EQ(parseLongitude("13"), 130);
     EXPECT_EQ(parseLongitude(""), 0);
     EXPECT_EQ(parseLongitude("east"), 0);
