@@ -20,9 +20,10 @@ void commitName(std::span<std::uint8_t> field, const std::string& text) {
 
 bool satelliteUsesWorking(const EditFlags& flags) { return flags.newRecordPending; }
 
-bool channelUsesWorking(const EditFlags& flags, ChannelKind kind) {
-    if (flags.newRecordPending || flags.sortPending) return true;
-    return kind == ChannelKind::Tv && flags.cutPending;
+bool channelUsesWorking(const EditFlags& flags, ChannelKind) {
+    // A pending cut changes no table until Paste: the committed tables stay
+    // the ones a save writes, so edits made meanwhile go there.
+    return flags.newRecordPending || flags.sortPending;
 }
 
 bool commitSatelliteFields(ChannelDatabase& db, const EditFlags& flags, int satellite, const SatelliteForm& form) {

@@ -45,8 +45,7 @@ bool commitSatelliteFields(ChannelDatabase& db, const EditFlags& flags, int sate
 // Working table while a New is pending, else the committed one.
 bool commitTransponderFields(ChannelDatabase& db, const EditFlags& flags, int transponder,
                              const TransponderForm& form);
-// TV: working table while a New, a sort or a cut is pending; radio: while a
-// New or a sort is pending (a cut only ever holds TV rows in the working copy).
+// Working table while a New or a sort is pending, else the committed one.
 // `transponderIndex` is never touched.
 bool commitChannelFields(ChannelDatabase& db, const EditFlags& flags, ChannelKind kind, int row,
                          const ChannelForm& form);

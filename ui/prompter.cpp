@@ -1,7 +1,9 @@
 #include "prompter.h"
 
 #include <QDialog>
+#include <QDrag>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 #include "scripted_prompter.h"
@@ -65,6 +67,12 @@ QtPrompter& realPrompter() {
 Prompter* installed = nullptr;
 
 }  // namespace
+
+QAction* Prompter::popupMenu(QMenu& menu, const QPoint& at) { return menu.exec(at); }
+
+Qt::DropAction Prompter::runDrag(QDrag& drag, Qt::DropActions actions) { return drag.exec(actions); }
+
+void Prompter::cancelDrag() { QDrag::cancel(); }
 
 Prompter& Prompter::current() { return installed ? *installed : realPrompter(); }
 void Prompter::install(Prompter* p) { installed = p; }
@@ -130,5 +138,17 @@ int ScriptedPrompter::runDialog(QDialog& dialog) {
     if (dialogHandler) return dialogHandler(dialog);
     return QDialog::Rejected;
 }
+
+QAction* ScriptedPrompter::popupMenu(QMenu& menu, const QPoint& at) {
+    menusAt.append(at);
+    return menuHandler ? menuHandler(menu) : nullptr;
+}
+
+Qt::DropAction ScriptedPrompter::runDrag(QDrag& drag, Qt::DropActions) {
+    ++dragsRun;
+    return dragHandler ? dragHandler(drag) : Qt::IgnoreAction;
+}
+
+void ScriptedPrompter::cancelDrag() { ++dragsCancelled; }
 
 }  // namespace velmora::ui

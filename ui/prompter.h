@@ -5,8 +5,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
+class QAction;
 class QDialog;
+class QDrag;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace velmora::ui {
@@ -34,6 +39,14 @@ public:
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
     // Runs a modal dialog; returns QDialog::Accepted or Rejected.
     virtual int runDialog(QDialog& dialog) = 0;
+    // Pops up `menu` at the screen position `at`; the chosen action, or
+    // nullptr when the menu was dismissed.
+    virtual QAction* popupMenu(QMenu& menu, const QPoint& at);
+    // Runs `drag` until it is dropped or cancelled; returns what the target
+    // did (Qt::IgnoreAction when nothing took the drop).
+    virtual Qt::DropAction runDrag(QDrag& drag, Qt::DropActions actions);
+    // Ends the drag runDrag is running, as Escape does.
+    virtual void cancelDrag();
 
     // The installed prompter (the real one unless a test installed another).
     static Prompter& current();

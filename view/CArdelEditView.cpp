@@ -60,6 +60,7 @@ CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     : QWidget(parent), db_(std::make_unique<ChannelDatabase>()), hooks_(std::make_unique<EditorSaveHooks>(*this)) {
     setObjectName(QStringLiteral("101"));
     buildForm();
+    setUpMoves();
     setStartupState();
     qApp->installEventFilter(this);
     setUpReceiverLink(std::move(options));

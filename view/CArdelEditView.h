@@ -40,6 +40,7 @@ struct ViewOptions {
 class BannerLabel;
 class ChannelListModel;
 class EditorSaveHooks;
+class ListDrag;
 
 class CArdelEditView : public QWidget {
     Q_OBJECT
@@ -85,8 +86,10 @@ public:
     int currentTransponder() const { return currentTransponder_; }
     int currentSatellite() const { return currentSatellite_; }
     bool listUpdateInProgress() const { return listUpdateInProgress_; }
-    // The channel a Cut took; filled while `cutPending` is set.
+    // The channel a Cut or a drag took; filled while `cutPending` is set.
     std::optional<HeldChannel>& heldChannel() { return held_; }
+    // Drag reordering of both lists.
+    ListDrag* listDrag() const { return drag_; }
 
     // Lists.
     void fillTvList();
@@ -183,6 +186,23 @@ private:
     void emptyFormAfterLastChannel();
     void fillTransponderChooser();
 
+    // Cut, Paste, the lists' menu and drags (CArdelEditView_moves.cpp).
+    void setUpMoves();
+    bool canEditRows() const;
+    bool canCut() const;
+    bool canPaste(ChannelKind kind) const;
+    void cutCommand();
+    void pasteCommand(ChannelKind kind);
+    bool moveHeldTo(ChannelKind kind, int to);
+    void endSortForMove();
+    void openListMenu(ChannelKind kind, const QPoint& pos);
+    void menuDelete();
+    ChannelKind kindOf(const QAbstractItemView* list) const;
+    bool mayBeginDrag(QAbstractItemView* list, int row) const;
+    void dragBegun(QAbstractItemView* list, int row);
+    void dragDropped(QAbstractItemView* list, int row);
+    void dragCancelled(QAbstractItemView* list);
+
     // File (CArdelEditView_file.cpp).
     bool writeFile();
 
@@ -229,6 +249,9 @@ private:
         int formerRow = -1;
     } pendingNew_;
     std::optional<HeldChannel> held_;
+    // A Cut's hold that a running drag replaced; a cancelled drag restores it.
+    std::optional<HeldChannel> heldBeforeDrag_;
+    ListDrag* drag_ = nullptr;
 
     // Controls (owned by Qt's parent chain).
     QTabBar* tabs_ = nullptr;

@@ -1,7 +1,7 @@
 // Routing of menu, toolbar, accelerator and form-control commands. Commands
-// of parts not built yet (favourites, search, cut/paste) are
-// answered "not handled" here and so stay disabled; their handlers are
-// forwarded from this switch when they exist.
+// of parts not built yet (favourites, search) are answered "not handled"
+// here and so stay disabled; their handlers are forwarded from this switch
+// when they exist.
 #include <QCheckBox>
 
 #include "CArdelEditView.h"
@@ -15,6 +15,8 @@ constexpr int Open = 57601;
 constexpr int Save = 32792;
 constexpr int New = 32812;
 constexpr int Delete = 32776;
+constexpr int Cut = 32786;
+constexpr int Paste = 32811;
 constexpr int Tv = 32789;
 constexpr int Radio = 32790;
 constexpr int OpenPort = 32814;
@@ -57,6 +59,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::Delete:
     case ctl::Delete:
         deleteButton();
+        return true;
+    case cmd::Cut:
+        cutCommand();
+        return true;
+    case cmd::Paste:
+        if (activeList_ != ActiveList::None) pasteCommand(activeKind());
         return true;
     case ctl::Edit:
         editButton();
@@ -128,9 +136,16 @@ bool CArdelEditView::commandEnabled(int id) const {
     case cmd::PrintPreview:
         return canPrint();
     case cmd::Save:
+        return flags_.editActive;
     case cmd::New:
     case cmd::Delete:
-        return flags_.editActive;
+        // Refused while a cut is pending, so that the held channel's index
+        // keeps naming it.
+        return flags_.editActive && !flags_.cutPending;
+    case cmd::Cut:
+        return canCut();
+    case cmd::Paste:
+        return activeList_ != ActiveList::None && canPaste(activeKind());
     case cmd::Tv:
     case cmd::Radio:
         return flags_.fileLoaded;

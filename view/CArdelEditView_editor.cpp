@@ -195,7 +195,9 @@ bool CArdelEditView::saveButton() {
         emit commandStateChanged();
         return false;
     }
-    for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
+    for (int id : {1041, 1043}) setControlEnabled(id, true);
+    // A cut stays pending over a save, and with it the refusal of New and Delete.
+    for (int id : {1069, 1042}) setControlEnabled(id, !flags_.cutPending);
     field(1089)->setReadOnly(false);
     flags_.editActive = true;
     flags_.savedOnce = true;

@@ -1,0 +1,200 @@
+// Moving channels: Cut and Paste (Edit menu and the lists' right-click menu),
+// the menu's own New and Delete, and drag reordering in both lists. Each
+// handler reads the selection, calls core's holdChannel/moveChannel/
+// removeChannel and refreshes the list.
+//
+// A held channel stays valid because nothing else moves rows while it is
+// held: New and Delete are refused while a cut is pending, and Paste is
+// offered only in the list of the held channel's kind (its record and its
+// favourite entries belong to that kind's tables).
+#include <QPushButton>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "channel_list_menu.h"
+#include "channel_list_model.h"
+#include "list_drag.h"
+#include "prompter.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kNewButton = 1069;
+constexpr int kDeleteButton = 1042;
+// Drop rows and the edge band that scrolls during a drag: one list row.
+constexpr int kRowHeight = 20;
+
+}  // namespace
+
+void CArdelEditView::setUpMoves() {
+    ListDrag::Hooks hooks;
+    hooks.mayBegin = [this](QAbstractItemView* list, int row) { return mayBeginDrag(list, row); };
+    hooks.begun = [this](QAbstractItemView* list, int row) { dragBegun(list, row); };
+    hooks.dropped = [this](QAbstractItemView* list, int row) { dragDropped(list, row); };
+    hooks.cancelled = [this](QAbstractItemView* list) { dragCancelled(list); };
+    drag_ = new ListDrag(std::move(hooks), this);
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        QTableView* list = listOf(kind);
+        list->setAutoScrollMargin(kRowHeight);
+        drag_->addList(list);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this,
+                [this, kind](const QPoint& pos) { openListMenu(kind, pos); });
+    }
+}
+
+ChannelKind CArdelEditView::kindOf(const QAbstractItemView* list) const {
+    return list == radioList_ ? ChannelKind::Radio : ChannelKind::Tv;
+}
+
+// New, the menu's Delete and Cut: only in the plain Editing state. A sort
+// shows rows out of table order, and a pending New has rows only in the
+// working tables.
+bool CArdelEditView::canEditRows() const {
+    return flags_.editActive && !flags_.cutPending && !flags_.sortPending && !flags_.newRecordPending;
+}
+
+bool CArdelEditView::canCut() const { return canEditRows() && activeList_ != ActiveList::None; }
+
+bool CArdelEditView::canPaste(ChannelKind kind) const {
+    return flags_.editActive && flags_.cutPending && !flags_.newRecordPending && held_ && held_->kind == kind;
+}
+
+void CArdelEditView::cutCommand() {
+    if (!canCut()) return;
+    const ChannelKind kind = activeKind();
+    std::optional<HeldChannel> held = holdChannel(*db_, kind, selectedRecord());
+    if (!held) return;
+    held_ = std::move(held);
+    flags_.cutPending = true;
+    setControlEnabled(kNewButton, false);
+    setControlEnabled(kDeleteButton, false);
+    emit commandStateChanged();
+}
+
+void CArdelEditView::pasteCommand(ChannelKind kind) {
+    if (!canPaste(kind) || activeList_ == ActiveList::None || activeKind() != kind) return;
+    const int row = selectedRow();
+    if (row < 0 || row >= modelOf(kind)->rowCount()) return;
+    // A sorted list names the target by its Number cell, never by display row.
+    moveHeldTo(kind, flags_.sortPending ? numberCellValue(kind, row) - 1 : row);
+}
+
+bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
+    if (!held_ || held_->kind != kind) return false;
+    HeldChannel held = *held_;
+    // Edits made since the channel was taken (a saved name, the lock box)
+    // travel with it instead of being undone by the copy taken then.
+    if (const ChannelEntry* now = db_->channelAt(kind, static_cast<std::size_t>(held.heldIndex))) held.record = *now;
+    if (moveChannel(*db_, held, to) != EditStatus::Done) return false;
+    held_.reset();
+    heldBeforeDrag_.reset();
+    flags_.cutPending = false;
+    listUpdateInProgress_ = false;
+    endSortForMove();
+    (kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_) = to;
+    rowDeleted_ = false;
+    setControlEnabled(kNewButton, true);
+    setControlEnabled(kDeleteButton, true);
+    refreshLists();
+    emit commandStateChanged();
+    return true;
+}
+
+void CArdelEditView::endSortForMove() {
+    if (!flags_.sortPending) return;
+    // The move changed table positions, which the sorted order and the
+    // working tables built from it no longer match: both lists go back to
+    // table order, as after Save, and the working tables follow the
+    // committed ones again.
+    flags_.sortPending = false;
+    db_->syncWorkingTables();
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        int& row = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
+        if (row >= 0) row = numberCellValue(kind, row) - 1;
+        kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
+    }
+}
+
+void CArdelEditView::menuDelete() {
+    if (!canEditRows() || activeList_ == ActiveList::None) return;
+    const ChannelKind kind = activeKind();
+    const int record = selectedRecord();
+    if (record < 0) return;
+    if (!ui::confirm(this, QStringLiteral("Marked channels will be deleted, proceed SAVING?"))) return;
+    const int rowsBefore = modelOf(kind)->rowCount();
+    DeleteResult removed;
+    removed.status = removeChannel(*db_, kind, record);
+    (kind == ChannelKind::Tv ? removed.tvRemoved : removed.radioRemoved) = 1;
+    // As the form's Delete: the new last row is selected when the last one
+    // went, and the form empties when the list did.
+    if (removed.status == EditStatus::Done) refreshAfterDelete(removed, rowsBefore);
+    emit commandStateChanged();
+}
+
+void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
+    QTableView* list = listOf(kind);
+    const int row = list->indexAt(pos).row();
+    const bool active = activeList_ == (kind == ChannelKind::Tv ? ActiveList::Tv : ActiveList::Radio);
+    // The row under the cursor is selected first; selecting the selected
+    // row again would reload the form and drop what was typed into it.
+    if (row >= 0 && (!active || row != selectedRow())) selectListRow(list, row);
+
+    ChannelListMenu::State state;
+    state.editActive = flags_.editActive;
+    state.canNew = canEditRows();
+    state.canCut = canEditRows();
+    state.canPaste = canPaste(kind);
+    state.canDelete = canEditRows();
+    ChannelListMenu menu(kind, state, this);
+    switch (menu.exec(list->viewport()->mapToGlobal(pos))) {
+    case ChannelListMenu::New:
+        newButton();
+        break;
+    case ChannelListMenu::Cut:
+        cutCommand();
+        break;
+    case ChannelListMenu::Paste:
+        pasteCommand(kind);
+        break;
+    case ChannelListMenu::Delete:
+        menuDelete();
+        break;
+    case ChannelListMenu::Header:
+        break;
+    }
+}
+
+// ---- drags ----
+
+bool CArdelEditView::mayBeginDrag(QAbstractItemView* list, int row) const {
+    // A sorted list's rows are not table positions; a pending New's rows
+    // exist only in the working tables.
+    if (!flags_.editActive || flags_.sortPending || flags_.newRecordPending) return false;
+    return row >= 0 && row < db_->channelCount(kindOf(list));
+}
+
+void CArdelEditView::dragBegun(QAbstractItemView* list, int row) {
+    // The drag's channel replaces a Cut's hold; a cancel puts that back.
+    heldBeforeDrag_ = flags_.cutPending ? held_ : std::nullopt;
+    held_ = holdChannel(*db_, kindOf(list), row);
+    // The drop highlight moves, the record editor stays with its channel.
+    listUpdateInProgress_ = true;
+}
+
+void CArdelEditView::dragDropped(QAbstractItemView* list, int row) {
+    const ChannelKind kind = kindOf(list);
+    // Below the last row: the end of the list once the channel has left its place.
+    if (!moveHeldTo(kind, row >= 0 ? row : db_->channelCount(kind) - 1)) dragCancelled(list);
+}
+
+void CArdelEditView::dragCancelled(QAbstractItemView* list) {
+    held_ = flags_.cutPending ? heldBeforeDrag_ : std::nullopt;
+    heldBeforeDrag_.reset();
+    // Nothing moved and the selection never left its row: the form stays as
+    // it is, and the list only scrolls back to that row.
+    listUpdateInProgress_ = false;
+    list->scrollTo(list->currentIndex());
+}
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+// The right-click menu of the TV and radio lists: in edit mode a header that
+// names the list, then New, Cut, Paste and Del; outside edit mode the four
+// items alone, grayed.
+#pragma once
+
+#include <QMenu>
+
+#include "channel_database.h"
+
+namespace velmora {
+
+class ChannelListMenu {
+public:
+    // What exec returns; Header also stands for a dismissed menu.
+    enum Item { Header = 0, New = 1, Cut = 2, Paste = 3, Delete = 4 };
+
+    struct State {
+        bool editActive = false;
+        bool canNew = false;
+        bool canCut = false;
+        bool canPaste = false;
+        bool canDelete = false;
+    };
+
+    ChannelListMenu(ChannelKind kind, const State& state, QWidget* parent = nullptr);
+
+    QMenu& menu() { return menu_; }
+    // Pops up at the screen position `at` (through the prompter) and
+    // returns the chosen item.
+    Item exec(const QPoint& at);
+
+private:
+    QMenu menu_;
+};
+
+}  // namespace velmora
