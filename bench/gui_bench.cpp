@@ -1,21 +1,29 @@
 // Editor form timings with a capacity-sized file (10000 TV and 10000 radio
 // channels): File > Open until both lists are filled, a refresh of the TV
-// list, the unsaved-changes check, and one selection change. Runs on Qt's offscreen platform; each
-// iteration also lets the pending repaints run.
+// list, the unsaved-changes check, one selection change, a paste and a drop,
+// and the repaint of each mouse move during a drag. Runs on Qt's offscreen
+// platform; each iteration also lets the pending repaints run.
 #include <QApplication>
+#include <QDrag>
+#include <QEventLoop>
 #include <QItemSelectionModel>
+#include <QMimeData>
+#include <QPaintEvent>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <pty.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "CArdelEditView.h"
 #include "channel_writer.h"
+#include "list_drag.h"
 #include "resources_init.h"
 #include "sample_data.h"
 #include "scripted_prompter.h"
@@ -103,6 +111,141 @@ void BM_SelectionChange(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SelectionChange)->Arg(1)->Arg(4999)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void select(QTableView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(index);
+}
+
+QPoint rowCenter(QTableView* list, int row) { return list->visualRect(list->model()->index(row, 1)).center(); }
+
+void sendDragMove(QWidget* viewport, const QMimeData* data, QPoint pos, bool enter) {
+    if (enter) {
+        QDragEnterEvent e(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &e);
+    }
+    QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &move);
+}
+
+// Presses the left button on `row` and moves it: the drag begins and `play`
+// runs as the user's mouse until the drag ends.
+void dragRow(QTableView* list, int row, std::function<void(const QMimeData*)> play) {
+    QWidget* vp = list->viewport();
+    theFixture->prompter.dragHandler = [&](QDrag& drag) {
+        play(drag.mimeData());
+        return Qt::MoveAction;
+    };
+    const QPoint from = rowCenter(list, row), to = from + QPoint(QApplication::startDragDistance() + 1, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(vp, &press);
+    QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(vp, &move);
+}
+
+// Edit > Paste of a channel cut at one end of the 10000-row list into the
+// other end, until the list is refilled and repainted with the moved row
+// selected; the next iteration moves it back.
+void BM_PasteCapacity(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.open();
+    f.view->handleCommand(1040);  // Edit
+    QTableView* list = f.view->tvList();
+    int from = 0, to = 9999;
+    for (auto _ : state) {
+        state.PauseTiming();
+        select(list, from);
+        f.view->handleCommand(32786);  // Cut
+        select(list, to);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        f.view->handleCommand(32811);  // Paste
+        QCoreApplication::processEvents();
+        if (f.view->selectedTvRow() != to) state.SkipWithError("moved row not selected");
+        std::swap(from, to);
+    }
+}
+BENCHMARK(BM_PasteCapacity)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A drag of a row onto another visible row of the 10000-row list, from the
+// press through the refilled and repainted list with the moved row selected.
+void BM_DropCapacity(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.open();
+    f.view->handleCommand(1040);
+    QTableView* list = f.view->tvList();
+    select(list, 2);
+    QCoreApplication::processEvents();
+    int from = 2, to = 20;
+    for (auto _ : state) {
+        dragRow(list, from, [&](const QMimeData* data) {
+            sendDragMove(list->viewport(), data, rowCenter(list, to), true);
+            QDropEvent drop(rowCenter(list, to), Qt::MoveAction, data, Qt::LeftButton, {});
+            QApplication::sendEvent(list->viewport(), &drop);
+        });
+        QCoreApplication::processEvents();
+        if (f.view->selectedTvRow() != to) state.SkipWithError("moved row not selected");
+        std::swap(from, to);
+    }
+}
+BENCHMARK(BM_DropCapacity)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Collects what the list's viewport repaints.
+struct RepaintCounter : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted |= static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    // Rows touched by the repainted area.
+    int rows(int rowHeight) const {
+        QRegion rowsHit;
+        for (const QRect& r : painted) rowsHit |= QRect(0, r.top() / rowHeight, 1, r.bottom() / rowHeight - r.top() / rowHeight + 1);
+        int n = 0;
+        for (const QRect& r : rowsHit) n += r.height();
+        return n;
+    }
+};
+
+// One mouse move during a drag onto the next row, repainted at once: the
+// rows repainted per move are the counter (the row losing the highlight and
+// the row gaining it).
+void BM_DragMoveRepaint(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.open();
+    f.view->handleCommand(1040);
+    QTableView* list = f.view->tvList();
+    QCoreApplication::processEvents();
+    RepaintCounter counter;
+    const int rowHeight = list->rowHeight(0);
+    int most = 0;
+    std::int64_t moves = 0, rows = 0;
+    dragRow(list, 3, [&](const QMimeData* data) {
+        sendDragMove(list->viewport(), data, rowCenter(list, 4), true);
+        // Half a second after a press the list repaints the pressed cell once
+        // (its own delayed scroll to the current cell); that is no move's doing.
+        QEventLoop wait;
+        QTimer::singleShot(QApplication::doubleClickInterval() + 200, &wait, &QEventLoop::quit);
+        wait.exec();
+        list->viewport()->installEventFilter(&counter);
+        int row = 25;
+        for (auto _ : state) {
+            row = row == 25 ? 4 : row + 1;
+            counter.painted = QRegion();
+            sendDragMove(list->viewport(), data, rowCenter(list, row), false);
+            QCoreApplication::processEvents();
+            const int n = counter.rows(rowHeight);
+            most = std::max(most, n);
+            rows += n;
+            ++moves;
+        }
+        list->viewport()->removeEventFilter(&counter);
+    });
+    state.counters["rows_repainted_max"] = most;
+    state.counters["rows_repainted_mean"] = moves ? static_cast<double>(rows) / static_cast<double>(moves) : 0;
+}
+BENCHMARK(BM_DragMoveRepaint)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 }  // namespace
 

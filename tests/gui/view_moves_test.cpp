@@ -1,0 +1,297 @@
+// The wiring of Cut, Paste, the lists' right-click menu and drags to the
+// moves of core (whose arithmetic the core tests cover), checked on the file
+// that Save writes, and the choices that keep a held channel valid.
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+#include "channel_list_model.h"
+#include "channel_reader.h"
+#include "list_drag.h"
+#include "view_test_support.h"
+
+namespace velmora::test {
+namespace {
+
+enum Pick { None = -1, Header, New, Cut, Paste, Del };
+
+class MovesTest : public ViewTest {
+protected:
+    // TV channels A..E; group 0 holds [E B A], group 1 holds [C].
+    void SetUp() override {
+        ViewTest::SetUp();
+        ChannelDatabase db = smallDatabase();
+        db.tvCount = 5;
+        for (int i = 0; i < 5; ++i) {
+            db.tv[i] = db.tv[i % 3];
+            setFieldText(db.tv[i].name, std::string(1, char('A' + i)));
+        }
+        db.tvMemberCount[0] = 3;
+        db.tvMemberCount[1] = 1;
+        const std::uint16_t members[] = {4, 1, 0, 2};
+        std::copy(std::begin(members), std::end(members), db.tvMembers.begin());
+        db.syncWorkingTables();
+        path = writeDatabase(db);
+        open(path);
+        click(1040);
+    }
+    // TV names in the saved file's order, then group 0's and group 1's members.
+    QString saved() {
+        click(1041);
+        ChannelDatabase db;
+        EXPECT_TRUE(loadChannelFile(path.toStdString(), db).ok());
+        QString out;
+        for (int i = 0; i < db.tvCount; ++i) out += QString::fromLatin1(fieldText(db.tv[i].name));
+        for (std::size_t k = 0, e = 0; k < 2; ++k) {
+            out += ' ';
+            for (int j = 0; j < db.tvMemberCount[k]; ++j, ++e)
+                out += QString::fromLatin1(fieldText(db.tv[db.tvMembers[e]].name));
+        }
+        return out;
+    }
+    QTableView* list(int id) const { return find<QTableView>(id); }
+    QPoint at(int id, int row) const { return list(id)->visualRect(list(id)->model()->index(row, 1)).center(); }
+
+    // Right click on `row`; records the menu and picks `pick`.
+    void rightClick(int id, int row, Pick pick = None) {
+        prompter->menuHandler = [this, pick](QMenu& m) -> QAction* {
+            menu.clear();
+            QAction* chosen = nullptr;
+            for (QAction* a : m.actions()) {
+                menu << (a->isEnabled() ? "" : "~") + a->text();
+                if (a->data().toInt() == pick) chosen = a;
+            }
+            return chosen;
+        };
+        QTest::mouseClick(list(id)->viewport(), Qt::RightButton, {}, at(id, row));
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at(id, row), list(id)->viewport()->mapToGlobal(at(id, row)));
+        QApplication::sendEvent(list(id)->viewport(), &e);
+    }
+
+    // Left button pressed on TV row `from` and moved; `play` stands for the
+    // user's mouse while the drag runs.
+    void drag(int row, const std::function<void(QWidget*, const QMimeData*)>& play) {
+        QWidget* vp = list(1017)->viewport();
+        prompter->dragHandler = [&](QDrag& d) {
+            play(vp, d.mimeData());
+            return Qt::IgnoreAction;
+        };
+        const QPoint from = at(1017, row);
+        QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &press);
+        // Along the row: a list that refuses the drag keeps that row selected.
+        const QPoint to = from + QPoint(QApplication::startDragDistance() + 1, 0);
+        QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &move);
+    }
+    static void hover(QWidget* vp, const QMimeData* data, QPoint pos) {
+        QDragEnterEvent enter(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &enter);
+        QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &move);
+    }
+    static void release(QWidget* vp, const QMimeData* data, QPoint pos) {
+        hover(vp, data, pos);
+        QDropEvent drop(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &drop);
+    }
+
+    QString path;
+    QStringList menu;
+};
+
+const char* const kStart = "ABCDE EBA C";
+
+TEST_F(MovesTest, CutAndPasteThroughBothMenus) {
+    const auto original = readBytes(path);
+    const struct {
+        int cut, target;
+        const char* result;
+    } cases[] = {{1, 3, "ACDBE EBA C"}, {3, 1, "ADBCE EBA C"}, {1, 1, kStart}};
+    for (bool listMenu : {true, false}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(QStringLiteral("%1 %2->%3").arg(listMenu).arg(c.cut).arg(c.target).toStdString());
+            writeBytes(path, original);
+            open(path);
+            click(1040);
+            selectRow(1017, c.cut);
+            listMenu ? rightClick(1017, c.cut, Cut) : void(view->handleCommand(32786));
+            EXPECT_FALSE(enabled(1069) || enabled(1042));
+            selectRow(1017, c.target);
+            listMenu ? rightClick(1017, c.target, Paste) : void(view->handleCommand(32811));
+            EXPECT_TRUE(enabled(1069) && enabled(1042));
+            EXPECT_FALSE(view->flags().cutPending);
+            EXPECT_EQ(selectedRow(1017), c.target);
+            EXPECT_EQ(text(1026), cell(1017, c.target, 1)) << "the form shows the moved row";
+            EXPECT_EQ(saved(), c.result);
+        }
+    }
+}
+
+TEST_F(MovesTest, MenuTextsAndEnablingFollowTheState) {
+    const struct {
+        const char* state;
+        std::function<void()> enter;
+        int list;
+        QStringList items;
+        bool editCut, editPaste, editNewDelete;
+    } cases[] = {
+        {"viewing", [&] { open(path); }, 1017, {"~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false},
+        {"editing", [] {}, 1017, {"<TV channel>", "New  (&N)", "Cut  (&X)", "~Paste(&P)", "Del  (&D)"}, true, false, true},
+        {"cut", [&] { view->handleCommand(32786); }, 1017,
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false},
+        {"cut, other kind", [&] { view->handleCommand(32786); click(1129); }, 1018,
+         {"<Radio channel>", "~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false},
+        {"sorted", [&] { view->flags().sortPending = true; }, 1017,
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true},
+        {"sorted, cut", [&] { view->handleCommand(32786); view->flags().sortPending = true; }, 1017,
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false},
+        {"new", [&] { click(1069); }, 1017, {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        click(1043);  // Cancel: back to plain editing of the TV list
+        view->flags().sortPending = false;
+        click(1128);
+        c.enter();
+        EXPECT_EQ(view->commandEnabled(32786), c.editCut);
+        EXPECT_EQ(view->commandEnabled(32811), c.editPaste);
+        EXPECT_EQ(view->commandEnabled(32812), c.editNewDelete);
+        EXPECT_EQ(view->commandEnabled(32776), c.editNewDelete);
+        rightClick(c.list, 0);
+        EXPECT_EQ(menu, c.items);
+        if (!view->flags().editActive) click(1040);
+    }
+}
+
+TEST_F(MovesTest, DragsMoveLikeCutAndPasteOrChangeNothing) {
+    const auto original = readBytes(path);
+    enum End { Drop, Below, Outside, Escape, Enter };
+    const struct {
+        int from, over;
+        End end;
+        const char* result;
+        int selected;
+    } cases[] = {
+        {1, 3, Drop, "ACDBE EBA C", 3},   {3, 1, Drop, "ADBCE EBA C", 1},  {2, 4, Below, "ABDEC EBA C", 4},
+        {1, 1, Drop, kStart, 1},           {0, 0, Drop, kStart, 0},         {1, 3, Outside, kStart, 1},
+        {1, 3, Escape, kStart, 1},         {1, 3, Enter, kStart, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1->%2 %3").arg(c.from).arg(c.over).arg(c.end).toStdString());
+        writeBytes(path, original);
+        open(path);
+        click(1040);
+        drag(c.from, [&](QWidget* vp, const QMimeData* data) {
+            hover(vp, data, at(1017, c.over));
+            EXPECT_TRUE(view->listUpdateInProgress());
+            EXPECT_EQ(view->listDrag()->dropRow(), c.over) << "row 0 too";
+            EXPECT_EQ(text(1026), cell(1017, c.from, 1)) << "the form stays with the dragged row";
+            if (c.end == Drop) release(vp, data, at(1017, c.over));
+            if (c.end == Below) release(vp, data, QPoint(20, vp->height() - 5));
+            if (c.end == Outside) {
+                QDragLeaveEvent leave;
+                QApplication::sendEvent(vp, &leave);
+            }
+            if (c.end == Escape || c.end == Enter) {
+                QTest::keyClick(list(1017), c.end == Escape ? Qt::Key_Escape : Qt::Key_Return);
+                release(vp, data, at(1017, c.over));  // a drop after the key counts for nothing
+            }
+        });
+        EXPECT_EQ(prompter->dragsRun, 1);
+        prompter->dragsRun = 0;
+        EXPECT_FALSE(view->listUpdateInProgress());
+        EXPECT_FALSE(view->listDrag()->active());
+        EXPECT_EQ(selectedRow(1017), c.selected);
+        EXPECT_EQ(text(1026), cell(1017, c.selected, 1));
+        EXPECT_EQ(saved(), c.result);
+    }
+}
+
+TEST_F(MovesTest, DragsBeginOnlyInPlainEditing) {
+    for (const auto& setUp : std::vector<std::function<void()>>{
+             [&] { open(path); }, [&] { view->flags().sortPending = true; }, [&] { click(1069); }}) {
+        setUp();
+        drag(1, [](QWidget*, const QMimeData*) {});
+        EXPECT_EQ(prompter->dragsRun, 0);
+        EXPECT_EQ(selectedRow(1017), 1) << "an ordinary press and move";
+        click(1043);
+        view->flags().sortPending = false;
+        click(1040);
+    }
+}
+
+TEST_F(MovesTest, ADragReplacesAPendingCut) {
+    selectRow(1017, 1);
+    view->handleCommand(32786);  // Cut B
+    drag(3, [](QWidget*, const QMimeData*) {});  // D, cancelled: B is held again
+    EXPECT_TRUE(view->flags().cutPending);
+    EXPECT_EQ(view->heldChannel()->heldIndex, 1);
+    drag(3, [&](QWidget* vp, const QMimeData* data) { release(vp, data, at(1017, 0)); });
+    EXPECT_EQ(prompter->dragsRun, 2);
+    EXPECT_FALSE(view->flags().cutPending);
+    EXPECT_TRUE(enabled(1069) && enabled(1042));
+    EXPECT_FALSE(view->commandEnabled(32811));
+    EXPECT_EQ(saved(), "DABCE EBA C");
+}
+
+TEST_F(MovesTest, WhileACutIsPendingNewAndDeleteAreRefusedAndEditsAreKept) {
+    selectRow(1017, 1);
+    view->handleCommand(32786);
+    for (int id : {1069, 1042, 32812, 32776}) view->handleCommand(id);  // Ctrl+N, Ctrl+D, Edit menu
+    EXPECT_TRUE(prompter->messages.isEmpty());
+    EXPECT_EQ(view->database().tvCount, 5);
+    // An edit of another channel and of the held one, each saved, survive the paste.
+    selectRow(1017, 2);
+    type(1026, QStringLiteral("c"));
+    click(1041);
+    EXPECT_FALSE(enabled(1069) || enabled(1042)) << "Save keeps the cut's refusal";
+    selectRow(1017, 1);
+    find<QCheckBox>(1004)->click();  // lock box: at once
+    type(1026, QStringLiteral("b"));
+    click(1041);
+    selectRow(1017, 4);
+    view->handleCommand(32811);
+    EXPECT_EQ(saved(), "AcDEb EbA c");
+    EXPECT_EQ(view->database().tv[4].locked, 1);
+}
+
+TEST_F(MovesTest, PasteInASortedListMovesByTheNumberCell) {
+    // A sorted list as the header click leaves it: rows E D C B A.
+    auto* model = qobject_cast<ChannelListModel*>(list(1017)->model());
+    std::vector<ChannelRow> rows;
+    for (int n = 4; n >= 0; --n) rows.push_back(formatChannelRow(view->database(), ChannelKind::Tv, n));
+    selectRow(1017, 1);
+    view->handleCommand(32786);  // B
+    model->setRows(std::move(rows));
+    view->flags().sortPending = true;
+    selectRow(1017, 0);  // E, table position 4
+    view->handleCommand(32811);
+    EXPECT_FALSE(view->flags().sortPending);
+    EXPECT_EQ(cell(1017, 4, 1), "B");
+    EXPECT_EQ(selectedRow(1017), 4);
+    const ChannelDatabase& db = view->database();
+    EXPECT_TRUE(std::equal(db.tv.begin(), db.tv.begin() + 5, db.workingTv.begin())) << "list and tables agree";
+    EXPECT_EQ(saved(), "ACDEB EBA C");
+}
+
+TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
+    for (ui::Answer answer : {ui::Answer::No, ui::Answer::Yes}) {
+        prompter->answers = {answer};
+        rightClick(1017, 4, Del);
+    }
+    ASSERT_EQ(prompter->messages.size(), 2);
+    const auto& m = prompter->messages[0];
+    EXPECT_EQ(m.text, "Marked channels will be deleted, proceed SAVING?");
+    EXPECT_EQ(m.caption, "Ardel Editor");
+    EXPECT_EQ(m.buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(m.icon, ui::Icon::Exclamation);
+    EXPECT_EQ(selectedRow(1017), 3);
+    EXPECT_EQ(text(1026), "D");
+    EXPECT_EQ(saved(), "ABCD BA C");
+}
+
+}  // namespace
+}  // namespace velmora::test
