@@ -16,6 +16,7 @@ namespace velmora::test {
 namespace {
 
 enum Pick { None = -1, Header, New, Cut, Paste, Del };
+enum End { Drop, Below, Outside, Escape, Enter, Nothing };
 
 class MovesTest : public ViewTest {
 protected:
@@ -29,15 +30,18 @@ protected:
             setFieldText(db.tv[i].name, std::string(1, char('A' + i)));
         }
         db.tvMemberCount[0] = 3;
-        db.tvMemberCount[1] = 1;
         const std::uint16_t members[] = {4, 1, 0, 2};
         std::copy(std::begin(members), std::end(members), db.tvMembers.begin());
         db.syncWorkingTables();
-        path = writeDatabase(db);
+        original = fileBytes(db, 0);
+        reopen();
+    }
+    void reopen() {
+        writeBytes(path, original);
         open(path);
         click(1040);
     }
-    // TV names in the saved file's order, then group 0's and group 1's members.
+    // TV names in the saved file's order, then the members of groups 0 and 1.
     QString saved() {
         click(1041);
         ChannelDatabase db;
@@ -46,15 +50,17 @@ protected:
         for (int i = 0; i < db.tvCount; ++i) out += QString::fromLatin1(fieldText(db.tv[i].name));
         for (std::size_t k = 0, e = 0; k < 2; ++k) {
             out += ' ';
-            for (int j = 0; j < db.tvMemberCount[k]; ++j, ++e)
-                out += QString::fromLatin1(fieldText(db.tv[db.tvMembers[e]].name));
+            for (int j = 0; j < db.tvMemberCount[k]; ++j) out += QString::fromLatin1(fieldText(db.tv[db.tvMembers[e++]].name));
         }
         return out;
     }
-    QTableView* list(int id) const { return find<QTableView>(id); }
-    QPoint at(int id, int row) const { return list(id)->visualRect(list(id)->model()->index(row, 1)).center(); }
+    QWidget* viewport(int id) const { return find<QTableView>(id)->viewport(); }
+    QPoint at(int id, int row) const {
+        auto* list = find<QTableView>(id);
+        return list->visualRect(list->model()->index(row, 1)).center();
+    }
 
-    // Right click on `row`; records the menu and picks `pick`.
+    // Right click on `row`; records the menu ("~": grayed) and picks `pick`.
     void rightClick(int id, int row, Pick pick = None) {
         prompter->menuHandler = [this, pick](QMenu& m) -> QAction* {
             menu.clear();
@@ -65,47 +71,50 @@ protected:
             }
             return chosen;
         };
-        QTest::mouseClick(list(id)->viewport(), Qt::RightButton, {}, at(id, row));
-        QContextMenuEvent e(QContextMenuEvent::Mouse, at(id, row), list(id)->viewport()->mapToGlobal(at(id, row)));
-        QApplication::sendEvent(list(id)->viewport(), &e);
+        QTest::mouseClick(viewport(id), Qt::RightButton, {}, at(id, row));
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at(id, row), viewport(id)->mapToGlobal(at(id, row)));
+        QApplication::sendEvent(viewport(id), &e);
     }
 
-    // Left button pressed on TV row `from` and moved; `play` stands for the
-    // user's mouse while the drag runs.
-    void drag(int row, const std::function<void(QWidget*, const QMimeData*)>& play) {
-        QWidget* vp = list(1017)->viewport();
+    // Left button pressed on `row` and moved along it; while the drag runs
+    // the mouse goes over row `over` (when a list takes the drag) and ends so.
+    void drag(int row, int over, End end, int id = 1017) {
+        QWidget* vp = viewport(id);
         prompter->dragHandler = [&](QDrag& d) {
-            play(vp, d.mimeData());
+            const QMimeData* data = d.mimeData();
+            send<QDragEnterEvent>(vp, data, at(id, over));
+            send<QDragMoveEvent>(vp, data, at(id, over));
+            EXPECT_TRUE(view->listUpdateInProgress());
+            EXPECT_EQ(view->listDrag()->dropRow(), over) << "row 0 too";
+            EXPECT_EQ(text(1026), cell(id, row, 1)) << "the form stays with the dragged row";
+            if (end == Escape || end == Enter) QTest::keyClick(vp, end == Escape ? Qt::Key_Escape : Qt::Key_Return);
+            QDragLeaveEvent leave;
+            if (end == Outside) QApplication::sendEvent(vp, &leave);
+            if (end == Below) send<QDragMoveEvent>(vp, data, QPoint(20, vp->height() - 5));
+            // A release after Escape or Enter counts for nothing.
+            if (end != Outside && end != Nothing) send<QDropEvent>(vp, data, end == Below ? QPoint(20, vp->height() - 5) : at(id, over));
             return Qt::IgnoreAction;
         };
-        const QPoint from = at(1017, row);
+        const QPoint from = at(id, row), to = from + QPoint(QApplication::startDragDistance() + 1, 0);
         QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(vp, &press);
-        // Along the row: a list that refuses the drag keeps that row selected.
-        const QPoint to = from + QPoint(QApplication::startDragDistance() + 1, 0);
         QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(vp, &move);
     }
-    static void hover(QWidget* vp, const QMimeData* data, QPoint pos) {
-        QDragEnterEvent enter(pos, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(vp, &enter);
-        QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(vp, &move);
-    }
-    static void release(QWidget* vp, const QMimeData* data, QPoint pos) {
-        hover(vp, data, pos);
-        QDropEvent drop(pos, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(vp, &drop);
+    template <class E>
+    static void send(QWidget* vp, const QMimeData* data, QPoint pos) {
+        E e(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &e);
     }
 
-    QString path;
+    QString path = dir.filePath(QStringLiteral("channels.bin"));
+    std::vector<std::uint8_t> original;
     QStringList menu;
 };
 
 const char* const kStart = "ABCDE EBA C";
 
 TEST_F(MovesTest, CutAndPasteThroughBothMenus) {
-    const auto original = readBytes(path);
     const struct {
         int cut, target;
         const char* result;
@@ -113,9 +122,7 @@ TEST_F(MovesTest, CutAndPasteThroughBothMenus) {
     for (bool listMenu : {true, false}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(QStringLiteral("%1 %2->%3").arg(listMenu).arg(c.cut).arg(c.target).toStdString());
-            writeBytes(path, original);
-            open(path);
-            click(1040);
+            reopen();
             selectRow(1017, c.cut);
             listMenu ? rightClick(1017, c.cut, Cut) : void(view->handleCommand(32786));
             EXPECT_FALSE(enabled(1069) || enabled(1042));
@@ -130,25 +137,25 @@ TEST_F(MovesTest, CutAndPasteThroughBothMenus) {
     }
 }
 
-TEST_F(MovesTest, MenuTextsAndEnablingFollowTheState) {
+TEST_F(MovesTest, MenusAndDragsFollowTheState) {
     const struct {
         const char* state;
         std::function<void()> enter;
         int list;
         QStringList items;
-        bool editCut, editPaste, editNewDelete;
+        bool editCut, editPaste, editNewDelete, drags;
     } cases[] = {
-        {"viewing", [&] { open(path); }, 1017, {"~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false},
-        {"editing", [] {}, 1017, {"<TV channel>", "New  (&N)", "Cut  (&X)", "~Paste(&P)", "Del  (&D)"}, true, false, true},
+        {"viewing", [&] { open(path); }, 1017, {"~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false, false},
+        {"editing", [] {}, 1017, {"<TV channel>", "New  (&N)", "Cut  (&X)", "~Paste(&P)", "Del  (&D)"}, true, false, true, true},
         {"cut", [&] { view->handleCommand(32786); }, 1017,
-         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false},
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false, true},
         {"cut, other kind", [&] { view->handleCommand(32786); click(1129); }, 1018,
-         {"<Radio channel>", "~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false},
+         {"<Radio channel>", "~New  (&N)", "~Cut  (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, false, true},
         {"sorted", [&] { view->flags().sortPending = true; }, 1017,
-         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true},
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true, false},
         {"sorted, cut", [&] { view->handleCommand(32786); view->flags().sortPending = true; }, 1017,
-         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false},
-        {"new", [&] { click(1069); }, 1017, {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true},
+         {"<TV channel>", "~New  (&N)", "~Cut (&X)", "Paste(&P)", "~Del  (&D)"}, false, true, false, false},
+        {"new", [&] { click(1069); }, 1017, {"<TV channel>", "~New  (&N)", "~Cut (&X)", "~Paste(&P)", "~Del  (&D)"}, false, false, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
@@ -162,46 +169,29 @@ TEST_F(MovesTest, MenuTextsAndEnablingFollowTheState) {
         EXPECT_EQ(view->commandEnabled(32776), c.editNewDelete);
         rightClick(c.list, 0);
         EXPECT_EQ(menu, c.items);
+        prompter->dragsRun = 0;
+        drag(1, 1, Nothing, c.list);
+        EXPECT_EQ(prompter->dragsRun, c.drags ? 1 : 0);
+        EXPECT_EQ(selectedRow(c.list), 1) << "a refused drag is an ordinary press and move";
         if (!view->flags().editActive) click(1040);
     }
 }
 
 TEST_F(MovesTest, DragsMoveLikeCutAndPasteOrChangeNothing) {
-    const auto original = readBytes(path);
-    enum End { Drop, Below, Outside, Escape, Enter };
     const struct {
         int from, over;
         End end;
         const char* result;
         int selected;
     } cases[] = {
-        {1, 3, Drop, "ACDBE EBA C", 3},   {3, 1, Drop, "ADBCE EBA C", 1},  {2, 4, Below, "ABDEC EBA C", 4},
-        {1, 1, Drop, kStart, 1},           {0, 0, Drop, kStart, 0},         {1, 3, Outside, kStart, 1},
-        {1, 3, Escape, kStart, 1},         {1, 3, Enter, kStart, 1},
+        {1, 3, Drop, "ACDBE EBA C", 3}, {3, 1, Drop, "ADBCE EBA C", 1}, {2, 4, Below, "ABDEC EBA C", 4},
+        {1, 1, Drop, kStart, 1},         {0, 0, Drop, kStart, 0},        {1, 3, Outside, kStart, 1},
+        {1, 3, Escape, kStart, 1},       {1, 3, Enter, kStart, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1->%2 %3").arg(c.from).arg(c.over).arg(c.end).toStdString());
-        writeBytes(path, original);
-        open(path);
-        click(1040);
-        drag(c.from, [&](QWidget* vp, const QMimeData* data) {
-            hover(vp, data, at(1017, c.over));
-            EXPECT_TRUE(view->listUpdateInProgress());
-            EXPECT_EQ(view->listDrag()->dropRow(), c.over) << "row 0 too";
-            EXPECT_EQ(text(1026), cell(1017, c.from, 1)) << "the form stays with the dragged row";
-            if (c.end == Drop) release(vp, data, at(1017, c.over));
-            if (c.end == Below) release(vp, data, QPoint(20, vp->height() - 5));
-            if (c.end == Outside) {
-                QDragLeaveEvent leave;
-                QApplication::sendEvent(vp, &leave);
-            }
-            if (c.end == Escape || c.end == Enter) {
-                QTest::keyClick(list(1017), c.end == Escape ? Qt::Key_Escape : Qt::Key_Return);
-                release(vp, data, at(1017, c.over));  // a drop after the key counts for nothing
-            }
-        });
-        EXPECT_EQ(prompter->dragsRun, 1);
-        prompter->dragsRun = 0;
+        reopen();
+        drag(c.from, c.over, c.end);
         EXPECT_FALSE(view->listUpdateInProgress());
         EXPECT_FALSE(view->listDrag()->active());
         EXPECT_EQ(selectedRow(1017), c.selected);
@@ -210,27 +200,13 @@ TEST_F(MovesTest, DragsMoveLikeCutAndPasteOrChangeNothing) {
     }
 }
 
-TEST_F(MovesTest, DragsBeginOnlyInPlainEditing) {
-    for (const auto& setUp : std::vector<std::function<void()>>{
-             [&] { open(path); }, [&] { view->flags().sortPending = true; }, [&] { click(1069); }}) {
-        setUp();
-        drag(1, [](QWidget*, const QMimeData*) {});
-        EXPECT_EQ(prompter->dragsRun, 0);
-        EXPECT_EQ(selectedRow(1017), 1) << "an ordinary press and move";
-        click(1043);
-        view->flags().sortPending = false;
-        click(1040);
-    }
-}
-
 TEST_F(MovesTest, ADragReplacesAPendingCut) {
     selectRow(1017, 1);
     view->handleCommand(32786);  // Cut B
-    drag(3, [](QWidget*, const QMimeData*) {});  // D, cancelled: B is held again
+    drag(3, 3, Outside);         // D, cancelled: B is held again
     EXPECT_TRUE(view->flags().cutPending);
     EXPECT_EQ(view->heldChannel()->heldIndex, 1);
-    drag(3, [&](QWidget* vp, const QMimeData* data) { release(vp, data, at(1017, 0)); });
-    EXPECT_EQ(prompter->dragsRun, 2);
+    drag(3, 0, Drop);
     EXPECT_FALSE(view->flags().cutPending);
     EXPECT_TRUE(enabled(1069) && enabled(1042));
     EXPECT_FALSE(view->commandEnabled(32811));
@@ -260,12 +236,11 @@ TEST_F(MovesTest, WhileACutIsPendingNewAndDeleteAreRefusedAndEditsAreKept) {
 
 TEST_F(MovesTest, PasteInASortedListMovesByTheNumberCell) {
     // A sorted list as the header click leaves it: rows E D C B A.
-    auto* model = qobject_cast<ChannelListModel*>(list(1017)->model());
     std::vector<ChannelRow> rows;
     for (int n = 4; n >= 0; --n) rows.push_back(formatChannelRow(view->database(), ChannelKind::Tv, n));
     selectRow(1017, 1);
     view->handleCommand(32786);  // B
-    model->setRows(std::move(rows));
+    qobject_cast<ChannelListModel*>(find<QTableView>(1017)->model())->setRows(std::move(rows));
     view->flags().sortPending = true;
     selectRow(1017, 0);  // E, table position 4
     view->handleCommand(32811);
@@ -284,10 +259,8 @@ TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
     }
     ASSERT_EQ(prompter->messages.size(), 2);
     const auto& m = prompter->messages[0];
-    EXPECT_EQ(m.text, "Marked channels will be deleted, proceed SAVING?");
-    EXPECT_EQ(m.caption, "Ardel Editor");
-    EXPECT_EQ(m.buttons, ui::Buttons::YesNo);
-    EXPECT_EQ(m.icon, ui::Icon::Exclamation);
+    EXPECT_EQ(m.caption + ": " + m.text, "Ardel Editor: Marked channels will be deleted, proceed SAVING?");
+    EXPECT_TRUE(m.buttons == ui::Buttons::YesNo && m.icon == ui::Icon::Exclamation);
     EXPECT_EQ(selectedRow(1017), 3);
     EXPECT_EQ(text(1026), "D");
     EXPECT_EQ(saved(), "ABCD BA C");
