@@ -13,7 +13,8 @@ void CArdelEditView::rememberSavedImage() { savedImage_ = serializeUnchanged(*db
 bool CArdelEditView::hasUnsavedChanges() const {
     if (!flags_.fileLoaded) return false;
     // Their records wait in the working tables until a save carries them back.
-    if (flags_.newRecordPending || flags_.sortPending || flags_.cutPending) return true;
+    // (A pending cut changes no table before its Paste.)
+    if (flags_.newRecordPending || flags_.sortPending) return true;
     ChannelDatabase now = *db_;
     if (flags_.editActive) {
         // The commits of a save, into a copy: the form is read exactly as Save

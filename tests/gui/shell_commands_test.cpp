@@ -32,6 +32,7 @@ TEST_F(CommandTable, EveryCommandReachesItsHandlerFromEachOfItsPlaces) {
         {32786, "menu-edit", 0, "", "", nullptr, true},
         {32811, "menu-edit", 0, "", "", nullptr, false},
         {32776, "menu-edit", 0, "", "", nullptr, true},
+        {32795, "menu-edit", 0, "", "Put both lists in the order of another channel file", "Apply Order From", true},
         {32789, "menu-view", 4, "", "Viewing the TV Channel", "TV Channel", true},
         {32790, "menu-view", 5, "", "Viewing the Radio Channel", "Radio Channel", true},
         {32788, "menu-view", 6, "", "View the Favorite Channel", "Favorite Channel", false},
@@ -60,15 +61,20 @@ TEST_F(CommandTable, EveryCommandReachesItsHandlerFromEachOfItsPlaces) {
             EXPECT_GT(place, lastPlace.value(c.menu, -1)) << "in its menu, in order";
             lastPlace[c.menu] = place;
             EXPECT_EQ(action->isEnabled(), c.editing);
-            if (c.prompt) EXPECT_EQ(action->statusTip(), c.prompt);
-            if (c.tip) EXPECT_EQ(action->toolTip(), c.tip);
+            if (c.prompt) {
+                EXPECT_EQ(action->statusTip(), c.prompt);
+            }
+            if (c.tip) {
+                EXPECT_EQ(action->toolTip(), c.tip);
+            }
         } else {
             EXPECT_EQ(frame->view()->findChild<QPushButton*>(QString::number(c.id))->isEnabled(), c.editing);
         }
         EXPECT_EQ(frame->toolBar()->actions().value(c.slot - 1), c.slot > 0 ? action : nullptr);
-        if (*c.keys)
+        if (*c.keys) {
             EXPECT_EQ(frame->findChild<QAction*>(QStringLiteral("accel-%1").arg(c.id))->shortcut(),
                       QKeySequence(QString::fromLatin1(c.keys)));
+        }
     }
     // The scripted dialogs cancel whatever a command opens.
     for (const auto& c : table) EXPECT_EQ(frame->executeCommand(c.id), c.id != 1009 && c.id != 32788) << c.id;

@@ -5,7 +5,7 @@
 namespace velmora::test {
 namespace {
 
-enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, SortPending };
+enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, SortPending, Cut };
 
 struct Sequence {
     const char* name;
@@ -27,6 +27,7 @@ protected:
         // As a box click, a delete or a transfer's header does: straight into the tables.
         case Step::TablesChanged: view->database().tvMembers[0] = 1; break;
         case Step::SortPending: view->flags().sortPending = true; break;
+        case Step::Cut: view->handleCommand(32786); break;
         }
     }
 };
@@ -51,6 +52,7 @@ const Sequence kSequences[] = {
     {"TablesChanged", {Step::TablesChanged}, true},
     {"TablesChangedSaved", {Step::TablesChanged, Step::Edit, Step::Save}, false},
     {"SortPending", {Step::Edit, Step::Save, Step::SortPending}, true},
+    {"CutPending", {Step::Edit, Step::Save, Step::Cut}, false},
 };
 INSTANTIATE_TEST_SUITE_P(Sequences, UnsavedTest, ::testing::ValuesIn(kSequences),
                          [](const ::testing::TestParamInfo<Sequence>& info) { return std::string(info.param.name); });
