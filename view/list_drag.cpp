@@ -43,8 +43,15 @@ private:
     QAbstractItemView* list_;
 };
 
-int rowAt(const QAbstractItemView* list, const QPoint& pos) {
-    const QModelIndex index = list->indexAt(pos);
+// The row at `pos`; with `wholeRow`, a row-selecting list also has its row
+// beside its last column.
+int rowAt(const QAbstractItemView* list, const QPoint& pos, bool wholeRow = false) {
+    QModelIndex index = list->indexAt(pos);
+    if (!index.isValid() && wholeRow && list->selectionBehavior() == QAbstractItemView::SelectRows &&
+        list->model()->rowCount() > 0) {
+        const int x = list->visualRect(list->model()->index(0, 0)).center().x();
+        index = list->indexAt(QPoint(x, pos.y()));
+    }
     return index.isValid() ? index.row() : -1;
 }
 
@@ -88,7 +95,9 @@ ListDrag::ListDrag(Hooks hooks, QObject* parent) : QObject(parent), hooks_(std::
     });
 }
 
-ListDrag::~ListDrag() { qApp->removeEventFilter(keys_); }
+ListDrag::~ListDrag() {
+    if (qApp) qApp->removeEventFilter(keys_);
+}
 
 void ListDrag::addList(QAbstractItemView* list) {
     lists_.emplace_back(list);
@@ -215,7 +224,7 @@ bool ListDrag::handleDrag(QAbstractItemView* list, QEvent* event) {
     if (event->type() == QEvent::Drop) {
         scrollTimer_.stop();
         dropped_ = true;
-        dropTarget_ = rowAt(list, pos);
+        dropTarget_ = rowAt(list, pos, true);
         setDropRow(-1);
     } else {
         track(list, pos);
@@ -227,7 +236,7 @@ bool ListDrag::handleDrag(QAbstractItemView* list, QEvent* event) {
 
 void ListDrag::track(QAbstractItemView* list, const QPoint& pos) {
     cursor_ = pos;
-    setDropRow(rowAt(list, pos));
+    setDropRow(rowAt(list, pos, true));
     // Each move onto an edge row scrolls one step; resting there keeps
     // scrolling at the timer's pace.
     if (scrollStep())
@@ -268,7 +277,7 @@ bool ListDrag::scrollStep() {
         action = QAbstractSlider::SliderSingleStepAdd;
     if (action == QAbstractSlider::SliderNoAction) return false;
     bar->triggerAction(action);
-    setDropRow(rowAt(list, cursor_));
+    setDropRow(rowAt(list, cursor_, true));
     return true;
 }
 

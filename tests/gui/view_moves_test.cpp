@@ -16,7 +16,7 @@ namespace velmora::test {
 namespace {
 
 enum Pick { None = -1, Header, New, Cut, Paste, Del };
-enum End { Drop, Below, Outside, Escape, Enter, Nothing };
+enum End { Drop, Beside, Below, Outside, Escape, Enter, Nothing };
 
 class MovesTest : public ViewTest {
 protected:
@@ -82,8 +82,10 @@ protected:
         QWidget* vp = viewport(id);
         prompter->dragHandler = [&](QDrag& d) {
             const QMimeData* data = d.mimeData();
-            send<QDragEnterEvent>(vp, data, at(id, over));
-            send<QDragMoveEvent>(vp, data, at(id, over));
+            // Beside: right of the last column, still on the row.
+            const QPoint target = end == Beside ? QPoint(vp->width() - 3, at(id, over).y()) : at(id, over);
+            send<QDragEnterEvent>(vp, data, target);
+            send<QDragMoveEvent>(vp, data, target);
             EXPECT_TRUE(view->listUpdateInProgress());
             EXPECT_EQ(view->listDrag()->dropRow(), over) << "row 0 too";
             EXPECT_EQ(text(1026), cell(id, row, 1)) << "the form stays with the dragged row";
@@ -92,7 +94,7 @@ protected:
             if (end == Outside) QApplication::sendEvent(vp, &leave);
             if (end == Below) send<QDragMoveEvent>(vp, data, QPoint(20, vp->height() - 5));
             // A release after Escape or Enter counts for nothing.
-            if (end != Outside && end != Nothing) send<QDropEvent>(vp, data, end == Below ? QPoint(20, vp->height() - 5) : at(id, over));
+            if (end != Outside && end != Nothing) send<QDropEvent>(vp, data, end == Below ? QPoint(20, vp->height() - 5) : target);
             return Qt::IgnoreAction;
         };
         const QPoint from = at(id, row), to = from + QPoint(QApplication::startDragDistance() + 1, 0);
@@ -184,7 +186,7 @@ TEST_F(MovesTest, DragsMoveLikeCutAndPasteOrChangeNothing) {
         const char* result;
         int selected;
     } cases[] = {
-        {1, 3, Drop, "ACDBE EBA C", 3}, {3, 1, Drop, "ADBCE EBA C", 1}, {2, 4, Below, "ABDEC EBA C", 4},
+        {1, 3, Drop, "ACDBE EBA C", 3}, {3, 1, Beside, "ADBCE EBA C", 1}, {2, 4, Below, "ABDEC EBA C", 4},
         {1, 1, Drop, kStart, 1},         {0, 0, Drop, kStart, 0},        {1, 3, Outside, kStart, 1},
         {1, 3, Escape, kStart, 1},       {1, 3, Enter, kStart, 1},
     };
