@@ -201,7 +201,8 @@ struct RepaintCounter : QObject {
     // Rows touched by the repainted area.
     int rows(int rowHeight) const {
         QRegion rowsHit;
-        for (const QRect& r : painted) rowsHit |= QRect(0, r.top() / rowHeight, 1, r.bottom() / rowHeight - r.top() / rowHeight + 1);
+        for (const QRect& r : painted)
+            rowsHit |= QRect(0, r.top() / rowHeight, 1, r.bottom() / rowHeight - r.top() / rowHeight + 1);
         int n = 0;
         for (const QRect& r : rowsHit) n += r.height();
         return n;

@@ -61,12 +61,8 @@ TEST_F(CommandTable, EveryCommandReachesItsHandlerFromEachOfItsPlaces) {
             EXPECT_GT(place, lastPlace.value(c.menu, -1)) << "in its menu, in order";
             lastPlace[c.menu] = place;
             EXPECT_EQ(action->isEnabled(), c.editing);
-            if (c.prompt) {
-                EXPECT_EQ(action->statusTip(), c.prompt);
-            }
-            if (c.tip) {
-                EXPECT_EQ(action->toolTip(), c.tip);
-            }
+            EXPECT_EQ(action->statusTip(), c.prompt ? c.prompt : action->statusTip());
+            EXPECT_EQ(action->toolTip(), c.tip ? c.tip : action->toolTip());
         } else {
             EXPECT_EQ(frame->view()->findChild<QPushButton*>(QString::number(c.id))->isEnabled(), c.editing);
         }

@@ -56,8 +56,7 @@ protected:
     }
     QWidget* viewport(int id) const { return find<QTableView>(id)->viewport(); }
     QPoint at(int id, int row) const {
-        auto* list = find<QTableView>(id);
-        return list->visualRect(list->model()->index(row, 1)).center();
+        return find<QTableView>(id)->visualRect(find<QTableView>(id)->model()->index(row, 1)).center();
     }
 
     // Right click on `row`; records the menu ("~": grayed) and picks `pick`.
@@ -165,10 +164,9 @@ TEST_F(MovesTest, MenusAndDragsFollowTheState) {
         view->flags().sortPending = false;
         click(1128);
         c.enter();
-        EXPECT_EQ(view->commandEnabled(32786), c.editCut);
-        EXPECT_EQ(view->commandEnabled(32811), c.editPaste);
-        EXPECT_EQ(view->commandEnabled(32812), c.editNewDelete);
-        EXPECT_EQ(view->commandEnabled(32776), c.editNewDelete);
+        EXPECT_EQ(QList<bool>({view->commandEnabled(32786), view->commandEnabled(32811), view->commandEnabled(32812),
+                               view->commandEnabled(32776)}),
+                  QList<bool>({c.editCut, c.editPaste, c.editNewDelete, c.editNewDelete}));
         rightClick(c.list, 0);
         EXPECT_EQ(menu, c.items);
         prompter->dragsRun = 0;
@@ -194,8 +192,7 @@ TEST_F(MovesTest, DragsMoveLikeCutAndPasteOrChangeNothing) {
         SCOPED_TRACE(QStringLiteral("%1->%2 %3").arg(c.from).arg(c.over).arg(c.end).toStdString());
         reopen();
         drag(c.from, c.over, c.end);
-        EXPECT_FALSE(view->listUpdateInProgress());
-        EXPECT_FALSE(view->listDrag()->active());
+        EXPECT_FALSE(view->listUpdateInProgress() || view->listDrag()->active());
         EXPECT_EQ(selectedRow(1017), c.selected);
         EXPECT_EQ(text(1026), cell(1017, c.selected, 1));
         EXPECT_EQ(saved(), c.result);
@@ -263,8 +260,7 @@ TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
     const auto& m = prompter->messages[0];
     EXPECT_EQ(m.caption + ": " + m.text, "Ardel Editor: Marked channels will be deleted, proceed SAVING?");
     EXPECT_TRUE(m.buttons == ui::Buttons::YesNo && m.icon == ui::Icon::Exclamation);
-    EXPECT_EQ(selectedRow(1017), 3);
-    EXPECT_EQ(text(1026), "D");
+    EXPECT_EQ(text(1026) + QString::number(selectedRow(1017)), "D3");
     EXPECT_EQ(saved(), "ABCD BA C");
 }
 
