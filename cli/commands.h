@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <string>
 
 namespace velmora::cli {
 
@@ -10,5 +11,10 @@ void addFileCommands(CLI::App& app, int& exitCode);
 // delete, move, fav. Exit codes: 0 done, 2 nothing written (a number outside
 // its table, a missing group, a full table, an unreadable file).
 void addEditCommands(CLI::App& app, int& exitCode);
+
+// Before a verb writes over FILE in place: keeps FILE as FILE.bak. Prints why
+// and returns false when the backup cannot be written; FILE must then stay
+// as it is.
+bool keepBackup(const std::string& path);
 
 }  // namespace velmora::cli

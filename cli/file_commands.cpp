@@ -8,6 +8,7 @@
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "checksum.h"
+#include "backup_file.h"
 #include "byte_order.h"
 #include "commands.h"
 #include "json_dump.h"
@@ -132,6 +133,12 @@ void printInfo(const std::string& path, const Loaded& f) {
 
 }  // namespace
 
+bool keepBackup(const std::string& path) {
+    const BackupResult r = writeBackup(path);
+    if (!r.ok) std::cerr << "velmora: " << r.error << "; " << path << " was not changed\n";
+    return r.ok;
+}
+
 void addFileCommands(CLI::App& app, int& exitCode) {
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
@@ -169,12 +176,15 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     auto* resave = app.add_subcommand("resave", "Open and save at once, as the editor does: recomputes lengths, checksum and CRC");
     resave->add_option("FILE", *file, "channel file")->required();
     resave->add_option("-o,--output", *out, "write here instead of over FILE")->check(fileName());
-    resave->callback([file, out, &exitCode] {
+    auto noBackup = std::make_shared<bool>(false);
+    resave->add_flag("--no-backup", *noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
+    resave->callback([file, out, noBackup, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
         SaveOptions options;
         options.currentTransponder = defaultCurrentTransponder(f.db);
         const std::string target = out->empty() ? *file : *out;
+        if (out->empty() && !*noBackup && !keepBackup(*file)) { exitCode = kExitFailure; return; }
         const SaveResult r = writeChannelFile(target, f.db, options);
         if (!r.ok) {
             std::cerr << "velmora: cannot save " << target << ": " << r.error << "\n";

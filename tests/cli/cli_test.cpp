@@ -262,5 +262,43 @@ TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) 
     EXPECT_EQ(velmora("resave " + q(s)).exitCode, 0);  // root may, as it may write in place
 }
 
+TEST_F(Cli, resaveInPlaceKeepsABackupUnlessToldNot) {
+    struct Case {
+        const char* args;  // after "resave FILE"
+        bool bakDirInTheWay;
+        int exitCode;
+        bool backupOfOld;
+    };
+    const Case cases[] = {
+        {"", false, 0, true},
+        {"--no-backup", false, 0, false},
+        {"-o OUT", false, 0, false},
+        {"", true, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.args) + (c.bakDirInTheWay ? " (backup blocked)" : ""));
+        test::TempDir dir;
+        const std::string f = dir.path("s.bin"), bak = f + ".bak";
+        ASSERT_EQ(velmora("sample -o " + q(f)).exitCode, 0);
+        auto old = test::readBytes(f);
+        old[6] ^= 1;  // a wrong checksum, so that a resave changes the file
+        test::writeBytes(f, old);
+        if (c.bakDirInTheWay) std::filesystem::create_directories(bak + "/x");
+        std::string args = c.args;
+        if (const auto at = args.find("OUT"); at != std::string::npos) args.replace(at, 3, q(dir.path("out.bin")));
+
+        const CliRun r = velmora("resave " + q(f) + " " + args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        EXPECT_EQ(std::filesystem::is_regular_file(bak), c.backupOfOld);
+        if (c.backupOfOld) {
+            EXPECT_EQ(test::readBytes(bak), old);
+        }
+        if (c.exitCode != 0) {
+            EXPECT_EQ(test::readBytes(f), old);
+            EXPECT_NE(r.err.find("s.bin.bak"), std::string::npos) << r.err;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora
