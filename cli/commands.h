@@ -12,6 +12,9 @@ void addFileCommands(CLI::App& app, int& exitCode);
 // its table, a missing group, a full table, an unreadable file).
 void addEditCommands(CLI::App& app, int& exitCode);
 
+// ports: the serial devices present.
+void addPortsCommand(CLI::App& app, int& exitCode);
+
 // Before a verb writes over FILE in place: keeps FILE as FILE.bak. Prints why
 // and returns false when the backup cannot be written; FILE must then stay
 // as it is.

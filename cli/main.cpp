@@ -7,7 +7,9 @@
 
 int main(int argc, char** argv) {
     velmora::cli::guardStandardStreams();
-    CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files"};
+    // A fixed name: the usage lines (and the manual made from them) do not
+    // depend on the path the tool was started by.
+    CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files", "velmora"};
     app.require_subcommand(1);
     app.set_version_flag("--version", VELMORA_VERSION);
     int exitCode = 0;
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
     velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
+    velmora::cli::addPortsCommand(app, exitCode);
     if (const int rc = velmora::cli::refuseUnknownCommand(app, argc, argv)) return rc;
     try {
         app.parse(argc, argv);

@@ -7,7 +7,9 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -115,6 +117,32 @@ bool saveSettings(const std::string& path, const PortSettings& settings, std::st
         return failed("cannot write " + path, err);
     }
     return true;
+}
+
+std::string configFilePath(bool currentFolderHasConfig, const char* xdgConfigHome, const char* home) {
+    if (currentFolderHasConfig) return kConfigFile;
+    std::string base;
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/')
+        base = xdgConfigHome;
+    else if (home != nullptr && home[0] == '/')
+        base = std::string(home) + "/.config";
+    else
+        return kConfigFile;
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    return base + "/" + kConfigFolder + "/" + kConfigFile;
+}
+
+std::string locateConfigFile() {
+    const std::string path =
+        configFilePath(::access(kConfigFile, F_OK) == 0, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (path != kConfigFile) {
+        // Creating the file reports the failure if the folder cannot be made.
+        std::error_code ignored;
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (std::filesystem::create_directories(folder, ignored))
+            std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ignored);
+    }
+    return path;
 }
 
 int portNumberFrom(const std::string& portText, int current) {

@@ -1,5 +1,6 @@
 // The user's serial port choice and line parameters, kept in the seven-line
-// text file config.ini in the current directory.
+// text file config.ini: in the current directory when one is there, else in
+// the user's configuration folder.
 #pragma once
 
 #include <string>
@@ -7,6 +8,8 @@
 namespace velmora::link {
 
 inline constexpr const char* kConfigFile = "config.ini";
+// Its folder under the user's configuration folder.
+inline constexpr const char* kConfigFolder = "VelmoraEdit";
 // Longest word taken from a text line of config.ini.
 inline constexpr std::size_t kMaxConfigWord = 63;
 
@@ -27,6 +30,16 @@ enum class LoadStatus {
     Created,       // config.ini was missing and has been written with the defaults
     CreateFailed,  // config.ini was missing and could not be written; defaults in use
 };
+
+// Where config.ini is read and created: the current folder's config.ini when
+// it exists (as it always was), else $XDG_CONFIG_HOME/VelmoraEdit/config.ini,
+// with ~/.config for XDG_CONFIG_HOME when that is unset, empty or relative.
+// Without a usable home folder it stays in the current folder. Null pointers
+// stand for unset variables.
+std::string configFilePath(bool currentFolderHasConfig, const char* xdgConfigHome, const char* home);
+// configFilePath for this process; creates the configuration folder (mode
+// 0700) when config.ini is to go there.
+std::string locateConfigFile();
 
 // Resets `settings` to the defaults, then reads `path`. A missing file is
 // created with the seven default lines.

@@ -56,6 +56,9 @@ public:
 
 // Shorthands used throughout the program.
 inline constexpr const char* kAppTitle = "VelmoraEdit";
+// Channel file choosers (in qtFilter's form); "*" rather than "*.*" so that
+// "All Files" also lists names without a dot.
+inline constexpr const char* kChannelFileFilter = "Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|";
 inline constexpr const char* kConfirmCaption = "Ardel Editor";
 
 // Plain notice: application title, OK button.

@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
+#include <string>
 
 #include "channel_database.h"
 #include "list_printer.h"
@@ -105,8 +107,9 @@ public:
     void showSatelliteDetails();
     void showFavoriteMarks();
 
-    // File > Open.
-    void openFile();
+    // File > Open; given a path (command line, recent files), the same
+    // without the chooser, and a file that cannot be read says so.
+    void openFile(const QString& path = QString());
 
     // Receiver link: the serial port with its settings, and the transfers.
     ui::PortController& portController() { return *port_; }
@@ -123,6 +126,7 @@ signals:
     void statusText(const QString& text);  // message pane of the status bar
     void settingPaneText(const QString& text);  // the serial line in use
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
+    void fileOpened(const QString& path);  // after every successful open
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -237,6 +241,7 @@ private:
     bool rowDeleted_ = false;
     bool printTvList_ = true;  // which list a print would take
     ListPrinter printer_;
+    std::set<std::string> backedUp_;  // files already kept as FILE.bak in this run
     std::array<int, kViewGroups> groupWorkingCount_{};
     std::array<int, kViewGroups> groupEntryIndex_{};
     std::array<int, kViewGroups> groupPosition_{};

@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include "CArdelEditView.h"
+#include "backup_file.h"
 #include "channel_list_model.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
@@ -26,7 +27,7 @@ std::vector<int> rowRecords(const ChannelListModel& model) {
 
 }  // namespace
 
-void CArdelEditView::openFile() {
+void CArdelEditView::openFile(const QString& given) {
     // Bytes arriving from now on stay in the receive queue.
     disarmTransfers();
     resetFavoriteMarks();
@@ -39,8 +40,8 @@ void CArdelEditView::openFile() {
     ui::FileRequest request;
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|"));
-    const QString path = ui::Prompter::current().openFile(this, request);
+    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
+    const QString path = given.isEmpty() ? ui::Prompter::current().openFile(this, request) : given;
     if (path.isEmpty()) {
         // The shown channel keeps its favourite marks.
         if (!flags_.cutPending) showFavoriteMarks();
@@ -54,8 +55,11 @@ void CArdelEditView::openFile() {
     auto fresh = std::make_unique<ChannelDatabase>();
     const LoadResult result = loadChannelFile(path.toStdString(), *fresh);
     if (result.status == LoadStatus::CannotOpen) {
-        // No message: the chooser only offers existing files. The previous
-        // file stays the save target.
+        // No message for a file from the chooser, which only offers existing
+        // files; a file named elsewhere may be gone. The previous file stays
+        // the save target.
+        if (!given.isEmpty())
+            for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
         if (!flags_.fileLoaded) setFavoriteBoxesEnabled(false);
         if (!flags_.cutPending) showFavoriteMarks();
         return;
@@ -109,6 +113,7 @@ void CArdelEditView::openFile() {
     flags_.fileLoaded = true;
     rememberSavedImage();
     emit commandStateChanged();
+    emit fileOpened(path);
 }
 
 bool CArdelEditView::writeFile() {
@@ -120,13 +125,26 @@ bool CArdelEditView::writeFile() {
         options.tvRowRecords = rowRecords(*tvModel_);
         options.radioRowRecords = rowRecords(*radioModel_);
     }
-    const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
-    if (!result.ok) {
+    auto report = [this](const std::string& error) {
         ui::Prompter::current().message(
             this, QString::fromLatin1(ui::kAppTitle),
             QStringLiteral("The channel file could not be saved.\n%1\n%2")
-                .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(result.error)),
+                .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(error)),
             ui::Buttons::Ok, ui::Icon::Critical);
+    };
+    // The first save over a file in this run keeps the file as it was; without
+    // that copy the save does not go ahead (and nothing has been committed).
+    if (!backedUp_.contains(flags_.filePath)) {
+        const BackupResult backup = writeBackup(flags_.filePath);
+        if (!backup.ok) {
+            report(backup.error);
+            return false;
+        }
+        backedUp_.insert(flags_.filePath);
+    }
+    const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
+    if (!result.ok) {
+        report(result.error);
         refreshAfterFailedSave();
         return false;
     }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "channel_database.h"
+#include "prompter.h"
 #include "transfer_protocol.h"
 
 class QWidget;
@@ -25,7 +26,7 @@ class TransferController : public QObject {
 public:
     static constexpr int kCmdDownload = 32784;
     static constexpr int kCmdUpload = 32815;
-    static constexpr const char* kFileFilter = "Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|";
+    static constexpr const char* kFileFilter = kChannelFileFilter;
 
     // Receives the FileHeader values a transfer brings (the chosen file's on a
     // download, the received one on an upload) for the editor's database.

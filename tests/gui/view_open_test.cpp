@@ -20,7 +20,7 @@ TEST_F(OpenTest, GoodFileFillsBothListsAndSelectsFirstTvRow) {
     EXPECT_EQ(prompter->openRequests[0].defaultSuffix, QStringLiteral("bin"));
     EXPECT_EQ(prompter->openRequests[0].initialName, QStringLiteral("*.bin"));
     EXPECT_EQ(prompter->openRequests[0].filter,
-              QStringLiteral("Velmora Binary Files(*.bin,*.sgn) (*.bin);;All Files(*.*) (*.*)"));
+              QStringLiteral("Velmora Binary Files(*.bin,*.sgn) (*.bin *.sgn);;All Files(*.*) (*)"));
     EXPECT_TRUE(prompter->messages.isEmpty());
 
     ASSERT_EQ(rows(1017), 3);

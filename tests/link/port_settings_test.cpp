@@ -164,3 +164,54 @@ TEST(PortSettingsValues, LineSummaryAsTheStatusBarShowsIt) {
 
 }  // namespace
 }  // namespace velmora::link
+
+namespace velmora::link {
+namespace {
+
+TEST(ConfigLocation, CurrentFolderFirstThenTheUsersConfigFolder) {
+    struct Case {
+        bool here;
+        const char* xdg;
+        const char* home;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {true, "/x/cfg", "/home/u", "config.ini"},
+        {false, "/x/cfg", "/home/u", "/x/cfg/VelmoraEdit/config.ini"},
+        {false, "/x/cfg/", "/home/u", "/x/cfg/VelmoraEdit/config.ini"},
+        {false, nullptr, "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
+        {false, "", "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
+        {false, "relative/cfg", "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
+        {false, nullptr, nullptr, "config.ini"},
+        {false, nullptr, "", "config.ini"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(configFilePath(c.here, c.xdg, c.home), c.expected)
+            << c.here << " " << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
+    }
+}
+
+TEST(ConfigLocation, CreatesThePrivateFolderItChooses) {
+    char tmpl[] = "/tmp/velmora-xdg-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    const fs::path root = tmpl;
+    const fs::path oldCwd = fs::current_path();
+    fs::current_path(root);
+    ::setenv("XDG_CONFIG_HOME", (root / "cfg").c_str(), 1);
+
+    const std::string path = locateConfigFile();
+    EXPECT_EQ(path, (root / "cfg/VelmoraEdit/config.ini").string());
+    EXPECT_EQ(fs::status(root / "cfg/VelmoraEdit").permissions(), fs::perms::owner_all);
+    PortSettings s;
+    EXPECT_EQ(loadSettings(path, s), LoadStatus::Created);
+
+    std::ofstream(root / "config.ini") << "8\n";
+    EXPECT_EQ(locateConfigFile(), "config.ini") << "a config.ini in the current folder wins";
+
+    ::unsetenv("XDG_CONFIG_HOME");
+    fs::current_path(oldCwd);
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace velmora::link

@@ -193,7 +193,7 @@ TEST_F(TransferDialogsTest, downloadStepByStepShowsProgressAndClosesOnOk) {
     EXPECT_EQ(prompter.openRequests[0].defaultSuffix, QStringLiteral("bin"));
     EXPECT_EQ(prompter.openRequests[0].initialName, QStringLiteral("*.bin;*.sgn"));
     EXPECT_EQ(prompter.openRequests[0].filter,
-              qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|")));
+              QStringLiteral("Velmora Binary Files(*.bin,*.sgn) (*.bin *.sgn);;All Files(*.*) (*)"));
     EXPECT_EQ(prompter.dialogsRun, QStringList{QStringLiteral("186")});
     EXPECT_EQ(seen, (std::vector<QString>{QStringLiteral("0/1500"), QStringLiteral("VM-9000"), QStringLiteral("1.34.23"),
                                           QStringLiteral("1.20.03"), QStringLiteral("Com1"), QStringLiteral("115200")}));
