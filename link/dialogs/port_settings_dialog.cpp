@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "device_box.h"
 #include "serial_port.h"
 
 namespace velmora::ui {
@@ -86,10 +87,11 @@ PortSettingsDialog::PortSettingsDialog(QWidget* parent) : QDialog(parent) {
     }
 
     // Which device each COM number opens; kept in the profile, not config.ini.
+    // Each offers the serial devices present, and takes any typed path.
     auto* deviceBox = new QGroupBox(tr("Devices"), this);
     auto* deviceLayout = new QFormLayout(deviceBox);
     for (int i = 0; i < 4; ++i) {
-        devices_[i] = new QLineEdit(deviceBox);
+        devices_[i] = new DeviceBox(deviceBox);
         devices_[i]->setObjectName(QStringLiteral("device%1").arg(i + 1));
         devices_[i]->setPlaceholderText(QStringLiteral("/dev/ttyS%1").arg(i));
         deviceLabels_[i] = new QLabel(QStringLiteral("COM%1").arg(i + 1), deviceBox);

@@ -10,9 +10,10 @@
 class QButtonGroup;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace velmora::ui {
+
+class DeviceBox;
 
 class PortSettingsDialog : public QDialog {
     Q_OBJECT
@@ -49,7 +50,7 @@ private:
     QComboBox* stopBits_;
     QButtonGroup* option_;
     QButtonGroup* flow_;
-    QLineEdit* devices_[4];
+    DeviceBox* devices_[4];
     QLabel* deviceLabels_[4];
     QStringList storedPaths_;  // returned for devices set by the environment
 };

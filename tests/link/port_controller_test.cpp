@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "device_box.h"
 #include "port_settings_dialog.h"
 #include "scripted_prompter.h"
 
@@ -223,8 +225,8 @@ TEST_F(PortControllerTest, DeviceMappingLivesInTheProfile) {
     {
         PortController pc(nullptr, options_);
         prompter_.dialogHandler = [&](QDialog& d) {
-            EXPECT_EQ(control<QLineEdit>(d, "device1")->text(), QString());
-            control<QLineEdit>(d, "device1")->setText(QString::fromStdString(slavePath));
+            EXPECT_EQ(control<DeviceBox>(d, "device1")->text(), QString());
+            control<DeviceBox>(d, "device1")->setText(QString::fromStdString(slavePath));
             return QDialog::Accepted;
         };
         ASSERT_TRUE(pc.runSettingsDialog(nullptr));
@@ -326,6 +328,35 @@ TEST_F(PortControllerTest, StaleNotificationsAfterCloseAreIgnored) {
     QCoreApplication::processEvents();
     EXPECT_EQ(down.count(), 0);
     EXPECT_TRUE(prompter_.messages.isEmpty());
+}
+
+// The device drop-down on a fake /dev: it offers what is plugged in, keeps a
+// chosen or typed path, and follows an adapter pulled out while it is shown.
+TEST(DeviceBoxTest, FollowsAdaptersWithoutLosingTheText) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("dev")));
+    const QString dev = root.filePath(QStringLiteral("dev"));
+    for (const char* node : {"ttyUSB0", "ttyACM0"}) writeFile(dev + "/" + node, "");
+
+    DeviceBox box(nullptr, root.path());
+    box.show();
+    ASSERT_EQ(box.count(), 2);
+    EXPECT_EQ(box.model()->index(0, 0).data().toString(), dev + QStringLiteral("/ttyUSB0 \u2014 USB serial adapter"));
+    EXPECT_EQ(box.text(), QString()) << "no device chosen means the default";
+
+    box.setText(dev + "/ttyUSB0");
+    EXPECT_EQ(box.currentIndex(), 0);
+    EXPECT_EQ(box.text(), dev + "/ttyUSB0");
+
+    QFile::remove(dev + "/ttyUSB0");
+    EXPECT_TRUE(processUntil([&] { return box.count() == 1; }));
+    EXPECT_EQ(box.text(), dev + "/ttyUSB0") << "the chosen path stays when its adapter goes";
+
+    writeFile(dev + "/ttyUSB1", "");
+    EXPECT_TRUE(processUntil([&] { return box.count() == 2; }));
+    box.setText(QStringLiteral("/dev/typed"));
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.text(), QStringLiteral("/dev/typed"));
 }
 
 }  // namespace
