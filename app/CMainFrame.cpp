@@ -61,11 +61,11 @@ QString commandTooltip(int id) {
     return s.contains('\n') ? s.section('\n', 1) : QString();
 }
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(parent) {
     setObjectName("CMainFrame");
     setWindowTitle(QString::fromLatin1(ui::kAppTitle));
 
-    view_ = new CArdelEditView(this);
+    view_ = new CArdelEditView(this, std::move(options));
     setCentralWidget(view_);
 
     createMenus();
@@ -75,6 +75,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
     connect(view_, &CArdelEditView::statusText, this, [this](const QString& text) { messagePane_->setText(text); });
     connect(view_, &CArdelEditView::commandStateChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CArdelEditView::fileOpened, this, [this](const QString& path) {
+        recentFiles_.add(path);
+        updateRecentFilesMenu();
+    });
     updateCommandStates();
 }
 
@@ -101,6 +105,7 @@ void CMainFrame::createMenus() {
 
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName("menu-file");
+    fileMenu_ = file;
     addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.png");
     addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.png");
     file->addSeparator();

@@ -4,8 +4,12 @@
 // only Exit, About and the toolbar and status-bar toggles.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QMap>
+
+#include "CArdelEditView.h"
+#include "recent_files.h"
 
 class QAction;
 class QLabel;
@@ -13,8 +17,6 @@ class QMenu;
 class QToolBar;
 
 namespace velmora {
-
-class CArdelEditView;
 
 namespace command {
 // Commands of the main menu, the toolbar and the accelerator table.
@@ -39,6 +41,8 @@ inline constexpr int kUpload = 32815;
 inline constexpr int kToggleToolbar = 59392;
 inline constexpr int kToggleStatusBar = 59393;
 inline constexpr int kAbout = 57664;
+// The recent-file entries of the File menu, most recent first.
+inline constexpr int kRecentFile1 = 57616;
 // Form buttons reached by accelerators.
 inline constexpr int kSaveButton = 1041;
 inline constexpr int kNewButton = 1069;
@@ -55,7 +59,7 @@ QString commandTooltip(int id);
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(QWidget* parent = nullptr, ViewOptions options = ViewOptions());
     ~CMainFrame() override;
 
     CArdelEditView* view() const { return view_; }
@@ -69,6 +73,13 @@ public:
     void updateCommandStates();
 
     static QString idleText() { return QStringLiteral("Ready"); }
+
+    // The File menu's recent files; the caller loads and stores the list.
+    RecentFileList& recentFiles() { return recentFiles_; }
+    void updateRecentFilesMenu();
+    // A recent-file entry chosen: opened as File > Open does, or, when the
+    // file is gone, taken off the list with a message.
+    void openRecentFile(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
@@ -84,6 +95,9 @@ private:
     void showAbout();
 
     CArdelEditView* view_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    RecentFileList recentFiles_{4};
+    QList<QAction*> recentActions_;  // the entries and the separator below them
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QMap<int, QAction*> actions_;

@@ -10,9 +10,10 @@
 #include "CArdelEditDoc.h"
 #include "CArdelEditView.h"
 #include "CMainFrame.h"
+#include "command_line.h"
+#include "port_settings.h"
 #include "print_pdf.h"
 #include "prompter.h"
-#include "recent_files.h"
 #include "resources_init.h"
 
 namespace {
@@ -47,39 +48,40 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(velmora::ui::kAppTitle));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setOrganizationName("Local AppWizard-Generated Applications");
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     velmora::initResources();
     QApplication::setWindowIcon(QIcon(":/images/app.png"));
 
     QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Channel file (.bin, .sgn)."));
+    velmora::addEditorArguments(parser);
     velmora::addPrintPdfOptions(parser);
     if (!parser.parse(QApplication::arguments())) {
         std::fprintf(stderr, "velmoraedit: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    const QString file = velmora::editorFileArgument(parser);
     if (const int rc = velmora::runPrintPdf(parser); rc >= 0) return rc;
 
     QSettings settings;
-    velmora::RecentFileList recentFiles(4);
-    recentFiles.load(settings);
 
-    // A file named on the command line reaches only the document, which reads
-    // nothing; channel files are opened with File > Open.
     velmora::CArdelEditDoc document;
-    const QStringList files = parser.positionalArguments();
-    const bool started = !files.isEmpty() ? document.onOpenDocument(files.first()) : document.onNewDocument();
+    const bool started = file.isEmpty() ? document.onNewDocument() : document.onOpenDocument(file);
     if (!started) return 1;
 
-    velmora::CMainFrame frame;
+    velmora::ViewOptions options;
+    options.port.configPath = QString::fromStdString(velmora::link::locateConfigFile());
+    velmora::CMainFrame frame(nullptr, options);
+    frame.recentFiles().load(settings);
+    frame.updateRecentFilesMenu();
     frame.showMaximized();
     frame.repaint();
     frame.view()->initialUpdate();
     frame.updateCommandStates();
+    if (!file.isEmpty()) velmora::openWhenShown(frame, file);
 
     const int rc = QApplication::exec();
-    recentFiles.save(settings);
+    frame.recentFiles().save(settings);
     return rc;
 }

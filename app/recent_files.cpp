@@ -37,4 +37,6 @@ void RecentFileList::add(const QString& path) {
     while (entries_.size() > capacity_) entries_.removeLast();
 }
 
+void RecentFileList::remove(const QString& path) { entries_.removeAll(path); }
+
 }  // namespace velmora

@@ -1,6 +1,6 @@
-// The recent-file list kept in the user's settings. Nothing in the editor
-// adds to it or shows it; it is loaded at start and written back at exit so
-// that entries other tools put there survive.
+// The recent-file list kept in the user's settings and shown in the File
+// menu; every successful open adds to it. Loaded at start, written back at
+// exit.
 #pragma once
 
 #include <QStringList>
@@ -18,6 +18,7 @@ public:
     void save(QSettings& settings) const;
     // Most recent first; an existing entry moves to the front.
     void add(const QString& path);
+    void remove(const QString& path);
 
     const QStringList& entries() const { return entries_; }
     int capacity() const { return capacity_; }

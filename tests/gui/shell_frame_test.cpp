@@ -219,6 +219,7 @@ TEST_F(FrameStructure, CommandsTheFormDoesNotHandleAreDisabled) {
         bool ok = false;
         const int id = a->objectName().toInt(&ok);
         if (!ok || id == 57665 || id == 57664 || id == 59392 || id == 59393) continue;
+        if (id >= command::kRecentFile1 && id < command::kRecentFile1 + 4) continue;  // the frame's own
         SCOPED_TRACE(id);
         EXPECT_EQ(a->isEnabled(), frame->view()->commandEnabled(id));
     }

@@ -1,0 +1,25 @@
+// The editor's command line: "velmoraedit [FILE]". A channel file named there
+// (as a file manager or the desktop entry passes it) is opened as File > Open
+// does, once the window is up.
+#pragma once
+
+#include <QString>
+
+class QCommandLineParser;
+
+namespace velmora {
+
+class CMainFrame;
+
+// --help, --version and the optional FILE.
+void addEditorArguments(QCommandLineParser& parser);
+// After parsing: --help and --version print and end the program, as does
+// more than one FILE (a usage error, exit code 2). Returns FILE, or an empty
+// string when none was given.
+QString editorFileArgument(const QCommandLineParser& parser);
+
+// Opens `file` in the frame's form as soon as the event loop runs. A file
+// that is rejected or cannot be read says why and leaves the form empty.
+void openWhenShown(CMainFrame& frame, const QString& file);
+
+}  // namespace velmora
