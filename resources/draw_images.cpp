@@ -351,6 +351,9 @@ int main(int argc, char** argv) {
     bool ok = true;
     ok &= write(out, "app.png", QSize(64, 64), drawAppIcon);
     ok &= write(out, "app32.png", s32, drawAppIcon);
+    // The desktop's icon theme sizes (32 and 64 are the two above).
+    for (int size : {16, 22, 24, 48, 128, 256})
+        ok &= write(out, QStringLiteral("app%1.png").arg(size), QSize(size, size), drawAppIcon);
     ok &= write(out, "tv.png", s32, drawTv);
     ok &= write(out, "radio.png", s32, drawRadio);
     ok &= write(out, "scrambled.png", QSize(16, 16), drawKey);

@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-dejavu-core       # text in offscreen widget tests and screenshots
   fonts-liberation2       # the printout's Arial and Times New Roman, metric-compatible
   poppler-utils           # pdftotext/pdftoppm: printout tests and picture
+  help2man                # the manual page of velmora, made at build time
 )
 
 missing=()
