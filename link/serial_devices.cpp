@@ -104,11 +104,13 @@ std::vector<SerialDevice> findSerialDevices(const std::string& root) {
     const fs::path byId = dev / "serial/by-id";
     for (const std::string& id : namesIn(byId, "")) {
         std::error_code ec;
-        const fs::path target = fs::canonical(byId / id, ec);
-        if (ec) continue;  // unplugged while we looked
+        if (!fs::exists(byId / id, ec)) continue;  // unplugged while we looked
+        // The link names the kernel's node ("../../ttyUSB0").
+        const fs::path target = fs::read_symlink(byId / id, ec);
+        const std::string node = ec ? id : target.filename().string();
         const std::string name = adapterNameFromId(id);
-        adapterOf.emplace(target.filename().string(), name);
-        out.push_back({(byId / id).string(), name + " (" + target.filename().string() + ")"});
+        adapterOf.emplace(node, name);
+        out.push_back({(byId / id).string(), name + " (" + node + ")"});
     }
 
     const std::pair<const char*, const char*> usbKinds[] = {{"ttyUSB", "USB serial adapter"},

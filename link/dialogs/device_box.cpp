@@ -1,5 +1,6 @@
 #include "device_box.h"
 
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QDir>
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ public:
         const QString path = QString::fromStdString(d.path);
         switch (role) {
         case Qt::EditRole: return path;
-        case Qt::DisplayRole: return QStringLiteral("%1 \u2014 %2").arg(path, QString::fromStdString(d.name));
+        case Qt::DisplayRole: return QStringLiteral("%1 \u2014 %2").arg(QString::fromStdString(d.name), path);
         case Qt::ToolTipRole: return QString::fromStdString(d.name);
         default: return {};
         }
@@ -99,6 +100,8 @@ void DeviceBox::refresh() {
 void DeviceBox::showPopup() {
     if (readOnly_) return;
     refresh();
+    // By-id paths are long: the list may be wider than the box.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 8);
     QComboBox::showPopup();
 }
 

@@ -341,7 +341,7 @@ TEST(DeviceBoxTest, FollowsAdaptersWithoutLosingTheText) {
     DeviceBox box(nullptr, root.path());
     box.show();
     ASSERT_EQ(box.count(), 2);
-    EXPECT_EQ(box.model()->index(0, 0).data().toString(), dev + QStringLiteral("/ttyUSB0 \u2014 USB serial adapter"));
+    EXPECT_EQ(box.model()->index(0, 0).data().toString(), QStringLiteral("USB serial adapter \u2014 ") + dev + "/ttyUSB0");
     EXPECT_EQ(box.text(), QString()) << "no device chosen means the default";
 
     box.setText(dev + "/ttyUSB0");

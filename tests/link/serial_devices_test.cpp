@@ -31,13 +31,14 @@ TEST(SerialDevices, FindsAdaptersByNameAndSkipsPortsWithoutAUart) {
     ASSERT_NE(::mkdtemp(tmpl), nullptr);
     const fs::path root = tmpl, dev = root / "dev";
     fs::create_directories(dev / "serial/by-id");
-    for (const char* node : {"ttyUSB10", "ttyUSB1", "ttyUSB2", "ttyACM0", "ttyS1", "tty0", "console"})
+    for (const char* node : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS1", "tty0", "console"})
         std::ofstream(dev / node) << "";
     fs::create_symlink("../../ttyUSB1", dev / "serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
     fs::create_symlink("../../ttyUSB7", dev / "serial/by-id/usb-Unplugged_Adapter-if00-port0");
     int master = -1, slave = -1;
     ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
     fs::create_symlink(::ttyname(slave), dev / "ttyS0");
+    fs::create_symlink(::ttyname(slave), dev / "ttyUSB1");
 
     const std::string d = dev.string();
     const std::vector<SerialDevice> expected = {
