@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up and starts the editor. Pass a channel file to try it on;
-# without one, a demo file is written to demo/velmora-demo.bin to open.
+# Sets everything up and starts the editor on a channel file: the one given,
+# or a demo file written to demo/velmora-demo.bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,5 +12,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "The command-line tool works without one: build/cli/velmora --help" >&2
   exit 1
 fi
-echo "Demo channel file: $(pwd)/demo/velmora-demo.bin (File > Open)"
+if [ $# -eq 0 ]; then
+  set -- demo/velmora-demo.bin
+  echo "Opening the demo channel file $(pwd)/demo/velmora-demo.bin"
+fi
 exec build/app/velmoraedit "$@"
