@@ -19,7 +19,7 @@ void addEditorArguments(QCommandLineParser& parser) {
                                  QStringLiteral("[FILE]"));
 }
 
-QString editorFileArgument(const QCommandLineParser& parser) {
+QString editorFileArgument(QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     const QStringList files = parser.positionalArguments();

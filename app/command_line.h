@@ -16,7 +16,7 @@ void addEditorArguments(QCommandLineParser& parser);
 // After parsing: --help and --version print and end the program, as does
 // more than one FILE (a usage error, exit code 2). Returns FILE, or an empty
 // string when none was given.
-QString editorFileArgument(const QCommandLineParser& parser);
+QString editorFileArgument(QCommandLineParser& parser);
 
 // Opens `file` in the frame's form as soon as the event loop runs. A file
 // that is rejected or cannot be read says why and leaves the form empty.

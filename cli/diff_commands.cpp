@@ -10,6 +10,7 @@
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "codes.h"
+#include "commands.h"
 #include "list_diff.h"
 #include "list_reorder.h"
 #include "support.h"
@@ -145,7 +146,7 @@ json diffJson(const ListDiff& d) {
 
 struct ReorderArgs {
     std::string file, like, out;
-    bool dryRun = false, withFavorites = false, verbose = false;
+    bool dryRun = false, withFavorites = false, verbose = false, noBackup = false;
 };
 
 int runReorder(const ReorderArgs& args) {
@@ -166,6 +167,7 @@ int runReorder(const ReorderArgs& args) {
     SaveOptions options;
     options.currentTransponder = defaultCurrentTransponder(db);
     const std::string target = args.out.empty() ? args.file : args.out;
+    if (args.out.empty() && !args.noBackup && !keepBackup(args.file)) return kExitFailure;
     const SaveResult r = writeChannelFile(target, db, options);
     if (!r.ok) {
         std::cerr << "velmora: cannot save " << target << ": " << r.error << "\n";
@@ -205,6 +207,7 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
     reorder->add_option("--like", args->like, "reference channel file whose order to take")->required();
     reorder->add_option("-o,--output", args->out, "write here instead of over FILE")->check(fileName());
     reorder->add_flag("--dry-run", args->dryRun, "print the report and write nothing");
+    reorder->add_flag("--no-backup", args->noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
     reorder->add_flag("--with-favorites", args->withFavorites,
                       "also take REF's favourite groups, mapped onto FILE's matched channels");
     reorder->add_flag("-v,--verbose", args->verbose, "list every channel that did not match");

@@ -23,9 +23,10 @@ const char* kindName(ChannelKind kind) { return kind == ChannelKind::Tv ? "TV" :
 bool load(const std::string& path, ChannelDatabase& db) { return loadForCommand(path, db); }
 
 // Every write of these verbs goes through here: atomically to OUT, or over
-// FILE when no OUT was given. Returns the exit code.
-int saveEdited(const std::string& file, const std::string& out, ChannelDatabase& db) {
+// FILE (kept as FILE.bak first) when no OUT was given. Returns the exit code.
+int saveEdited(const std::string& file, const std::string& out, bool noBackup, ChannelDatabase& db) {
     const std::string& target = out.empty() ? file : out;
+    if (out.empty() && !noBackup && !keepBackup(file)) return kExitFailure;
     SaveOptions options;
     options.currentTransponder = defaultCurrentTransponder(db);
     const SaveResult r = writeChannelFile(target, db, options);
@@ -48,6 +49,7 @@ std::string outside(const char* what, int n, int count) {
 struct Args {
     std::string file, out, what, kind, action;
     int n = 0, to = 0, group = 0;
+    bool noBackup = false;
 };
 
 const std::map<std::string, ChannelKind> kKinds{{"tv", ChannelKind::Tv}, {"radio", ChannelKind::Radio}};
@@ -69,7 +71,7 @@ int runDelete(const Args& a) {
         if (removeChannel(db, kind, a.n - 1) != EditStatus::Done)
             return refuse(a.file, outside((std::string(kindName(kind)) + " channel").c_str(), a.n, db.channelCount(kind)));
     }
-    return saveEdited(a.file, a.out, db);
+    return saveEdited(a.file, a.out, a.noBackup, db);
 }
 
 int runMove(const Args& a) {
@@ -81,7 +83,7 @@ int runMove(const Args& a) {
     if (!held) return refuse(a.file, outside(what.c_str(), a.n, db.channelCount(kind)));
     if (moveChannel(db, *held, a.to - 1) != EditStatus::Done)
         return refuse(a.file, outside(what.c_str(), a.to, db.channelCount(kind)));
-    return saveEdited(a.file, a.out, db);
+    return saveEdited(a.file, a.out, a.noBackup, db);
 }
 
 int runFav(const Args& a) {
@@ -108,7 +110,7 @@ int runFav(const Args& a) {
     default:
         return refuse(a.file, editStatusText(r.status));
     }
-    return saveEdited(a.file, a.out, db);
+    return saveEdited(a.file, a.out, a.noBackup, db);
 }
 
 }  // namespace
@@ -120,6 +122,7 @@ void addEditCommands(CLI::App& app, int& exitCode) {
     };
     auto output = [&](CLI::App* cmd) {
         cmd->add_option("-o,--output", args->out, "write here instead of over FILE")->check(fileName());
+        cmd->add_flag("--no-backup", args->noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
     };
 
     auto* del = app.add_subcommand(

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -262,41 +263,35 @@ TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) 
     EXPECT_EQ(velmora("resave " + q(s)).exitCode, 0);  // root may, as it may write in place
 }
 
-TEST_F(Cli, resaveInPlaceKeepsABackupUnlessToldNot) {
-    struct Case {
-        const char* args;  // after "resave FILE"
-        bool bakDirInTheWay;
+TEST_F(Cli, verbsWritingInPlaceKeepABackupUnlessToldNot) {
+    const struct {
+        const char* args;  // FILE and OUT stand for the paths
         int exitCode;
-        bool backupOfOld;
+        bool backup;
+    } cases[] = {
+        {"resave FILE", 0, true},         {"resave FILE --no-backup", 0, false}, {"resave FILE -o OUT", 0, false},
+        {"delete FILE tv 1", 0, true},    {"move FILE tv 1 2 -o OUT", 0, false},
+        {"resave FILE BLOCKED", 2, false},  // the backup's name is taken by a folder
     };
-    const Case cases[] = {
-        {"", false, 0, true},
-        {"--no-backup", false, 0, false},
-        {"-o OUT", false, 0, false},
-        {"", true, 2, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.args) + (c.bakDirInTheWay ? " (backup blocked)" : ""));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
         test::TempDir dir;
         const std::string f = dir.path("s.bin"), bak = f + ".bak";
         ASSERT_EQ(velmora("sample -o " + q(f)).exitCode, 0);
         auto old = test::readBytes(f);
-        old[6] ^= 1;  // a wrong checksum, so that a resave changes the file
+        old[6] ^= 1;  // a wrong checksum: every write changes the file
         test::writeBytes(f, old);
-        if (c.bakDirInTheWay) std::filesystem::create_directories(bak + "/x");
         std::string args = c.args;
-        if (const auto at = args.find("OUT"); at != std::string::npos) args.replace(at, 3, q(dir.path("out.bin")));
+        for (auto [word, value] : {std::pair{"FILE", q(f)}, {"OUT", q(dir.path("out.bin"))}, {"BLOCKED", ""}})
+            if (const auto at = args.find(word); at != std::string::npos) args.replace(at, std::strlen(word), value);
+        if (std::string(c.args).find("BLOCKED") != std::string::npos) std::filesystem::create_directories(bak + "/x");
 
-        const CliRun r = velmora("resave " + q(f) + " " + args);
+        const CliRun r = velmora(args);
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-        EXPECT_EQ(std::filesystem::is_regular_file(bak), c.backupOfOld);
-        if (c.backupOfOld) {
-            EXPECT_EQ(test::readBytes(bak), old);
-        }
-        if (c.exitCode != 0) {
-            EXPECT_EQ(test::readBytes(f), old);
-            EXPECT_NE(r.err.find("s.bin.bak"), std::string::npos) << r.err;
-        }
+        EXPECT_EQ(std::filesystem::is_regular_file(bak) ? test::readBytes(bak) : decltype(old){},
+                  c.backup ? old : decltype(old){});
+        EXPECT_TRUE(c.exitCode == 0 || (test::readBytes(f) == old && r.err.find("s.bin.bak") != std::string::npos))
+            << r.err;
     }
 }
 

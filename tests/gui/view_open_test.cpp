@@ -1,10 +1,6 @@
 // File > Open: what a good file puts on the form, how a bad file is refused,
 // and which file Save writes afterwards.
-#include <QFile>
-#include <QFileDialog>
-#include <QListView>
 #include <QTableView>
-#include <QElapsedTimer>
 #include <filesystem>
 
 #include "channel_reader.h"
@@ -255,38 +251,6 @@ TEST_F(OpenTest, PendingEditsAreOfferedForSavingFirst) {
     click(1040);
     open(second);
     EXPECT_EQ(prompter->messages.size(), 2);
-}
-
-// What the chooser lists under each entry of its filter: the channel file
-// entry both extensions, "All Files" everything, names without a dot too.
-TEST(ChannelFileChooser, ListsBinAndSgnFilesAndAllFilesListsEveryFile) {
-    QTemporaryDir dir;
-    for (const char* name : {"a.bin", "b.sgn", "c.txt", "noext"}) QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
-    const QStringList entries = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter)).split(QStringLiteral(";;"));
-    const QStringList expected[] = {{"a.bin", "b.sgn"}, {"a.bin", "b.sgn", "c.txt", "noext"}};
-    ASSERT_EQ(entries.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QFileDialog chooser(nullptr, QString(), dir.path(), entries.join(QStringLiteral(";;")));
-        chooser.setOption(QFileDialog::DontUseNativeDialog);
-        chooser.selectNameFilter(entries[i]);
-        auto* list = chooser.findChild<QListView*>(QStringLiteral("listView"));
-        ASSERT_NE(list, nullptr);
-        // The folder is read in the background.
-        QStringList shown;
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            shown.clear();
-            const QModelIndex root = list->rootIndex();
-            for (int r = 0; r < list->model()->rowCount(root); ++r) {
-                const QModelIndex index = list->model()->index(r, 0, root);
-                if (index.flags() & Qt::ItemIsEnabled) shown << index.data().toString();
-            }
-            shown.sort();
-        } while (shown != expected[i] && clock.elapsed() < 3000);
-        EXPECT_EQ(shown, expected[i]) << entries[i].toStdString();
-    }
 }
 
 }  // namespace

@@ -162,55 +162,21 @@ TEST(PortSettingsValues, LineSummaryAsTheStatusBarShowsIt) {
     for (const auto& [settings, shown] : cases) EXPECT_EQ(lineSummary(settings), shown);
 }
 
-}  // namespace
-}  // namespace velmora::link
-
-namespace velmora::link {
-namespace {
-
 TEST(ConfigLocation, CurrentFolderFirstThenTheUsersConfigFolder) {
-    struct Case {
+    const struct {
         bool here;
-        const char* xdg;
-        const char* home;
-        const char* expected;
+        const char *xdg, *home, *expected;
+    } cases[] = {
+        {true, "/x/cfg", "/home/u", "config.ini"},  {false, "/x/cfg/", "/h", "/x/cfg/VelmoraEdit/config.ini"},
+        {false, nullptr, "/h", "/h/.config/VelmoraEdit/config.ini"},
+        {false, "", "/h", "/h/.config/VelmoraEdit/config.ini"},
+        {false, "relative", "/h", "/h/.config/VelmoraEdit/config.ini"},
+        {false, nullptr, nullptr, "config.ini"},   {false, nullptr, "", "config.ini"},
     };
-    const Case cases[] = {
-        {true, "/x/cfg", "/home/u", "config.ini"},
-        {false, "/x/cfg", "/home/u", "/x/cfg/VelmoraEdit/config.ini"},
-        {false, "/x/cfg/", "/home/u", "/x/cfg/VelmoraEdit/config.ini"},
-        {false, nullptr, "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
-        {false, "", "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
-        {false, "relative/cfg", "/home/u", "/home/u/.config/VelmoraEdit/config.ini"},
-        {false, nullptr, nullptr, "config.ini"},
-        {false, nullptr, "", "config.ini"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(configFilePath(c.here, c.xdg, c.home), c.expected)
             << c.here << " " << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
     }
-}
-
-TEST(ConfigLocation, CreatesThePrivateFolderItChooses) {
-    char tmpl[] = "/tmp/velmora-xdg-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    const fs::path root = tmpl;
-    const fs::path oldCwd = fs::current_path();
-    fs::current_path(root);
-    ::setenv("XDG_CONFIG_HOME", (root / "cfg").c_str(), 1);
-
-    const std::string path = locateConfigFile();
-    EXPECT_EQ(path, (root / "cfg/VelmoraEdit/config.ini").string());
-    EXPECT_EQ(fs::status(root / "cfg/VelmoraEdit").permissions(), fs::perms::owner_all);
-    PortSettings s;
-    EXPECT_EQ(loadSettings(path, s), LoadStatus::Created);
-
-    std::ofstream(root / "config.ini") << "8\n";
-    EXPECT_EQ(locateConfigFile(), "config.ini") << "a config.ini in the current folder wins";
-
-    ::unsetenv("XDG_CONFIG_HOME");
-    fs::current_path(oldCwd);
-    fs::remove_all(root);
 }
 
 }  // namespace
