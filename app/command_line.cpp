@@ -6,10 +6,18 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "CMainFrame.h"
 
 namespace velmora {
+
+bool onlyTextRequested(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
 
 void addEditorArguments(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Channel list editor for Velmora satellite receivers"));

@@ -11,6 +11,8 @@ namespace velmora {
 
 class CMainFrame;
 
+// --help or --version: text on the terminal, no window and no display needed.
+bool onlyTextRequested(int argc, char** argv);
 // --help, --version and the optional FILE.
 void addEditorArguments(QCommandLineParser& parser);
 // After parsing: --help and --version print and end the program, as does

@@ -35,7 +35,7 @@ bool displayAvailable(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool printing = velmora::printPdfRequested(argc, argv);
+    const bool printing = velmora::printPdfRequested(argc, argv) || velmora::onlyTextRequested(argc, argv);
     if (printing && !envSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!printing && !displayAvailable(argc, argv)) {
         std::fputs(

@@ -19,6 +19,7 @@ files)
       fail "icon $size: not $size x $size"
   done
   if [ "$man" = man ]; then
+    [ -s "$share/man/man1/velmoraedit.1.gz" ] || fail "missing: the editor's manual page"
     for command in info dump check resave sample send receive receiver ports delete move fav diff reorder; do
       gzip -dc "$share/man/man1/velmora.1.gz" | grep -q "^\.SS $command\$" || fail "man page lacks $command"
     done
