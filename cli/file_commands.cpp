@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "backup_file.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "checksum.h"
-#include "backup_file.h"
 #include "byte_order.h"
 #include "commands.h"
 #include "json_dump.h"

@@ -41,8 +41,12 @@ std::vector<std::string> namesIn(const fs::path& folder, const std::string& pref
     return out;
 }
 
+// A port another program holds exclusively: there, but its type unknown.
+constexpr int kBusy = -1;
+
 const char* uartName(int type) {
     switch (type) {
+    case kBusy: return "in use";
     case PORT_8250: return "8250";
     case PORT_16450: return "16450";
     case PORT_16550: return "16550";
@@ -56,7 +60,7 @@ const char* uartName(int type) {
 int uartType(const fs::path& node, const fs::path& sysType) {
     const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == EBUSY) return PORT_16550A;  // in use, so it exists; the type does not matter here
+        if (errno == EBUSY) return kBusy;
         if (errno != EACCES && errno != EPERM) return PORT_UNKNOWN;
         int type = PORT_UNKNOWN;
         std::ifstream(sysType) >> type;
