@@ -24,7 +24,7 @@ void CArdelEditView::applyOrderFrom() {
     request.caption = tr("Apply Order From");
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QStringLiteral("Velmora Binary Files(*.bin,*.sgn)|*.bin|All Files(*.*)|*.*|"));
+    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
     const QString path = ui::Prompter::current().openFile(this, request);
     if (path.isEmpty()) return;
 
