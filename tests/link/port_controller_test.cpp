@@ -247,8 +247,8 @@ TEST_F(PortControllerTest, EnvironmentDeviceIsShownAndTheStoredOneKept) {
     QSettings(options_.profilePath, QSettings::IniFormat).setValue(QStringLiteral("Ports/COM1"), "/dev/ttyUSB7");
     PortController pc(nullptr, options_);
     prompter_.dialogHandler = [&](QDialog& d) {
-        EXPECT_EQ(control<QLineEdit>(d, "device1")->text().toStdString(), ::ttyname(slave_));
-        EXPECT_TRUE(control<QLineEdit>(d, "device1")->isReadOnly());
+        EXPECT_EQ(control<DeviceBox>(d, "device1")->text().toStdString(), ::ttyname(slave_));
+        EXPECT_TRUE(control<DeviceBox>(d, "device1")->isReadOnly());
         return QDialog::Accepted;
     };
     ASSERT_TRUE(pc.runSettingsDialog(nullptr));
