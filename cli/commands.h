@@ -13,7 +13,7 @@ void addFileCommands(CLI::App& app, int& exitCode);
 void addEditCommands(CLI::App& app, int& exitCode);
 
 // ports: the serial devices present.
-void addPortsCommand(CLI::App& app, int& exitCode);
+void addPortsCommand(CLI::App& app);
 
 // Before a verb writes over FILE in place: keeps FILE as FILE.bak. Prints why
 // and returns false when the backup cannot be written; FILE must then stay

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
-    velmora::cli::addPortsCommand(app, exitCode);
+    velmora::cli::addPortsCommand(app);
     if (const int rc = velmora::cli::refuseUnknownCommand(app, argc, argv)) return rc;
     try {
         app.parse(argc, argv);

@@ -5,14 +5,12 @@
 
 namespace velmora::cli {
 
-void addPortsCommand(CLI::App& app, int& exitCode) {
+void addPortsCommand(CLI::App& app) {
     auto* ports = app.add_subcommand("ports", "List the serial devices present, one per line: path, a tab, its name");
-    ports->callback([&exitCode] {
+    ports->callback([] {
         const auto devices = link::findSerialDevices();
         for (const link::SerialDevice& d : devices) std::cout << d.path << '\t' << d.name << '\n';
         if (devices.empty()) std::cerr << "velmora: no serial devices found\n";
-        std::cout.flush();
-        exitCode = std::cout ? 0 : 2;
     });
 }
 
