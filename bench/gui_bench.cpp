@@ -1,12 +1,16 @@
 // Editor form timings with a capacity-sized file (10000 TV and 10000 radio
 // channels): File > Open until both lists are filled, a refresh of the TV
 // list, the unsaved-changes check, one selection change, a paste and a drop,
-// and the repaint of each mouse move during a drag. Runs on Qt's offscreen
-// platform; each iteration also lets the pending repaints run.
+// the repaint of each mouse move during a drag, a header click and a search.
+// Runs on Qt's offscreen platform; each iteration also lets the pending
+// repaints run.
 #include <QApplication>
+#include <QDialog>
 #include <QDrag>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QTableView>
@@ -247,6 +251,44 @@ void BM_DragMoveRepaint(benchmark::State& state) {
     state.counters["rows_repainted_mean"] = moves ? static_cast<double>(rows) / static_cast<double>(moves) : 0;
 }
 BENCHMARK(BM_DragMoveRepaint)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+// A click on the header of column N in edit mode, until the list has
+// repainted. Clicks on one column alternate the direction, so every click
+// but the first sorts rows standing in the opposite order.
+void BM_HeaderClick10000(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.view->handleCommand(1040);
+    QHeaderView* header = f.view->tvList()->horizontalHeader();
+    const int column = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        emit header->sectionClicked(column);
+        QCoreApplication::processEvents();
+    }
+    f.open();
+}
+BENCHMARK(BM_HeaderClick10000)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Search (1009) for the name of the last TV row, then of the first: the
+// dialog, the search over every row, the selection 9999 rows away and the
+// repaint of the scrolled list.
+void BM_Search10000(benchmark::State& state) {
+    Fixture& f = fixture();
+    const QAbstractItemModel* model = f.view->tvList()->model();
+    const QString names[] = {model->index(9999, 1).data().toString(), model->index(0, 1).data().toString()};
+    int next = 0;
+    f.prompter.dialogHandler = [&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("1030"))->setText(names[next].toLower());
+        return int(QDialog::Accepted);
+    };
+    for (auto _ : state) {
+        f.view->handleCommand(1009);
+        QCoreApplication::processEvents();
+        next = 1 - next;
+    }
+    state.counters["row"] = f.view->selectedTvRow();
+    f.prompter.dialogHandler = nullptr;
+}
+BENCHMARK(BM_Search10000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

@@ -12,6 +12,10 @@ void addFileCommands(CLI::App& app, int& exitCode);
 // its table, a missing group, a full table, an unreadable file).
 void addEditCommands(CLI::App& app, int& exitCode);
 
+// list: a channel list as the editor shows it, optionally sorted by a column.
+// Exit codes: 0 printed, 2 an unreadable file.
+void addListCommands(CLI::App& app, int& exitCode);
+
 // ports: the serial devices present.
 void addPortsCommand(CLI::App& app);
 

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
     velmora::cli::addEditCommands(app, exitCode);
+    velmora::cli::addListCommands(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -151,6 +152,21 @@ void copyBackSorted(std::vector<ChannelEntry>& committed, const std::vector<Chan
     }
 }
 
+// A pending New's member lists. While a sort is pending too, the working
+// entries of a sorted list name its rows: each goes back to the record its
+// row shows (an unsorted list's rows are its records).
+void membersFromWorking(ChannelDatabase& db, ChannelKind kind, const std::vector<int>* rows) {
+    auto& committed = db.members(kind);
+    const auto& working = db.workingMembers(kind);
+    committed = working;
+    if (!rows) return;
+    const std::size_t total = std::min(db.totalMembers(kind), committed.size());
+    for (std::size_t i = 0; i < total; ++i) {
+        const std::uint16_t row = working[i];
+        if (row < rows->size() && (*rows)[row] >= 0) committed[i] = static_cast<std::uint16_t>((*rows)[row]);
+    }
+}
+
 std::size_t fileSize(const ChannelDatabase& db) {
     return kHeaderSize + kBlockHeadSize + 25 + 6 + std::size_t{db.satelliteCount} * kSatelliteRecordSize + 7 +
            std::size_t{db.transponderCount} * kTransponderRecordSize + 9 +
@@ -239,10 +255,13 @@ void writePass(Writer& w, ChannelDatabase& db, const SaveOptions& o, SaveHooks* 
     if (hooks) hooks->transpondersWritten(db);
 
     if (hooks) hooks->commitChannel(db);
+    // Both can be pending (a New, then a sort of the other list): the New's
+    // table order first, then each sorted row goes to its own record.
     if (o.newRecordPending) {
         for (std::size_t i = 0; i < db.tvCount; ++i) db.tv[i] = db.workingTv[i];
         for (std::size_t i = 0; i < db.radioCount; ++i) db.radio[i] = db.workingRadio[i];
-    } else if (o.sortPending) {
+    }
+    if (o.sortPending) {
         copyBackSorted(db.tv, db.workingTv, db.tvCount, o.tvRowRecords);
         copyBackSorted(db.radio, db.workingRadio, db.radioCount, o.radioRowRecords);
     }
@@ -253,8 +272,8 @@ void writePass(Writer& w, ChannelDatabase& db, const SaveOptions& o, SaveHooks* 
     for (std::size_t i = 0; i < db.radioCount; ++i) writeChannel(w, db.radio[i]);
 
     if (o.newRecordPending) {
-        db.tvMembers = db.workingTvMembers;
-        db.radioMembers = db.workingRadioMembers;
+        membersFromWorking(db, ChannelKind::Tv, o.sortPending ? &o.tvRowRecords : nullptr);
+        membersFromWorking(db, ChannelKind::Radio, o.sortPending ? &o.radioRowRecords : nullptr);
     }
     // The stored favourite length is not the byte count that follows; the
     // receiver expects this value.

@@ -356,6 +356,8 @@ void CArdelEditView::buildLists(QWidget* area) {
         pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      pal.color(QPalette::Active, QPalette::HighlightedText));
         list->setPalette(pal);
+        connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, kind](int column) { headerClicked(kind, column); });
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, kind](const QItemSelection& selected, const QItemSelection&) {
                     if (selected.isEmpty()) return;

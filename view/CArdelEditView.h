@@ -16,6 +16,7 @@
 #include "channel_database.h"
 #include "list_printer.h"
 #include "channel_edit.h"
+#include "list_order.h"
 #include "port_controller.h"
 
 class QAbstractItemView;
@@ -182,6 +183,16 @@ private:
     void lockBoxClicked();
     void showLockPicture(bool locked);
 
+    // Sorting by a column and the search (CArdelEditView_sort.cpp).
+    void headerClicked(ChannelKind kind, int column);
+    void sortRows(ChannelKind kind, int column, bool ascending, int number);
+    void searchButton();
+    std::vector<int> rowRecords(ChannelKind kind) const;  // Number cell - 1 of every row
+    bool listSorted(ChannelKind kind) const { return listSorted_[kind == ChannelKind::Tv ? 0 : 1]; }
+    void backToTableOrder(ChannelKind kind);
+    void leaveSortedOrder();
+    void keepWorkingMembersInStep(ChannelKind kind);
+
     // New and Delete (CArdelEditView_records.cpp).
     void newButton();
     void deleteButton();
@@ -257,6 +268,9 @@ private:
     // A Cut's hold that a running drag replaced; a cancelled drag restores it.
     std::optional<HeldChannel> heldBeforeDrag_;
     ListDrag* drag_ = nullptr;
+    SortState sortState_;  // lastSortColumn, lastSortAscending
+    // Per list (TV, radio): its rows stand in a sorted order, not table order.
+    std::array<bool, 2> listSorted_{};
 
     // Controls (owned by Qt's parent chain).
     QTabBar* tabs_ = nullptr;

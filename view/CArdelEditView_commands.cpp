@@ -1,7 +1,7 @@
 // Routing of menu, toolbar, accelerator and form-control commands. Commands
-// of parts not built yet (favourites, search) are answered "not handled"
-// here and so stay disabled; their handlers are forwarded from this switch
-// when they exist.
+// of parts not built yet (favourites) are answered "not handled" here and
+// so stay disabled; their handlers are forwarded from this switch when they
+// exist.
 #include <QCheckBox>
 
 #include "CArdelEditView.h"
@@ -39,6 +39,7 @@ constexpr int TvSwitch = 1128;
 constexpr int RadioSwitch = 1129;
 constexpr int PidMode = 1106;
 constexpr int Lock = 1004;
+constexpr int Search = 1009;
 }  // namespace ctl
 
 }  // namespace
@@ -97,6 +98,9 @@ bool CArdelEditView::handleCommand(int id) {
         return true;
     case cmd::ApplyOrder:
         applyOrderFrom();
+        return true;
+    case ctl::Search:
+        searchButton();
         return true;
     case cmd::OpenPort:
     case cmd::PortSettings:

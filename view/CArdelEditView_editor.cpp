@@ -141,8 +141,7 @@ void CArdelEditView::enterReadOnlyState() {
 void CArdelEditView::enterViewingState() {
     setFieldsReadOnly(true);
     for (int id : {1045, 1049, 1082, 1052, 1106, 1004, 1007}) setControlEnabled(id, false);
-    // Search (1009) stays off until the search dialog exists.
-    for (int id : {1128, 1129, 1040}) setControlEnabled(id, true);
+    for (int id : {1128, 1129, 1040, 1009}) setControlEnabled(id, true);
     for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, false);
     setFavoriteBoxesEnabled(true);
 }
@@ -171,13 +170,16 @@ void CArdelEditView::cancelButton() {
     if (!flags_.fileLoaded) return;
     if (flags_.newRecordPending) discardPendingNew();
     flags_.newRecordPending = false;
-    flags_.sortPending = false;
     flags_.cutPending = false;
     listUpdateInProgress_ = false;
+    // The reselection puts the stored values back on the form. It runs while
+    // the sort is still known, so that the channel is found by its number and
+    // stays selected; a hidden sorted list goes back to table order too.
+    refreshLists();
+    leaveSortedOrder();
+    flags_.sortPending = false;
     // Nothing is pending any more: the working copies follow the committed data.
     db_->syncWorkingTables();
-    // The reselection puts the stored values back on the form.
-    refreshLists();
     field(1089)->setReadOnly(false);
     for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
     setFavoriteBoxesEnabled(true);

@@ -18,19 +18,13 @@ namespace {
 
 const char* const kSavePrompt = "Save changes to the All Data Channels?";
 
-std::vector<int> rowRecords(const ChannelListModel& model) {
-    std::vector<int> out;
-    out.reserve(static_cast<std::size_t>(model.rowCount()));
-    for (int r = 0; r < model.rowCount(); ++r) out.push_back(model.cell(r, 0).toInt() - 1);
-    return out;
-}
-
 }  // namespace
 
 void CArdelEditView::openFile(const QString& given) {
     // Bytes arriving from now on stay in the receive queue.
     disarmTransfers();
     resetFavoriteMarks();
+    sortState_.lastAscending = false;
     if (shouldAskSaveOnClose() && ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
         // A failed save keeps the edits only in memory: opening another file
         // now would throw them away.
@@ -45,6 +39,7 @@ void CArdelEditView::openFile(const QString& given) {
     if (path.isEmpty()) {
         // The shown channel keeps its favourite marks.
         if (!flags_.cutPending) showFavoriteMarks();
+        leaveSortedOrder();
         flags_.sortPending = false;
         flags_.cutPending = false;
         listUpdateInProgress_ = false;
@@ -76,6 +71,7 @@ void CArdelEditView::openFile(const QString& given) {
             radioSwitch();
             editButton();
         }
+        leaveSortedOrder();
         flags_.sortPending = false;
         flags_.cutPending = false;
         listUpdateInProgress_ = false;
@@ -122,8 +118,8 @@ bool CArdelEditView::writeFile() {
     options.sortPending = flags_.sortPending;
     options.currentTransponder = currentTransponder_;
     if (flags_.sortPending) {
-        options.tvRowRecords = rowRecords(*tvModel_);
-        options.radioRowRecords = rowRecords(*radioModel_);
+        options.tvRowRecords = rowRecords(ChannelKind::Tv);
+        options.radioRowRecords = rowRecords(ChannelKind::Radio);
     }
     auto report = [this](const std::string& error) {
         ui::Prompter::current().message(

@@ -48,9 +48,15 @@ ChannelListModel* CArdelEditView::modelOf(ChannelKind kind) const {
     return kind == ChannelKind::Tv ? tvModel_ : radioModel_;
 }
 
-void CArdelEditView::fillTvList() { tvModel_->setRows(formatAll(*db_, ChannelKind::Tv)); }
+void CArdelEditView::fillTvList() {
+    tvModel_->setRows(formatAll(*db_, ChannelKind::Tv));
+    listSorted_[0] = false;
+}
 
-void CArdelEditView::fillRadioList() { radioModel_->setRows(formatAll(*db_, ChannelKind::Radio)); }
+void CArdelEditView::fillRadioList() {
+    radioModel_->setRows(formatAll(*db_, ChannelKind::Radio));
+    listSorted_[1] = false;
+}
 
 int CArdelEditView::numberCellValue(ChannelKind kind, int row) const {
     return modelOf(kind)->cell(row, 0).toInt();
@@ -140,10 +146,11 @@ void CArdelEditView::refreshLists() {
     auto refresh = [&](ChannelKind kind, int& selected, int former) {
         QTableView* list = listOf(kind);
         if (flags_.sortPending) {
-            int number = numberCellValue(kind, selected);
-            kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
-            int row = number - 1;
-            if (number == former) --row;
+            const int number = numberCellValue(kind, selected);
+            backToTableOrder(kind);
+            // The same channel again, by its number. A sorted list never
+            // shrinks, so a number past the end can only be a damaged cell.
+            const int row = std::min(number, modelOf(kind)->rowCount()) - 1;
             list->setFocus();
             selectListRow(list, row);
         } else {
@@ -165,7 +172,9 @@ void CArdelEditView::refreshAfterFailedSave() {
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
         ChannelListModel* model = modelOf(kind);
         if (!flags_.sortPending || flags_.newRecordPending || model->rowCount() != db_->channelCount(kind)) {
-            kind == ChannelKind::Tv ? fillTvList() : fillRadioList();
+            int& selected = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
+            if (listSorted(kind)) selected = numberCellValue(kind, selected) - 1;
+            backToTableOrder(kind);
             continue;
         }
         // A sorted list keeps its order; each row shows its record afresh.

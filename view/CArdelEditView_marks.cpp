@@ -77,6 +77,9 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         label->setText(QStringLiteral("000"));
     }
     groupWorkingCount_[k] = db_->memberCounts(kind)[k];
+    // The marks of a sorted list are read from the working member list: it
+    // must hold this change too, or the boxes would show the old membership.
+    if (flags_.sortPending) keepWorkingMembersInStep(kind);
 }
 
 void CArdelEditView::showLockPicture(bool locked) {

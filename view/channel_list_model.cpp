@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "codes.h"
+#include "list_order.h"
 
 namespace velmora {
 
@@ -13,18 +13,10 @@ const std::array<const char*, ChannelListModel::kColumns> ChannelListModel::kHea
 const std::array<int, ChannelListModel::kColumns> ChannelListModel::kWidths{80, 195, 160, 130};
 
 ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n) {
+    const ChannelRowText text = channelRowText(db, kind, n);
     ChannelRow row;
-    const ChannelEntry* ch = db.channelAt(kind, static_cast<std::size_t>(n));
-    if (!ch) return row;
-    row.cells[0] = QString::asprintf("%.4d", n + 1);
-    row.cells[1] = QString::fromLatin1(fieldText(ch->name));
-    // A damaged file may point past the tables: such cells stay empty.
-    if (const TransponderEntry* tp = db.transponderOf(*ch)) {
-        row.cells[2] = QString::fromLatin1(
-            transponderCellText(tp->frequency, tp->polarization, tp->symbolRate, tp->fec));
-        if (const SatelliteEntry* sat = db.satelliteOf(*tp)) row.cells[3] = QString::fromLatin1(fieldText(sat->name));
-    }
-    row.image = ch->scrambled == 1 ? 0 : 1;
+    for (std::size_t c = 0; c < row.cells.size(); ++c) row.cells[c] = QString::fromLatin1(text.cells[c]);
+    row.image = text.scrambled ? 0 : 1;
     return row;
 }
 
@@ -38,6 +30,22 @@ void ChannelListModel::setRows(std::vector<ChannelRow> rows) {
 }
 
 void ChannelListModel::clear() { setRows({}); }
+
+void ChannelListModel::reorder(std::span<const int> order) {
+    if (order.size() != rows_.size()) return;
+    std::vector<ChannelRow> moved;
+    moved.reserve(rows_.size());
+    for (int from : order) moved.push_back(std::move(rows_[static_cast<std::size_t>(from)]));
+    setRows(std::move(moved));
+}
+
+std::vector<QByteArray> ChannelListModel::columnBytes(int column) const {
+    std::vector<QByteArray> out;
+    if (column < 0 || column >= kColumns) return out;
+    out.reserve(rows_.size());
+    for (const ChannelRow& r : rows_) out.push_back(r.cells[static_cast<std::size_t>(column)].toLatin1());
+    return out;
+}
 
 const QString& ChannelListModel::cell(int row, int column) const {
     static const QString empty;

@@ -9,10 +9,13 @@
 #include <QStaticText>
 #include <QString>
 #include <QStyledItemDelegate>
+#include <QByteArray>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "channel_database.h"
+#include "list_order.h"
 
 namespace velmora {
 
@@ -27,7 +30,7 @@ ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n);
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int kColumns = 4;
+    static constexpr int kColumns = kListColumns;
     static const std::array<const char*, kColumns> kHeaders;
     static const std::array<int, kColumns> kWidths;
 
@@ -35,6 +38,11 @@ public:
 
     void setRows(std::vector<ChannelRow> rows);
     void clear();
+    // Row i takes the row that stood at order[i] (a permutation of the rows),
+    // in one reset.
+    void reorder(std::span<const int> order);
+    // The texts of one column as the file's single-byte texts, row by row.
+    std::vector<QByteArray> columnBytes(int column) const;
     const QString& cell(int row, int column) const;
     const ChannelRow* row(int row) const;
 

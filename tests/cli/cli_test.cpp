@@ -295,5 +295,29 @@ TEST_F(Cli, verbsWritingInPlaceKeepABackupUnlessToldNot) {
     }
 }
 
+TEST_F(Cli, listPrintsTheRowsAsOneOrTwoHeaderClicksOrderThem) {
+    ChannelDatabase db = test::smallDatabase();
+    const char* names[] = {"b\x1b", "A", "T\xE9l\xE9", "a"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        setFieldText(db.tv[i].name, names[i]);
+        db.tv[i].transponderIndex = 999;  // no such transponder: both cells stay empty
+    }
+    const std::string f = tmp.path("l.bin");
+    test::writeBytes(f, serializeUnchanged(db));
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "0001\tb\\x1b\t\t\n0002\tA\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0004\ta\t\t\n"},
+        {"--sort name", "0002\tA\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0004\ta\t\t\n0001\tb\\x1b\t\t\n"},
+        {"--sort name --descending", "0001\tb\\x1b\t\t\n0004\ta\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0002\tA\t\t\n"},
+        {"--descending --sort number", "0004\ta\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0002\tA\t\t\n0001\tb\\x1b\t\t\n"},
+    };
+    for (const auto& [args, expected] : cases) {
+        const CliRun r = velmora("list " + q(f) + " tv " + args);
+        EXPECT_EQ(r.exitCode, 0) << args;
+        EXPECT_EQ(r.out, expected) << args;
+    }
+    EXPECT_EQ(velmora("list " + q(f) + " tv --descending").exitCode, 2);
+    EXPECT_EQ(velmora("list " + q(tmp.path("none.bin")) + " radio").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -246,6 +246,31 @@ TEST(CopyBack, sortedRowsWithBadNumbersAreSkipped) {
     EXPECT_NO_FATAL_FAILURE(parse(buildChannelFile(db, o)));
 }
 
+TEST(CopyBack, newAndSortPendingTogetherCarryBackBoth) {
+    // A New appended to TV (its list keeps its order), the radio list sorted
+    // in reverse with row 0 (radio 4) edited and its working members as rows.
+    ChannelDatabase db = test::smallDatabase();
+    const ChannelDatabase before = db;
+    db.tvCount = 5;
+    setFieldText(db.workingTv[4].name, "New");
+    db.workingTvMembers[2] = 4;  // past the TV list's rows: a channel, not a row
+    for (std::size_t i = 0; i < 5; ++i) db.workingRadio[i] = db.radio[4 - i];
+    setFieldText(db.workingRadio[0].name, "Edited Four");
+    db.workingRadioMembers[0] = 0;  // radio 4 and radio 1
+    db.workingRadioMembers[1] = 3;
+    SaveOptions o;
+    o.newRecordPending = o.sortPending = true;
+    o.tvRowRecords = {0, 1, 2, 3};
+    o.radioRowRecords = {4, 3, 2, 1, 0};
+    const ChannelDatabase back = parse(buildChannelFile(db, o));
+    EXPECT_EQ(fieldText(back.tv[4].name), "New");
+    EXPECT_EQ(back.tvMembers[2], 4);
+    EXPECT_EQ(fieldText(back.radio[4].name), "Edited Four");
+    EXPECT_EQ(back.radio[0], before.radio[0]);
+    EXPECT_EQ(back.radioMembers[0], 4);
+    EXPECT_EQ(back.radioMembers[1], 1);
+}
+
 TEST(CopyBack, pendingNewCarriesEveryWorkingTableIncludingMembers) {
     ChannelDatabase db = test::smallDatabase();
     // A new TV channel inserted before row 1 of the working table.
