@@ -178,6 +178,7 @@ const char* editStatusText(EditStatus status) {
     case EditStatus::AlreadyMember: return "The channel is already in that favourite group.";
     case EditStatus::NotMember: return "The channel is not in that favourite group.";
     case EditStatus::BadOrder: return "The new order does not name every channel exactly once.";
+    case EditStatus::NoSuchEntry: return "The favourite group has no entry at that place.";
     }
     return "";
 }
@@ -347,6 +348,37 @@ FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, 
     }
     db.memberCounts(kind)[sz(group)] = static_cast<std::uint16_t>(db.memberCounts(kind)[sz(group)] - present.size());
     return {EditStatus::Done, position};
+}
+
+EditStatus moveGroupEntry(ChannelDatabase& db, ChannelKind kind, int group, int from, int to) {
+    if (!db.tablesAllocated() || !groupExists(db, group)) return EditStatus::NoSuchGroup;
+    const int count = db.memberCounts(kind)[sz(group)];
+    if (from < 0 || from >= count || to < 0 || to >= count) return EditStatus::NoSuchEntry;
+    const auto start = static_cast<std::ptrdiff_t>(db.groupMemberOffset(kind, sz(group)));
+    for (auto* list : {&db.members(kind), &db.workingMembers(kind)}) {
+        if (list->size() < static_cast<std::size_t>(start + count)) continue;
+        const auto at = [&](int i) { return list->begin() + start + i; };
+        if (from < to)
+            std::rotate(at(from), at(from + 1), at(to + 1));
+        else
+            std::rotate(at(to), at(from), at(from + 1));
+    }
+    return EditStatus::Done;
+}
+
+EditStatus clearGroupEntries(ChannelDatabase& db, ChannelKind kind, int group) {
+    if (!db.tablesAllocated() || !groupExists(db, group)) return EditStatus::NoSuchGroup;
+    const std::size_t start = db.groupMemberOffset(kind, sz(group));
+    const std::size_t count = db.memberCounts(kind)[sz(group)];
+    const std::size_t total = db.totalMembers(kind);
+    for (auto* list : {&db.members(kind), &db.workingMembers(kind)}) {
+        if (list->size() < total) continue;
+        const auto at = [&](std::size_t i) { return list->begin() + static_cast<std::ptrdiff_t>(i); };
+        std::move(at(start + count), at(total), at(start));
+        std::fill(at(total - count), at(total), std::uint16_t{0});
+    }
+    db.memberCounts(kind)[sz(group)] = 0;
+    return EditStatus::Done;
 }
 
 NewResult prepareNew(ChannelDatabase& db, RecordPage page, ChannelKind kind, int selectedRow,

@@ -33,6 +33,7 @@ enum class EditStatus {
     AlreadyMember,
     NotMember,
     BadOrder,              // not a permutation of the table
+    NoSuchEntry,           // position outside the group's entries
 };
 
 // One sentence for a message box or the command line.
@@ -111,6 +112,16 @@ struct FavoriteChange {
 FavoriteChange addFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel, int place = 0);
 // Takes every entry of `channel` out of `group`; the others keep their order.
 FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel);
+
+// Moves entry `from` of `group` (0-based, among the group's entries of
+// `kind`) so that it ends at `to`; the others keep their order. Only the
+// order changes: each entry still names the same channel. The working member
+// list, which shares the counts, gets the same move, so a sorted list's marks
+// stay in step.
+EditStatus moveGroupEntry(ChannelDatabase& db, ChannelKind kind, int group, int from, int to);
+// Empties `group` of its entries of `kind`; the later groups' entries close
+// up. The group's name and its entries of the other kind stay.
+EditStatus clearGroupEntries(ChannelDatabase& db, ChannelKind kind, int group);
 
 // ---- New ----
 

@@ -17,8 +17,6 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValidator>
-#include <functional>
 
 #include "banner_label.h"
 #include "channel_list_model.h"
@@ -34,25 +32,6 @@ constexpr int kPanelHeight = 560;
 
 // Position labels of favourite groups 0..9, in group order.
 constexpr std::array<int, kViewGroups> kFavoriteLabelIds{1098, 1099, 1100, 1101, 1102, 1109, 1111, 1112, 1113, 1114};
-
-// Refuses characters the file's single-byte texts cannot hold, and says so.
-class Latin1Validator : public QValidator {
-public:
-    Latin1Validator(QObject* parent, std::function<void()> onRefused)
-        : QValidator(parent), onRefused_(std::move(onRefused)) {}
-    State validate(QString& input, int&) const override {
-        for (const QChar c : input) {
-            if (c.unicode() > 0xFF) {
-                if (onRefused_) onRefused_();
-                return Invalid;
-            }
-        }
-        return Acceptable;
-    }
-
-private:
-    std::function<void()> onRefused_;
-};
 
 }  // namespace
 

@@ -43,6 +43,7 @@ struct ViewOptions {
 class BannerLabel;
 class ChannelListModel;
 class EditorSaveHooks;
+class FavoritesDialog;
 class ListDrag;
 
 class CArdelEditView : public QWidget {
@@ -217,6 +218,11 @@ private:
     void dragBegun(QAbstractItemView* list, int row);
     void dragDropped(QAbstractItemView* list, int row);
     void dragCancelled(QAbstractItemView* list);
+
+    // View > Favourites (CArdelEditView_favorites.cpp).
+    bool canOpenFavorites() const;
+    void favoritesCommand();
+    void favoritesAccepted(const FavoritesDialog& dialog);
 
     // File (CArdelEditView_file.cpp).
     bool writeFile();

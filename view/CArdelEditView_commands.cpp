@@ -1,7 +1,5 @@
-// Routing of menu, toolbar, accelerator and form-control commands. Commands
-// of parts not built yet (favourites) are answered "not handled" here and
-// so stay disabled; their handlers are forwarded from this switch when they
-// exist.
+// Routing of menu, toolbar, accelerator and form-control commands. A command
+// without a handler here is answered "not handled" and so stays disabled.
 #include <QCheckBox>
 
 #include "CArdelEditView.h"
@@ -19,6 +17,7 @@ constexpr int Cut = 32786;
 constexpr int Paste = 32811;
 constexpr int Tv = 32789;
 constexpr int Radio = 32790;
+constexpr int Favourites = 32788;
 constexpr int OpenPort = 32814;
 constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
@@ -90,6 +89,9 @@ bool CArdelEditView::handleCommand(int id) {
             radioSwitch_->setChecked(false);
         emit commandStateChanged();
         return true;
+    case cmd::Favourites:
+        favoritesCommand();
+        return true;
     case ctl::PidMode:
         pidModeClicked();
         return true;
@@ -153,6 +155,8 @@ bool CArdelEditView::commandEnabled(int id) const {
     case cmd::Tv:
     case cmd::Radio:
         return flags_.fileLoaded;
+    case cmd::Favourites:
+        return canOpenFavorites();
     case cmd::ApplyOrder:
         return applyOrderAvailable();
     default:

@@ -22,6 +22,16 @@ void FormField::applyReadOnlyLook() {
     setPalette(pal);
 }
 
+QValidator::State Latin1Validator::validate(QString& input, int&) const {
+    for (const QChar c : input) {
+        if (c.unicode() > 0xFF) {
+            if (onRefused_) onRefused_();
+            return Invalid;
+        }
+    }
+    return Acceptable;
+}
+
 QValidator::State NumberValidator::validate(QString& input, int&) const {
     // Anything outside ASCII cannot belong to a number.
     for (const QChar c : input)

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QValidator>
+#include <functional>
 
 namespace velmora {
 
@@ -17,6 +18,17 @@ protected:
 
 private:
     void applyReadOnlyLook();
+};
+
+// Refuses characters the file's single-byte texts cannot hold, and says so.
+class Latin1Validator : public QValidator {
+public:
+    Latin1Validator(QObject* parent, std::function<void()> onRefused)
+        : QValidator(parent), onRefused_(std::move(onRefused)) {}
+    State validate(QString& input, int& pos) const override;
+
+private:
+    std::function<void()> onRefused_;
 };
 
 class NumberValidator : public QValidator {

@@ -99,8 +99,8 @@ ListDrag::~ListDrag() {
     if (qApp) qApp->removeEventFilter(keys_);
 }
 
-void ListDrag::addList(QAbstractItemView* list) {
-    lists_.emplace_back(list);
+void ListDrag::addList(QAbstractItemView* list, ScrollBack back) {
+    lists_.push_back({list, back});
     list->viewport()->installEventFilter(this);
     // Only drags of this class are taken (see takesDrop); the view's own
     // drop handling never runs.
@@ -108,8 +108,8 @@ void ListDrag::addList(QAbstractItemView* list) {
 }
 
 QAbstractItemView* ListDrag::listOfViewport(QObject* watched) const {
-    for (const auto& list : lists_)
-        if (list && list->viewport() == watched) return list;
+    for (const Registered& r : lists_)
+        if (r.list && r.list->viewport() == watched) return r.list;
     return nullptr;
 }
 
@@ -270,15 +270,25 @@ bool ListDrag::scrollStep() {
     const int at = vertical ? cursor_.y() : cursor_.x();
     const int length = vertical ? area.height() : area.width();
     const int margin = list->autoScrollMargin();
+    const bool orEmpty = scrollBackOf(list) == ScrollBack::AtEdgeOrEmpty;
+    const bool overNoRow = orEmpty && rowAt(list, cursor_) < 0;
+    // The row at the top left corner is the first one shown.
+    const bool canGoBack = bar->value() > bar->minimum() && (!orEmpty || rowAt(list, QPoint(1, 1)) > 1);
     QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
-    if (at < margin && bar->value() > bar->minimum())
+    if ((at < margin || overNoRow) && canGoBack)
         action = QAbstractSlider::SliderSingleStepSub;
-    else if (at >= length - margin && bar->value() < bar->maximum())
+    else if (!overNoRow && at >= length - margin && bar->value() < bar->maximum())
         action = QAbstractSlider::SliderSingleStepAdd;
     if (action == QAbstractSlider::SliderNoAction) return false;
     bar->triggerAction(action);
     setDropRow(rowAt(list, cursor_, true));
     return true;
+}
+
+ListDrag::ScrollBack ListDrag::scrollBackOf(const QAbstractItemView* list) const {
+    for (const Registered& r : lists_)
+        if (r.list == list) return r.back;
+    return ScrollBack::AtEdge;
 }
 
 void ListDrag::cancelFromKey() {

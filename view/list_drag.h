@@ -52,12 +52,19 @@ public:
     // Scrolling repeats this often while the cursor rests on an edge row.
     static constexpr int kScrollIntervalMs = 60;
 
+    // When a list scrolls back towards its first row during a drag.
+    enum class ScrollBack {
+        AtEdge,         // the cursor in the band at the start edge, until row 0 shows
+        AtEdgeOrEmpty,  // also over no row at all, and only while the first
+                        // row shown is past row 1
+    };
+
     explicit ListDrag(Hooks hooks, QObject* parent = nullptr);
     ~ListDrag() override;
 
     // The list's own autoScroll and autoScrollMargin apply: the margin is the
     // band at each edge where the cursor scrolls the list by one step.
-    void addList(QAbstractItemView* list);
+    void addList(QAbstractItemView* list, ScrollBack back = ScrollBack::AtEdge);
 
     bool active() const { return !source_.isNull(); }
     QAbstractItemView* sourceList() const { return source_; }
@@ -85,10 +92,16 @@ private:
     void track(QAbstractItemView* list, const QPoint& pos);
     void setDropRow(int row);
     bool scrollStep();
+    ScrollBack scrollBackOf(const QAbstractItemView* list) const;
     void cancelFromKey();
 
+    struct Registered {
+        QPointer<QAbstractItemView> list;
+        ScrollBack back;
+    };
+
     Hooks hooks_;
-    std::vector<QPointer<QAbstractItemView>> lists_;
+    std::vector<Registered> lists_;
     KeyCatcher* keys_ = nullptr;
     QTimer scrollTimer_;
 

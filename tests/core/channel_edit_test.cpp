@@ -184,6 +184,37 @@ TEST(ChannelEdit, FavouriteEntriesAddedAndRemoved) {
     }
 }
 
+TEST(ChannelEdit, GroupEntriesReorderedOrClearedWithinTheirGroup) {
+    struct Case {
+        std::function<EditStatus(ChannelDatabase&)> run;
+        EditStatus status;
+        const char* groups;  // TV | radio; nullptr: unchanged
+    };
+    using K = ChannelKind;
+    const Case cases[] = {
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 0, 2, 0); }, EditStatus::Done, "0:AEB 1:CC 11:FB | 0:da 11:b"},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 0, 0, 2); }, EditStatus::Done, "0:BAE 1:CC 11:FB | 0:da 11:b"},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 11, 1, 1); }, EditStatus::Done, nullptr},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Radio, 0, 1, 0); }, EditStatus::Done, "0:EBA 1:CC 11:FB | 0:ad 11:b"},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 1, 0, 2); }, EditStatus::NoSuchEntry, nullptr},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 3, 0, 0); }, EditStatus::NoSuchEntry, nullptr},
+        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 12, 0, 0); }, EditStatus::NoSuchGroup, nullptr},
+        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Tv, 1); }, EditStatus::Done, "0:EBA 11:FB | 0:da 11:b"},
+        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Radio, 0); }, EditStatus::Done, "0:EBA 1:CC 11:FB | 11:b"},
+        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Tv, 5); }, EditStatus::Done, nullptr},
+    };
+    const std::size_t groupsAt = std::string(kBase).find("XYZ | ") + 6;
+    for (const Case& c : cases) {
+        ChannelDatabase db = baseDatabase();
+        const std::string groups = c.groups ? c.groups : std::string(kBase).substr(groupsAt);
+        EXPECT_EQ(c.run(db), c.status) << groups;
+        EXPECT_EQ(describe(db).substr(groupsAt), groups);
+        // The working list holds the same entries in the same places.
+        EXPECT_EQ(db.workingTvMembers, db.tvMembers) << groups;
+        EXPECT_EQ(db.workingRadioMembers, db.radioMembers) << groups;
+    }
+}
+
 TEST(ChannelEdit, InsertAndNewRefuseAFullTableWithoutAnyChange) {
     ChannelEntry x;
     setFieldText(x.name, "X");

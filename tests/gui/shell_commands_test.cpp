@@ -35,7 +35,7 @@ TEST_F(CommandTable, EveryCommandReachesItsHandlerFromEachOfItsPlaces) {
         {32795, "menu-edit", 0, "", "Put both lists in the order of another channel file", "Apply Order From", true},
         {32789, "menu-view", 4, "", "Viewing the TV Channel", "TV Channel", true},
         {32790, "menu-view", 5, "", "Viewing the Radio Channel", "Radio Channel", true},
-        {32788, "menu-view", 6, "", "View the Favorite Channel", "Favorite Channel", false},
+        {32788, "menu-view", 6, "", "View the Favorite Channel", "Favorite Channel", true},
         {32814, "menu-port", 0, "", "", nullptr, true},
         {32813, "menu-port", 11, "", "Serial Port Setting", "Serial Port", true},
         {32784, "menu-port", 8, "", "Download the Data", "Download", true},
@@ -73,7 +73,7 @@ TEST_F(CommandTable, EveryCommandReachesItsHandlerFromEachOfItsPlaces) {
         }
     }
     // The scripted dialogs cancel whatever a command opens.
-    for (const auto& c : table) EXPECT_EQ(frame->executeCommand(c.id), c.id != 32788) << c.id;
+    for (const auto& c : table) EXPECT_TRUE(frame->executeCommand(c.id)) << c.id;
 }
 
 }  // namespace

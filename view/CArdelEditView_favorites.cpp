@@ -1,0 +1,52 @@
+// View > Favourites: the favourites dialog works on the view's tables; after
+// OK the boxes take the group names, and a reorder is saved and its channel
+// shown in the list.
+#include <QCheckBox>
+#include <QTableView>
+
+#include "CArdelEditView.h"
+#include "favorites_dialog.h"
+#include "prompter.h"
+
+namespace velmora {
+
+bool CArdelEditView::canOpenFavorites() const {
+    // A pending New keeps its member lists in the working tables until Save
+    // or Cancel, and the favourite boxes wait for it too.
+    return flags_.fileLoaded && !flags_.newRecordPending;
+}
+
+void CArdelEditView::favoritesCommand() {
+    if (!canOpenFavorites()) return;
+    FavoritesDialog dialog(*db_, this);
+    connect(&dialog, &FavoritesDialog::textRefused, this, [this] { rejectNonLatin1(); });
+    const bool ok = ui::Prompter::current().runDialog(dialog) == QDialog::Accepted;
+    // However the dialog ended, entries may have moved or gone under the
+    // marks the form shows.
+    resetFavoriteMarks();
+    if (!flags_.cutPending) showFavoriteMarks();
+    for (std::size_t k = 0; k < kViewGroups; ++k) groupWorkingCount_[k] = db_->memberCounts(activeKind())[k];
+    if (ok) favoritesAccepted(dialog);
+}
+
+void CArdelEditView::favoritesAccepted(const FavoritesDialog& dialog) {
+    showFavoriteCaptions();
+    if (!dialog.groupChanged() || !saveButton()) return;
+    // The list shows the channel whose entry moved last, in table order now
+    // that the save has ended any sort.
+    const auto move = dialog.lastMove();
+    if (!move) return;
+    const auto group = static_cast<std::size_t>(move->group);
+    const ChannelKind kind = move->kind;
+    if (move->position >= db_->memberCounts(kind)[group]) return;
+    const int channel = db_->members(kind)[db_->groupMemberOffset(kind, group) + static_cast<std::size_t>(move->position)];
+    if ((kind == ChannelKind::Tv) != tvSwitch_->isChecked()) {
+        kind == ChannelKind::Tv ? tvSwitch() : radioSwitch();
+        emit commandStateChanged();
+    }
+    QTableView* list = listOf(kind);
+    list->setFocus();
+    selectListRow(list, channel);
+}
+
+}  // namespace velmora
