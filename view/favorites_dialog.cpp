@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -101,7 +102,7 @@ FavoritesDialog::FavoritesDialog(ChannelDatabase& db, QWidget* parent) : QDialog
             list->setSelectionMode(listId == 1116 ? QAbstractItemView::SingleSelection
                                                   : QAbstractItemView::ExtendedSelection);
             list->hide();
-            drag_->addList(list, ListDrag::ScrollBack::AtEdgeOrEmpty);
+            drag_->addList(list, ListDrag::ScrollBack::PastSecondRowOrOverNoRow);
             lists->addWidget(list, 0, 0);
             (kind == ChannelKind::Tv ? tvLists_ : radioLists_)[g] = list;
         }
@@ -192,7 +193,14 @@ void FavoritesDialog::fillList(ChannelKind kind, int group) {
                         (ch ? QString::fromLatin1(fieldText(ch->name)) : QString());
         }
     }
-    static_cast<QStringListModel*>(listOf(kind, group)->model())->setStringList(rows);
+    QListView* list = listOf(kind, group);
+    const int scrolled = list->horizontalScrollBar()->value();
+    static_cast<QStringListModel*>(list->model())->setStringList(rows);
+    // A refill after a drag leaves the columns where the user was looking.
+    if (list->isVisible()) {
+        list->doItemsLayout();
+        list->horizontalScrollBar()->setValue(scrolled);
+    }
 }
 
 void FavoritesDialog::selectGroup(int group) {
@@ -288,8 +296,16 @@ void FavoritesDialog::dropped(QAbstractItemView* list, int row) {
     if (!locate(list, kind, group)) return;
     // Below the last entry: the end, once the entry has left its place.
     const int to = row >= 0 ? row : list->model()->rowCount() - 1;
-    if (moveGroupEntry(db_, kind, group, dragFrom_, to) == EditStatus::Done) lastMove_ = Move{kind, group, to};
+    if (moveGroupEntry(db_, kind, group, dragFrom_, to) != EditStatus::Done) {
+        fillList(kind, group);
+        return;
+    }
+    lastMove_ = Move{kind, group, to};
     fillList(kind, group);
+    // The moved entry stays in sight, as the row the list works on.
+    const QModelIndex moved = list->model()->index(to, 0);
+    list->selectionModel()->setCurrentIndex(moved, QItemSelectionModel::ClearAndSelect);
+    list->scrollTo(moved);
 }
 
 }  // namespace velmora

@@ -91,7 +91,7 @@ ListDrag::ListDrag(Hooks hooks, QObject* parent) : QObject(parent), hooks_(std::
     keys_ = new KeyCatcher(*this);
     scrollTimer_.setInterval(kScrollIntervalMs);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] {
-        if (!scrollStep()) scrollTimer_.stop();
+        if (!scrollStep(false)) scrollTimer_.stop();
     });
 }
 
@@ -111,6 +111,12 @@ QAbstractItemView* ListDrag::listOfViewport(QObject* watched) const {
     for (const Registered& r : lists_)
         if (r.list && r.list->viewport() == watched) return r.list;
     return nullptr;
+}
+
+ListDrag::ScrollBack ListDrag::scrollBackOf(const QAbstractItemView* list) const {
+    for (const Registered& r : lists_)
+        if (r.list == list) return r.back;
+    return ScrollBack::ToFirstRow;
 }
 
 bool ListDrag::eventFilter(QObject* watched, QEvent* event) {
@@ -239,7 +245,7 @@ void ListDrag::track(QAbstractItemView* list, const QPoint& pos) {
     setDropRow(rowAt(list, pos, true));
     // Each move onto an edge row scrolls one step; resting there keeps
     // scrolling at the timer's pace.
-    if (scrollStep())
+    if (scrollStep(true))
         scrollTimer_.start();
     else
         scrollTimer_.stop();
@@ -258,7 +264,7 @@ void ListDrag::setDropRow(int row) {
     highlight_->show();
 }
 
-bool ListDrag::scrollStep() {
+bool ListDrag::scrollStep(bool moved) {
     QAbstractItemView* list = source_;
     if (!list || !list->hasAutoScroll() || cursor_.x() < 0) return false;
     const QRect area = list->viewport()->rect();
@@ -270,12 +276,14 @@ bool ListDrag::scrollStep() {
     const int at = vertical ? cursor_.y() : cursor_.x();
     const int length = vertical ? area.height() : area.width();
     const int margin = list->autoScrollMargin();
-    const bool orEmpty = scrollBackOf(list) == ScrollBack::AtEdgeOrEmpty;
-    const bool overNoRow = orEmpty && rowAt(list, cursor_) < 0;
-    // The row at the top left corner is the first one shown.
-    const bool canGoBack = bar->value() > bar->minimum() && (!orEmpty || rowAt(list, QPoint(1, 1)) > 1);
+    const bool pastSecond = scrollBackOf(list) == ScrollBack::PastSecondRowOrOverNoRow;
+    // Over no row only a move scrolls back: resting there after a step
+    // forward would otherwise swing the list to and fro.
+    const bool overNoRow = pastSecond && rowAt(list, cursor_) < 0;
+    // The row at the top left corner is the first one in sight.
+    const bool canGoBack = bar->value() > bar->minimum() && (!pastSecond || rowAt(list, QPoint(1, 1)) > 1);
     QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
-    if ((at < margin || overNoRow) && canGoBack)
+    if ((at < margin || (overNoRow && moved)) && canGoBack)
         action = QAbstractSlider::SliderSingleStepSub;
     else if (!overNoRow && at >= length - margin && bar->value() < bar->maximum())
         action = QAbstractSlider::SliderSingleStepAdd;
@@ -283,12 +291,6 @@ bool ListDrag::scrollStep() {
     bar->triggerAction(action);
     setDropRow(rowAt(list, cursor_, true));
     return true;
-}
-
-ListDrag::ScrollBack ListDrag::scrollBackOf(const QAbstractItemView* list) const {
-    for (const Registered& r : lists_)
-        if (r.list == list) return r.back;
-    return ScrollBack::AtEdge;
 }
 
 void ListDrag::cancelFromKey() {

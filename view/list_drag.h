@@ -52,11 +52,14 @@ public:
     // Scrolling repeats this often while the cursor rests on an edge row.
     static constexpr int kScrollIntervalMs = 60;
 
-    // When a list scrolls back towards its first row during a drag.
+    // How a list scrolls back towards its first row during a drag. Either
+    // way it scrolls one step while the cursor is in the band at an edge.
     enum class ScrollBack {
-        AtEdge,         // the cursor in the band at the start edge, until row 0 shows
-        AtEdgeOrEmpty,  // also over no row at all, and only while the first
-                        // row shown is past row 1
+        // Until row 0 is in sight.
+        ToFirstRow,
+        // Only while the first row in sight is past row 1, and, at each mouse
+        // move, also while the cursor is over no row at all.
+        PastSecondRowOrOverNoRow,
     };
 
     explicit ListDrag(Hooks hooks, QObject* parent = nullptr);
@@ -64,7 +67,7 @@ public:
 
     // The list's own autoScroll and autoScrollMargin apply: the margin is the
     // band at each edge where the cursor scrolls the list by one step.
-    void addList(QAbstractItemView* list, ScrollBack back = ScrollBack::AtEdge);
+    void addList(QAbstractItemView* list, ScrollBack back = ScrollBack::ToFirstRow);
 
     bool active() const { return !source_.isNull(); }
     QAbstractItemView* sourceList() const { return source_; }
@@ -91,7 +94,8 @@ private:
     void run(QAbstractItemView* list, int row);
     void track(QAbstractItemView* list, const QPoint& pos);
     void setDropRow(int row);
-    bool scrollStep();
+    // `moved`: the cursor has just moved, rather than rested.
+    bool scrollStep(bool moved);
     ScrollBack scrollBackOf(const QAbstractItemView* list) const;
     void cancelFromKey();
 
