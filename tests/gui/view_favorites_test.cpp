@@ -161,6 +161,8 @@ TEST_F(FavoritesTest, EmptyingANamedGroupAsksAndYesEmptiesItsShownKind) {
         EXPECT_EQ(std::tuple(m.caption, m.buttons, m.icon), std::tuple("Ardel Editor", ui::Buttons::YesNo, ui::Icon::Exclamation));
         EXPECT_EQ(groups(), yes ? "unsaved 0:FCJ 4:H 6:D | 3:b 6:a" : std::string("unsaved") + kStart);
         EXPECT_EQ(text(1006), yes ? "" : "G3");
+        EXPECT_EQ(std::pair(find<QCheckBox>(1006)->isChecked(), text(1101)), yes ? std::pair(false, QString("000")) : std::pair(true, QString("001")))
+            << "the marks of channel A follow";
     }
 }
 
@@ -199,6 +201,12 @@ TEST_F(FavoritesTest, SwitchingTheKindKeepsTheGroupAndKeysNeverClose) {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) QTest::keyClick(in<QWidget>(d, 1092), key);
         EXPECT_TRUE(d.isVisible());
     });
+    // A pending New keeps its member lists apart until Save or Cancel.
+    click(1040);
+    click(1069);
+    EXPECT_FALSE(view->commandEnabled(32788));
+    view->handleCommand(32788);
+    EXPECT_EQ(prompter->dialogsRun, QStringList({"166"}));
 }
 
 }  // namespace
