@@ -22,7 +22,9 @@ void CArdelEditView::favoritesCommand() {
     connect(&dialog, &FavoritesDialog::textRefused, this, [this] { rejectNonLatin1(); });
     const bool ok = ui::Prompter::current().runDialog(dialog) == QDialog::Accepted;
     // However the dialog ended, entries may have moved or gone under the
-    // marks the form shows.
+    // marks the form shows; a sorted list reads them from the working lists.
+    if (flags_.sortPending)
+        for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) keepWorkingMembersInStep(kind);
     resetFavoriteMarks();
     if (!flags_.cutPending) showFavoriteMarks();
     for (std::size_t k = 0; k < kViewGroups; ++k) groupWorkingCount_[k] = db_->memberCounts(activeKind())[k];

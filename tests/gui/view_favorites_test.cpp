@@ -3,6 +3,7 @@
 // emptied name, drags, and what OK and the close box do to the form and file.
 #include <QDrag>
 #include <QFile>
+#include <QHeaderView>
 #include <QListView>
 #include <QMimeData>
 #include <QTest>
@@ -89,15 +90,23 @@ protected:
 };
 
 TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
-    // `selected`: the TV row the form shows after OK.
-    const struct { int row, over; bool escape; const char* after; int selected; } cases[] = {
-        {0, 2, true, "saved 0:FCJ 3:AE 4:H 6:D | 3:b 6:a", 0},   // cancelled: the selection stays
-        {2, 0, false, "saved 0:JFC 3:AE 4:H 6:D | 3:b 6:a", 9},  // the entry moved last is selected
-        {1, 1, false, "saved 0:FCJ 3:AE 4:H 6:D | 3:b 6:a", 2},  // onto its own row
+    // `selected`: the TV row the form shows after OK; `sorted`: the list was
+    // sorted by name, descending, in edit mode.
+    const struct { int row, over; bool escape, sorted; const char* after; int selected; } cases[] = {
+        {0, 2, true, false, "saved 0:FCJ 3:AE 4:H 6:D | 3:b 6:a", 0},  // cancelled: the selection stays
+        {2, 0, false, false, "saved 0:JFC 3:AE 4:H 6:D | 3:b 6:a", 9},  // the entry moved last is selected
+        {1, 1, false, false, "saved 0:FCJ 3:AE 4:H 6:D | 3:b 6:a", 2},  // onto its own row
+        {2, 0, false, true, "saved 0:JFC 3:AE 4:H 6:D | 3:b 6:a", 9},   // the save ends the sort
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
         reopen();
+        if (c.sorted) {
+            click(1040);
+            QHeaderView* header = find<QTableView>(1017)->horizontalHeader();
+            for (int i = 0; i < 2; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(1) + 5, 5});
+            ASSERT_EQ(cell(1017, 0, 1), "J");
+        }
         run([&](FavoritesDialog& d) {
             auto* list = in<QListView>(d, 1087);
             EXPECT_EQ(entries(d, 1087), QStringList({"001 F", "002 C", "003 J"}));
@@ -118,7 +127,7 @@ TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
             QApplication::sendEvent(vp, &move);
         });
         EXPECT_EQ(groups(), c.after);
-        EXPECT_EQ(selectedRow(1017), c.selected);
+        EXPECT_EQ(std::pair(selectedRow(1017), cell(1017, c.selected, 1)), std::pair(c.selected, QString(QChar('A' + c.selected))));
     }
 }
 
