@@ -39,7 +39,10 @@ void CArdelEditView::showFavoriteMarks() {
 void CArdelEditView::showFavoriteCaptions() {
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         const bool has = k < db_->groupNames.size();
-        favoriteBoxes_[k]->setText(has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString());
+        const QString name = has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString();
+        favoriteBoxes_[k]->setText(name);
+        // A long group name is cut off by the box's width; the tip shows all of it.
+        favoriteBoxes_[k]->setToolTip(name);
     }
 }
 
