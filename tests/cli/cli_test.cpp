@@ -13,33 +13,14 @@
 
 #include "channel_reader.h"
 #include "channel_writer.h"
-#include "test_files.h"
+#include "cli_run.h"
 
 namespace velmora {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-// Runs the velmora tool with `args` (already shell-quoted), with a time limit;
-// stdout goes to `stdoutTo` when given ("&-" closes it).
-CliRun velmora(const std::string& args, const std::string& stdoutTo = "") {
-    test::TempDir tmp;
-    const std::string cmd = "timeout 20 " + std::string(VELMORA_CLI) + " " + args + " >" +
-                            (stdoutTo.empty() ? tmp.path("out") : stdoutTo) + " 2>" + tmp.path("err");
-    const int status = std::system(cmd.c_str());
-    CliRun r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const auto out = test::readBytes(tmp.path("out"));
-    const auto err = test::readBytes(tmp.path("err"));
-    r.out.assign(out.begin(), out.end());
-    r.err.assign(err.begin(), err.end());
-    return r;
-}
-
-std::string q(const std::string& s) { return "'" + s + "'"; }
+using test::CliRun;
+using test::q;
+using test::velmora;
 
 class Cli : public ::testing::Test {
 protected:
