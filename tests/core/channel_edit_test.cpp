@@ -154,64 +154,45 @@ TEST(ChannelEdit, DeletesCascadeAndKeepEveryRemainingReference) {
     EXPECT_EQ(describe(db), kBase);
 }
 
-TEST(ChannelEdit, FavouriteEntriesAddedAndRemoved) {
-    struct Case {
-        std::function<FavoriteChange(ChannelDatabase&)> run;
-        EditStatus status;
-        int position;
-        const char* groups;  // TV | radio
-    };
+TEST(ChannelEdit, GroupEntriesAddedRemovedReorderedAndClearedWithinTheirGroup) {
     using K = ChannelKind;
-    const Case cases[] = {
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Tv, 0, 3); }, EditStatus::Done, 4, "0:EBAD 1:CC 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Tv, 0, 3, 2); }, EditStatus::Done, 2, "0:EDBA 1:CC 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Tv, 1, 3, 9); }, EditStatus::Done, 3, "0:EBA 1:CCD 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Radio, 3, 2); }, EditStatus::Done, 1, "0:EBA 1:CC 11:FB | 0:da 3:c 11:b"},
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Tv, 0, 1); }, EditStatus::AlreadyMember, 2, nullptr},
-        {[](ChannelDatabase& db) { return addFavorite(db, K::Tv, 12, 1); }, EditStatus::NoSuchGroup, 0, nullptr},
-        {[](ChannelDatabase& db) { return removeFavorite(db, K::Tv, 0, 1); }, EditStatus::Done, 2, "0:EA 1:CC 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return removeFavorite(db, K::Tv, 1, 2); }, EditStatus::Done, 2, "0:EBA 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return removeFavorite(db, K::Tv, 0, 2); }, EditStatus::NotMember, 0, nullptr},
-    };
-    const std::size_t groupsAt = std::string(kBase).find("XYZ | ") + 6;
-    for (const Case& c : cases) {
-        ChannelDatabase db = baseDatabase();
-        const FavoriteChange r = c.run(db);
-        const std::string groups = c.groups ? c.groups : std::string(kBase).substr(groupsAt);
-        EXPECT_EQ(r.status, c.status) << groups;
-        EXPECT_EQ(r.position, c.position) << groups;
-        EXPECT_EQ(describe(db).substr(groupsAt), groups);
-    }
-}
-
-TEST(ChannelEdit, GroupEntriesReorderedOrClearedWithinTheirGroup) {
-    struct Case {
-        std::function<EditStatus(ChannelDatabase&)> run;
-        EditStatus status;
+    using S = EditStatus;
+    using Result = std::pair<EditStatus, int>;  // and the place a box shows, 1-based
+    const auto change = [](FavoriteChange r) { return Result{r.status, r.position}; };
+    const struct {
+        std::function<Result(ChannelDatabase&)> run;
+        Result result;
         const char* groups;  // TV | radio; nullptr: unchanged
-    };
-    using K = ChannelKind;
-    const Case cases[] = {
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 0, 2, 0); }, EditStatus::Done, "0:AEB 1:CC 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 0, 0, 2); }, EditStatus::Done, "0:BAE 1:CC 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 11, 1, 1); }, EditStatus::Done, nullptr},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Radio, 0, 1, 0); }, EditStatus::Done, "0:EBA 1:CC 11:FB | 0:ad 11:b"},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 1, 0, 2); }, EditStatus::NoSuchEntry, nullptr},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 3, 0, 0); }, EditStatus::NoSuchEntry, nullptr},
-        {[](ChannelDatabase& db) { return moveGroupEntry(db, K::Tv, 12, 0, 0); }, EditStatus::NoSuchGroup, nullptr},
-        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Tv, 1); }, EditStatus::Done, "0:EBA 11:FB | 0:da 11:b"},
-        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Radio, 0); }, EditStatus::Done, "0:EBA 1:CC 11:FB | 11:b"},
-        {[](ChannelDatabase& db) { return clearGroupEntries(db, K::Tv, 5); }, EditStatus::Done, nullptr},
+    } cases[] = {
+        {[&](auto& db) { return change(addFavorite(db, K::Tv, 0, 3)); }, {S::Done, 4}, "0:EBAD 1:CC 11:FB | 0:da 11:b"},
+        {[&](auto& db) { return change(addFavorite(db, K::Tv, 0, 3, 2)); }, {S::Done, 2}, "0:EDBA 1:CC 11:FB | 0:da 11:b"},
+        {[&](auto& db) { return change(addFavorite(db, K::Tv, 1, 3, 9)); }, {S::Done, 3}, "0:EBA 1:CCD 11:FB | 0:da 11:b"},
+        {[&](auto& db) { return change(addFavorite(db, K::Radio, 3, 2)); }, {S::Done, 1}, "0:EBA 1:CC 11:FB | 0:da 3:c 11:b"},
+        {[&](auto& db) { return change(addFavorite(db, K::Tv, 0, 1)); }, {S::AlreadyMember, 2}, nullptr},
+        {[&](auto& db) { return change(addFavorite(db, K::Tv, 12, 1)); }, {S::NoSuchGroup, 0}, nullptr},
+        {[&](auto& db) { return change(removeFavorite(db, K::Tv, 0, 1)); }, {S::Done, 2}, "0:EA 1:CC 11:FB | 0:da 11:b"},
+        {[&](auto& db) { return change(removeFavorite(db, K::Tv, 1, 2)); }, {S::Done, 2}, "0:EBA 11:FB | 0:da 11:b"},
+        {[&](auto& db) { return change(removeFavorite(db, K::Tv, 0, 2)); }, {S::NotMember, 0}, nullptr},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 0, 2, 0), 0}; }, {S::Done, 0}, "0:AEB 1:CC 11:FB | 0:da 11:b"},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 0, 0, 2), 0}; }, {S::Done, 0}, "0:BAE 1:CC 11:FB | 0:da 11:b"},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 11, 1, 1), 0}; }, {S::Done, 0}, nullptr},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Radio, 0, 1, 0), 0}; }, {S::Done, 0}, "0:EBA 1:CC 11:FB | 0:ad 11:b"},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 1, 0, 2), 0}; }, {S::NoSuchEntry, 0}, nullptr},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 3, 0, 0), 0}; }, {S::NoSuchEntry, 0}, nullptr},
+        {[](auto& db) { return Result{moveGroupEntry(db, K::Tv, 12, 0, 0), 0}; }, {S::NoSuchGroup, 0}, nullptr},
+        {[](auto& db) { return Result{clearGroupEntries(db, K::Tv, 1), 0}; }, {S::Done, 0}, "0:EBA 11:FB | 0:da 11:b"},
+        {[](auto& db) { return Result{clearGroupEntries(db, K::Radio, 0), 0}; }, {S::Done, 0}, "0:EBA 1:CC 11:FB | 11:b"},
+        {[](auto& db) { return Result{clearGroupEntries(db, K::Tv, 5), 0}; }, {S::Done, 0}, nullptr},
     };
     const std::size_t groupsAt = std::string(kBase).find("XYZ | ") + 6;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ChannelDatabase db = baseDatabase();
         const std::string groups = c.groups ? c.groups : std::string(kBase).substr(groupsAt);
-        EXPECT_EQ(c.run(db), c.status) << groups;
+        EXPECT_EQ(c.run(db), c.result) << groups;
         EXPECT_EQ(describe(db).substr(groupsAt), groups);
-        // The working list holds the same entries in the same places.
-        EXPECT_EQ(db.workingTvMembers, db.tvMembers) << groups;
-        EXPECT_EQ(db.workingRadioMembers, db.radioMembers) << groups;
+        // The dialog's reorders and clears keep the working lists, which share the counts, in step.
+        const bool inStep = db.workingTvMembers == db.tvMembers && db.workingRadioMembers == db.radioMembers;
+        EXPECT_TRUE(inStep || &c < &cases[9]) << groups;
     }
 }
 

@@ -78,6 +78,7 @@ TEST_F(FrameStructure, StatusPromptsAndTooltipsComeFromTheStringTable) {
         {32789, "Viewing the TV Channel", "TV Channel"},
         {32790, "Viewing the Radio Channel", "Radio Channel"},
         {32788, "View the Favorite Channel", "Favorite Channel"},
+        {32795, "Put both lists in the order of another channel file", "Apply Order From"},
         {32813, "Serial Port Setting", "Serial Port"},
         {32784, "Download the Data", "Download"},
         {32815, "Upload the Data from the receiver", "Upload"},

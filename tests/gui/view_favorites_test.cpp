@@ -3,7 +3,6 @@
 // emptied name, drags, and what OK and the close box do to the form and file.
 #include <QDrag>
 #include <QFile>
-#include <QHeaderView>
 #include <QListView>
 #include <QMimeData>
 #include <QTest>
@@ -25,13 +24,13 @@ protected:
         ChannelDatabase db = smallDatabase();
         db.tvCount = 10;
         db.general.favoriteGroupCount = 8;
+        const char* groups[] = {"FCJ", "", "", "AE", "H", "", "D", "", "", "", "", "b", "", "", "a", ""};
         for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
             const char first = kind == ChannelKind::Tv ? 'A' : 'a';
             for (int i = 0; i < db.channelCount(kind); ++i) {
                 db.channels(kind)[i] = db.channels(kind)[i % 2];
                 setFieldText(db.channels(kind)[i].name, std::string(1, char(first + i)));
             }
-            const char* groups[] = {"FCJ", "", "", "AE", "H", "", "D", "", "", "", "", "b", "", "", "a", ""};
             for (std::size_t k = 0, e = 0; k < 8; ++k) {
                 setFieldText(db.groupNames[k], "G" + std::to_string(k));
                 const std::string names = groups[k + (kind == ChannelKind::Tv ? 0 : 8)];
@@ -57,8 +56,7 @@ protected:
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
             script(dialog);
             QFile::remove(path);
-            if (end == End::Ok) QTest::mouseClick(in<QWidget>(dialog, 1), Qt::LeftButton);
-            else dialog.close();
+            end == End::Ok ? QTest::mouseClick(in<QWidget>(dialog, 1), Qt::LeftButton) : void(dialog.close());
             return dialog.result();
         };
         EXPECT_TRUE(view->handleCommand(32788));
@@ -68,7 +66,7 @@ protected:
         const ChannelDatabase& db = view->database();
         std::string out = QFile::exists(path) ? "saved" : "unsaved";
         for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-            if (kind == ChannelKind::Radio) out += " |";
+            out += kind == ChannelKind::Radio ? " |" : "";
             for (std::size_t k = 0, e = 0; k < db.groupCount(); ++k) {
                 if (db.memberCounts(kind)[k] > 0) out += " " + std::to_string(k) + ":";
                 for (int j = 0; j < db.memberCounts(kind)[k]; ++j) out += fieldText(db.channels(kind)[db.members(kind)[e++]].name);
@@ -85,7 +83,6 @@ protected:
     template <class T>
     static T* in(FavoritesDialog& d, int id) { return d.findChild<T*>(QString::number(id)); }
 
-    QString path = dir.filePath(QStringLiteral("channels.bin"));
     std::vector<std::uint8_t> original;
 };
 
@@ -103,8 +100,7 @@ TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
         reopen();
         if (c.sorted) {
             click(1040);
-            QHeaderView* header = find<QTableView>(1017)->horizontalHeader();
-            for (int i = 0; i < 2; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(1) + 5, 5});
+            clickHeader(1017, 1, 2);
             ASSERT_EQ(cell(1017, 0, 1), "J");
         }
         run([&](FavoritesDialog& d) {
@@ -120,14 +116,10 @@ TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
                 }
                 return Qt::IgnoreAction;
             };
-            const QPoint from = at(c.row), to = from + QPoint(0, QApplication::startDragDistance() + 1);
-            QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
-            QApplication::sendEvent(vp, &press);
-            QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
-            QApplication::sendEvent(vp, &move);
+            pressAndMove(vp, at(c.row), {0, QApplication::startDragDistance() + 1});
         });
         EXPECT_EQ(groups(), c.after);
-        EXPECT_EQ(std::pair(selectedRow(1017), cell(1017, c.selected, 1)), std::pair(c.selected, QString(QChar('A' + c.selected))));
+        EXPECT_EQ(cell(1017, c.selected, 1) + QString::number(selectedRow(1017)), QChar('A' + c.selected) + QString::number(c.selected));
     }
 }
 

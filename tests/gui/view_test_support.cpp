@@ -1,9 +1,11 @@
 #include "view_test_support.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTest>
 
+#include "channel_reader.h"
 #include "channel_writer.h"
 #include "resources_init.h"
 
@@ -173,6 +175,26 @@ int ViewTest::rows(int listId) const { return find<QTableView>(listId)->model()-
 int ViewTest::selectedRow(int listId) const {
     const auto selected = find<QTableView>(listId)->selectionModel()->selectedRows();
     return selected.size() == 1 ? selected.first().row() : -1;
+}
+
+ChannelDatabase ViewTest::saved() {
+    click(1041);
+    ChannelDatabase db;
+    EXPECT_TRUE(loadChannelFile(path.toStdString(), db).ok());
+    return db;
+}
+
+void ViewTest::clickHeader(int listId, int column, int times) {
+    QHeaderView* header = find<QTableView>(listId)->horizontalHeader();
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(column) + 5, 5});
+}
+
+void ViewTest::pressAndMove(QWidget* viewport, QPoint at, QPoint by) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent move(QEvent::MouseMove, at + by, viewport->mapToGlobal(at + by), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &move);
 }
 
 }  // namespace velmora::test

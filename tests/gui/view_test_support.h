@@ -57,10 +57,24 @@ protected:
     QString cell(int listId, int row, int column) const;
     int rows(int listId) const;
     int selectedRow(int listId) const;
+    ChannelDatabase saved();  // Save, then the file at `path` read back
+    void clickHeader(int listId, int column, int times = 1);
+    // Left button pressed at `at` and moved by `by`: enough to start a drag.
+    static void pressAndMove(QWidget* viewport, QPoint at, QPoint by);
 
     QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("channels.bin"));
     std::unique_ptr<ui::ScriptedPrompter> prompter;
     std::unique_ptr<CArdelEditView> view;
+};
+
+// The form with the small database opened from `path`.
+class SmallFileTest : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        open(writeDatabase(smallDatabase()));
+    }
 };
 
 }  // namespace velmora::test

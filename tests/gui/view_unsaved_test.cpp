@@ -14,7 +14,7 @@ struct Sequence {
 };
 void PrintTo(const Sequence& s, std::ostream* os) { *os << s.name; }
 
-class UnsavedTest : public ViewTest, public ::testing::WithParamInterface<Sequence> {
+class UnsavedTest : public SmallFileTest, public ::testing::WithParamInterface<Sequence> {
 protected:
     void run(Step step) {
         switch (step) {
@@ -33,8 +33,6 @@ protected:
 };
 
 TEST_P(UnsavedTest, OpeningAnotherFileAsksOnlyWhenSomethingIsUnsaved) {
-    const QString path = writeDatabase(smallDatabase());
-    open(path);
     for (Step step : GetParam().steps) run(step);
     const qsizetype before = prompter->messages.size();
     open(path);  // answered No
