@@ -244,38 +244,6 @@ TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) 
     EXPECT_EQ(velmora("resave " + q(s)).exitCode, 0);  // root may, as it may write in place
 }
 
-TEST_F(Cli, verbsWritingInPlaceKeepABackupUnlessToldNot) {
-    const struct {
-        const char* args;  // FILE and OUT stand for the paths
-        int exitCode;
-        bool backup;
-    } cases[] = {
-        {"resave FILE", 0, true},         {"resave FILE --no-backup", 0, false}, {"resave FILE -o OUT", 0, false},
-        {"delete FILE tv 1", 0, true},    {"move FILE tv 1 2 -o OUT", 0, false},
-        {"resave FILE BLOCKED", 2, false},  // the backup's name is taken by a folder
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args);
-        test::TempDir dir;
-        const std::string f = dir.path("s.bin"), bak = f + ".bak";
-        ASSERT_EQ(velmora("sample -o " + q(f)).exitCode, 0);
-        auto old = test::readBytes(f);
-        old[6] ^= 1;  // a wrong checksum: every write changes the file
-        test::writeBytes(f, old);
-        std::string args = c.args;
-        for (auto [word, value] : {std::pair{"FILE", q(f)}, {"OUT", q(dir.path("out.bin"))}, {"BLOCKED", ""}})
-            if (const auto at = args.find(word); at != std::string::npos) args.replace(at, std::strlen(word), value);
-        if (std::string(c.args).find("BLOCKED") != std::string::npos) std::filesystem::create_directories(bak + "/x");
-
-        const CliRun r = velmora(args);
-        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-        EXPECT_EQ(std::filesystem::is_regular_file(bak) ? test::readBytes(bak) : decltype(old){},
-                  c.backup ? old : decltype(old){});
-        EXPECT_TRUE(c.exitCode == 0 || (test::readBytes(f) == old && r.err.find("s.bin.bak") != std::string::npos))
-            << r.err;
-    }
-}
-
 TEST_F(Cli, listPrintsTheRowsAsOneOrTwoHeaderClicksOrderThem) {
     ChannelDatabase db = test::smallDatabase();
     const char* names[] = {"b\x1b", "A", "T\xE9l\xE9", "a"};

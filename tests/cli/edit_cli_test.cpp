@@ -84,6 +84,30 @@ TEST_F(EditCli, refusalsExitTwoAndWriteNothing) {
     }
 }
 
+TEST_F(EditCli, writingOverTheFileKeepsABackupUnlessToldNot) {
+    auto old = original;
+    old[6] ^= 1;  // a wrong checksum: every write changes the file
+    const std::pair<const char*, bool> cases[] = {
+        {"resave {in}", true}, {"resave {in} --no-backup", false}, {"resave {in} -o {out}", false},
+        {"delete {in} tv 1", true}, {"move {in} tv 1 2 -o {out}", false}, {"reorder {in} --like {in}", true},
+    };
+    const std::string bak = in + ".bak";
+    for (const auto& [line, backup] : cases) {
+        writeBytes(in, old);
+        std::filesystem::remove(bak);
+        EXPECT_EQ(run(line).exitCode, 0) << line;
+        EXPECT_EQ(std::filesystem::exists(bak) ? readBytes(bak) : std::vector<std::uint8_t>{}, backup ? old : decltype(old){})
+            << line;
+    }
+    // A backup that cannot be made stops the write.
+    writeBytes(in, old);
+    std::filesystem::remove(bak);
+    std::filesystem::create_directories(bak + "/x");
+    const CliRun r = run("resave {in}");
+    EXPECT_TRUE(r.exitCode == 2 && r.err.find("in.bin.bak") != std::string::npos) << r.err;
+    EXPECT_EQ(readBytes(in), old);
+}
+
 TEST_F(EditCli, diffExitCodesAndASingleMoveInTextAndJson) {
     EXPECT_EQ(run("diff {in} {in}").exitCode, 0);
     EXPECT_EQ(run("diff {in} {new}").exitCode, 2);

@@ -9,13 +9,13 @@
 namespace velmora::test {
 namespace {
 
-// Exit code and error output of the editor.
-std::pair<int, QString> runEditor(const QStringList& args) {
-    QProcess editor;
-    editor.start(QStringLiteral(VELMORAEDIT), args);
-    editor.waitForFinished(60000);
-    return {editor.exitStatus() == QProcess::NormalExit ? editor.exitCode() : -1,
-            QString::fromLocal8Bit(editor.readAllStandardError())};
+// Exit code and error output (or standard output) of `program`.
+std::pair<int, QString> run(const QString& program, const QStringList& args, bool errors = true) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(errors ? process.readAllStandardError() : process.readAllStandardOutput())};
 }
 
 TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
@@ -25,20 +25,14 @@ TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
     SampleOptions options;
     options.tv = 150;
     options.radio = 3;
+    const QString file = dir.filePath(QStringLiteral("channels.bin")), pdf = dir.filePath(QStringLiteral("list.pdf"));
     ChannelDatabase db = makeSampleDatabase(options);
-    const QString file = dir.filePath(QStringLiteral("channels.bin"));
     ASSERT_TRUE(writeChannelFile(file.toStdString(), db, SaveOptions{}).ok);
-
     for (const int rows : {150, 3}) {
         SCOPED_TRACE(rows);
-        const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
-        const auto [code, errors] = runEditor(QStringList{file, QStringLiteral("--print-pdf"), pdf} +
-                                              (rows == 3 ? QStringList{QStringLiteral("--radio")} : QStringList{}));
+        const auto [code, errors] = run(VELMORAEDIT, QStringList{file, "--print-pdf", pdf} + QStringList(rows == 3, "--radio"));
         ASSERT_EQ(code, 0) << errors.toStdString();
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        text.waitForFinished(60000);
-        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        const QStringList pages = run("pdftotext", {"-layout", pdf, "-"}, false).second.split('\f', Qt::SkipEmptyParts);
         EXPECT_EQ(pages.size() > 1, rows == 150);
         QList<int> numbers, expected;
         for (int p = 0; p < pages.size(); ++p) {
@@ -47,8 +41,7 @@ TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
                 EXPECT_TRUE(pages[p].contains(QLatin1String(s))) << "page " << p + 1 << ": " << s;
             EXPECT_TRUE(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()))) << p + 1;
             // Each row line starts with the channel's number.
-            static const QRegularExpression rowLine(QStringLiteral("^\\s*(\\d{4,})\\s"),
-                                                    QRegularExpression::MultilineOption);
+            static const QRegularExpression rowLine("^\\s*(\\d{4,})\\s", QRegularExpression::MultilineOption);
             for (auto it = rowLine.globalMatch(pages[p]); it.hasNext();) numbers << it.next().captured(1).toInt();
         }
         for (int n = 1; n <= rows; ++n) expected << n;
@@ -58,26 +51,21 @@ TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
 
 TEST(PrintPdf, RefusesWithExitCode2AndWritesNothing) {
     QTemporaryDir dir;
-    const QString good = writeSampleFile(dir.path());
-    const QString damaged = dir.filePath(QStringLiteral("damaged.bin"));
+    const QString good = writeSampleFile(dir.path()), damaged = dir.filePath(QStringLiteral("damaged.bin"));
     QFile::copy(good, damaged);
     QFile(damaged).resize(100);
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    const QString option = QStringLiteral("--print-pdf");
-    const struct {
-        QStringList args;
-        const char* message;
-    } cases[] = {
-        {{dir.filePath(QStringLiteral("missing.bin")), option, pdf}, "cannot be opened"},
-        {{damaged, option, pdf}, "The file ends before"},
-        {{good, option, dir.filePath(QStringLiteral("no/folder/out.pdf"))}, "cannot be written"},
-        {{option, pdf}, "needs exactly one channel FILE"},
+    const std::pair<QStringList, const char*> cases[] = {
+        {{dir.filePath(QStringLiteral("missing.bin")), "--print-pdf", pdf}, "cannot be opened"},
+        {{damaged, "--print-pdf", pdf}, "The file ends before"},
+        {{good, "--print-pdf", dir.filePath(QStringLiteral("no/folder/out.pdf"))}, "cannot be written"},
+        {{"--print-pdf", pdf}, "needs exactly one channel FILE"},
     };
-    for (const auto& c : cases) {
-        const auto [code, errors] = runEditor(c.args);
-        EXPECT_EQ(code, 2) << c.message;
-        EXPECT_TRUE(errors.contains(QLatin1String(c.message))) << errors.toStdString();
-        EXPECT_FALSE(QFile::exists(pdf)) << c.message;
+    for (const auto& [args, message] : cases) {
+        const auto [code, errors] = run(VELMORAEDIT, args);
+        EXPECT_EQ(code, 2) << message;
+        EXPECT_TRUE(errors.contains(QLatin1String(message))) << errors.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf)) << message;
     }
 }
 

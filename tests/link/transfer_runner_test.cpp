@@ -235,21 +235,26 @@ TEST(RunnerUpload, onlyACompletedUploadChangesTheChosenFile) {
     const Bytes good = makeFile(64 + 4 * 1024 + 100, {.usageType = 2});
     const Bytes badSum = makeFile(64 + 4 * 1024 + 100, {.usageType = 2, .validChecksum = false});
     const Bytes huge = makeFile(64 + 1000 * 1024, {.usageType = 0x80});
-    struct Ending { const char* name; const Bytes& file; std::size_t blocks; PeerEnd end; int writeError;
-                    RunStatus status; const char* detail; };
-    const Ending endings[] = {
-        {"hang-up", good, 2, PeerEnd::HangUp, 0, RunStatus::PortError, "the port was lost"},
-        {"timeout", good, 2, PeerEnd::Silence, 0, RunStatus::TimedOut, "no answer from the receiver"},
-        {"checksum", badSum, 5, PeerEnd::Complete, 0, RunStatus::Failed, "Checksum error"},
-        {"full disk", good, 5, PeerEnd::Complete, ENOSPC, RunStatus::FileError,
-         "Cannot write the file OUT\nNo space left on device\nThe previous file was kept."},
-        {"too long", huge, 995, PeerEnd::Silence, 0, RunStatus::Failed,
-         "The receiver sent more than the largest channel file (990 blocks); the upload was stopped.\n"
-         "The previous file was kept."},
-        {"complete", good, 5, PeerEnd::Complete, 0, RunStatus::Succeeded, "UpLoad Complete(C)!!"},
+    const std::string kept = "\nThe previous file was kept.";
+    const struct {
+        const Bytes& file;
+        std::size_t blocks;
+        PeerEnd end;
+        int writeError;
+        RunStatus status;
+        std::string detail;  // OUT: the chosen file; the last line only where a file stood under its name
+    } endings[] = {
+        {good, 2, PeerEnd::HangUp, 0, RunStatus::PortError, "the port was lost"},
+        {good, 2, PeerEnd::Silence, 0, RunStatus::TimedOut, "no answer from the receiver"},
+        {badSum, 5, PeerEnd::Complete, 0, RunStatus::Failed, "Checksum error"},
+        {good, 5, PeerEnd::Complete, ENOSPC, RunStatus::FileError, "Cannot write the file OUT\nNo space left on device" + kept},
+        {huge, 995, PeerEnd::Silence, 0, RunStatus::Failed,
+         "The receiver sent more than the largest channel file (990 blocks); the upload was stopped." + kept},
+        {good, 5, PeerEnd::Complete, 0, RunStatus::Succeeded, "UpLoad Complete(C)!!"},
     };
-    for (const Ending& e : endings) {
+    for (const auto& e : endings) {
         for (bool existed : {true, false}) {
+            SCOPED_TRACE(e.detail + (existed ? ", over a file" : ", new file"));
             test::TempDir dir;
             const std::string out = dir.path("list.bin");
             const Bytes old(3000, 0x5A);
@@ -273,25 +278,17 @@ TEST(RunnerUpload, onlyACompletedUploadChangesTheChosenFile) {
             gRunOver = true;
             peer.join();
 
-            const std::string where = std::string(e.name) + (existed ? ", over a file" : ", new file");
-            EXPECT_EQ(r.status, e.status) << where;
             std::string detail = e.detail;
             if (const auto at = detail.find("OUT"); at != std::string::npos) detail.replace(at, 3, out);
-            if (!existed && detail.ends_with("\nThe previous file was kept."))
-                detail.resize(detail.size() - std::strlen("\nThe previous file was kept."));
-            EXPECT_EQ(r.detail, detail) << where;
+            if (!existed && detail.ends_with(kept)) detail.resize(detail.size() - kept.size());
+            EXPECT_EQ(std::pair(r.status, r.detail), std::pair(e.status, detail));
             Bytes expect = existed ? old : Bytes{};
-            if (e.status == RunStatus::Succeeded) {
-                expect = e.file;
-                expect.resize(64 + e.blocks * kBlockDataSize, 0xFF);
-            }
-            EXPECT_EQ(std::filesystem::exists(out) ? test::readBytes(out) : Bytes{}, expect) << where;
+            if (e.status == RunStatus::Succeeded) (expect = e.file).resize(64 + e.blocks * kBlockDataSize, 0xFF);
+            EXPECT_EQ(std::filesystem::exists(out) ? test::readBytes(out) : Bytes{}, expect);
             struct stat st {};
-            EXPECT_TRUE(!existed || (::stat(out.c_str(), &st) == 0 && (st.st_mode & 07777) == 0604u))
-                << where << ": permissions not kept";
-            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}),
-                      existed || e.status == RunStatus::Succeeded ? 1 : 0)
-                << where << ": a temporary file was left";
+            EXPECT_TRUE(!existed || (::stat(out.c_str(), &st) == 0 && (st.st_mode & 07777) == 0604u)) << "permissions";
+            const auto files = std::distance(std::filesystem::directory_iterator(dir.dir()), {});
+            EXPECT_EQ(files, existed || r.status == RunStatus::Succeeded) << "a temporary file was left";
         }
     }
 }
