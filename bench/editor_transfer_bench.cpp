@@ -2,12 +2,10 @@
 // window: watcher thread, receive queue, the hand-over to the UI thread and
 // the modal progress dialogs, against the virtual receiver on a
 // pseudo-terminal (unpaced, so the figures are the PC's and the pty's cost).
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -16,12 +14,8 @@
 #include <memory>
 #include <thread>
 
-#include "CArdelEditView.h"
 #include "CMainFrame.h"
-#include "channel_writer.h"
-#include "resources_init.h"
-#include "sample_data.h"
-#include "scripted_prompter.h"
+#include "bench_support.h"
 #include "transfer_protocol.h"
 #include "virtual_receiver.h"
 
@@ -41,8 +35,7 @@ struct Fixture {
 
     Fixture() {
         path = dir.filePath(QStringLiteral("capacity.bin"));
-        velmora::ChannelDatabase db = velmora::makeSampleDatabase(velmora::SampleOptions::capacity());
-        if (!velmora::writeChannelFile(path.toStdString(), db, velmora::SaveOptions{}).ok) return;
+        if (!velmora::bench::writeFile(path)) return;
         fileSize = static_cast<std::size_t>(QFile(path).size());
         if (!pty.open()) return;
         ::setenv("VELMORA_COM1", pty.slavePath.c_str(), 1);
@@ -78,12 +71,7 @@ struct Fixture {
     }
 };
 
-std::unique_ptr<Fixture> theFixture;
-
-Fixture& fixture() {
-    if (!theFixture) theFixture = std::make_unique<Fixture>();
-    return *theFixture;
-}
+Fixture& fixture() { return velmora::bench::fixture<Fixture>(); }
 
 void report(benchmark::State& state, Fixture& f, double totalMs, int runs) {
     state.counters["blocks"] = f.blocks();
@@ -146,13 +134,4 @@ BENCHMARK(BM_EditorUpload)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRea
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    velmora::initResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theFixture.reset();
-    return 0;
-}
+int main(int argc, char** argv) { return velmora::bench::runBenchmarks<Fixture>(argc, argv); }

@@ -4,11 +4,9 @@
 // the repaint of each mouse move during a drag, a header click, a search,
 // and the favourites dialog opening on a group of 10000 entries. Runs on Qt's
 // offscreen platform; each iteration also lets the pending repaints run.
-#include <QApplication>
 #include <QDialog>
 #include <QDrag>
 #include <QEventLoop>
-#include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -16,61 +14,17 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <benchmark/benchmark.h>
 
-#include <pty.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <functional>
-#include <memory>
 
-#include "CArdelEditView.h"
-#include "channel_writer.h"
+#include "bench_support.h"
 #include "list_drag.h"
-#include "resources_init.h"
-#include "sample_data.h"
-#include "scripted_prompter.h"
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    QString path;
-    velmora::ui::ScriptedPrompter prompter;
-    std::unique_ptr<velmora::CArdelEditView> view;
-
-    Fixture() {
-        velmora::ChannelDatabase db = velmora::makeSampleDatabase(velmora::SampleOptions::capacity());
-        path = dir.filePath(QStringLiteral("capacity.bin"));
-        const auto bytes = velmora::buildChannelFile(db, velmora::SaveOptions{});
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        velmora::ViewOptions options;
-        options.port.configPath = dir.filePath(QStringLiteral("config.ini"));
-        view = std::make_unique<velmora::CArdelEditView>(nullptr, options);
-        view->resize(1280, 800);
-        view->show();
-        view->initialUpdate();
-        open();
-    }
-    void open() {
-        prompter.openPaths.push_back(path);
-        view->handleCommand(57601);
-        QCoreApplication::processEvents();
-    }
-};
-
-// Built on first use, destroyed before the QApplication.
-std::unique_ptr<Fixture> theFixture;
-Fixture& fixture() {
-    if (!theFixture) theFixture = std::make_unique<Fixture>();
-    return *theFixture;
-}
+using Fixture = velmora::bench::FormFixture;
+Fixture& fixture() { return velmora::bench::fixture<Fixture>(); }
 
 void BM_OpenCapacityFile(benchmark::State& state) {
     Fixture& f = fixture();
@@ -139,7 +93,7 @@ void sendDragMove(QWidget* viewport, const QMimeData* data, QPoint pos, bool ent
 // runs as the user's mouse until the drag ends.
 void dragRow(QTableView* list, int row, std::function<void(const QMimeData*)> play) {
     QWidget* vp = list->viewport();
-    theFixture->prompter.dragHandler = [&](QDrag& drag) {
+    fixture().prompter.dragHandler = [&](QDrag& drag) {
         play(drag.mimeData());
         return Qt::MoveAction;
     };
@@ -300,11 +254,7 @@ void BM_FavouritesOpen10000(benchmark::State& state) {
     std::fill(db.tvMemberCount.begin(), db.tvMemberCount.end(), 0);
     db.tvMemberCount[0] = 10000;
     const QString path = f.dir.filePath(QStringLiteral("one-group.bin"));
-    const auto bytes = velmora::buildChannelFile(db, velmora::SaveOptions{});
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    file.close();
+    velmora::bench::writeFile(path, db);
     f.prompter.openPaths.push_back(path);
     f.view->handleCommand(57601);
     QCoreApplication::processEvents();
@@ -325,17 +275,4 @@ BENCHMARK(BM_FavouritesOpen10000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The form opens COM1 at start-up: give it a pseudo-terminal of its own
-    // rather than a real serial device of the machine.
-    int master = -1, slave = -1;
-    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) ::setenv("VELMORA_COM1", ::ttyname(slave), 0);
-    velmora::initResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theFixture.reset();
-    return 0;
-}
+int main(int argc, char** argv) { return velmora::bench::runBenchmarks<Fixture>(argc, argv); }

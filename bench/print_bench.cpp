@@ -1,49 +1,16 @@
 // Printing the 10000-row TV list of a capacity-sized file: a whole job into
 // a PDF (about 150 A4 pages), and Print Preview from the command until its
 // first page is on screen. Qt's offscreen platform, real CArdelEditView.
-#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QPrintPreviewWidget>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "CArdelEditView.h"
-#include "channel_writer.h"
-#include "resources_init.h"
-#include "sample_data.h"
-#include "scripted_prompter.h"
+#include "bench_support.h"
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    velmora::ui::ScriptedPrompter prompter;
-    std::unique_ptr<velmora::CArdelEditView> view;
-
-    Fixture() {
-        const QString path = dir.filePath(QStringLiteral("capacity.bin"));
-        velmora::ChannelDatabase db = velmora::makeSampleDatabase(velmora::SampleOptions::capacity());
-        velmora::writeChannelFile(path.toStdString(), db, velmora::SaveOptions{});
-        velmora::ViewOptions options;
-        options.port.configPath = dir.filePath(QStringLiteral("config.ini"));
-        options.port.profilePath = dir.filePath(QStringLiteral("ports.ini"));
-        view = std::make_unique<velmora::CArdelEditView>(nullptr, options);
-        view->resize(1280, 800);
-        view->show();
-        prompter.openPaths.push_back(path);
-        view->handleCommand(57601);
-        QCoreApplication::processEvents();
-    }
-};
-
-std::unique_ptr<Fixture> theFixture;
-Fixture& fixture() {
-    if (!theFixture) theFixture = std::make_unique<Fixture>();
-    return *theFixture;
-}
+using Fixture = velmora::bench::FormFixture;
+Fixture& fixture() { return velmora::bench::fixture<Fixture>(); }
 
 void BM_PrintPdf10000Rows(benchmark::State& state) {
     Fixture& f = fixture();
@@ -76,13 +43,4 @@ BENCHMARK(BM_PreviewFirstPage10000Rows)->Unit(benchmark::kMillisecond)->UseRealT
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    velmora::initResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theFixture.reset();
-    return 0;
-}
+int main(int argc, char** argv) { return velmora::bench::runBenchmarks<Fixture>(argc, argv); }
