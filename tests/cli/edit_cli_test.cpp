@@ -96,8 +96,8 @@ TEST_F(EditCli, writingOverTheFileKeepsABackupUnlessToldNot) {
         writeBytes(in, old);
         std::filesystem::remove(bak);
         EXPECT_EQ(run(line).exitCode, 0) << line;
-        EXPECT_EQ(std::filesystem::exists(bak) ? readBytes(bak) : std::vector<std::uint8_t>{}, backup ? old : decltype(old){})
-            << line;
+        const auto none = decltype(old){};
+        EXPECT_EQ(std::filesystem::exists(bak) ? readBytes(bak) : none, backup ? old : none) << line;
     }
     // A backup that cannot be made stops the write.
     writeBytes(in, old);

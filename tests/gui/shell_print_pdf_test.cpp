@@ -30,7 +30,8 @@ TEST(PrintPdf, PagesHoldTitleHeadingsEveryRowInListOrderAndTheirNumber) {
     ASSERT_TRUE(writeChannelFile(file.toStdString(), db, SaveOptions{}).ok);
     for (const int rows : {150, 3}) {
         SCOPED_TRACE(rows);
-        const auto [code, errors] = run(VELMORAEDIT, QStringList{file, "--print-pdf", pdf} + QStringList(rows == 3, "--radio"));
+        const QStringList args{file, "--print-pdf", pdf};
+        const auto [code, errors] = run(VELMORAEDIT, rows == 3 ? args + QStringList{"--radio"} : args);
         ASSERT_EQ(code, 0) << errors.toStdString();
         const QStringList pages = run("pdftotext", {"-layout", pdf, "-"}, false).second.split('\f', Qt::SkipEmptyParts);
         EXPECT_EQ(pages.size() > 1, rows == 150);

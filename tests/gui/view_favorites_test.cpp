@@ -119,7 +119,8 @@ TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
             pressAndMove(vp, at(c.row), {0, QApplication::startDragDistance() + 1});
         });
         EXPECT_EQ(groups(), c.after);
-        EXPECT_EQ(cell(1017, c.selected, 1) + QString::number(selectedRow(1017)), QChar('A' + c.selected) + QString::number(c.selected));
+        EXPECT_EQ(selectedRow(1017), c.selected);
+        EXPECT_EQ(cell(1017, c.selected, 1), QChar('A' + c.selected)) << "in table order";
     }
 }
 

@@ -142,23 +142,24 @@ TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
 
 TEST_F(MovesTest, MenusAndDragsFollowTheState) {
     const QString grayed = QStringLiteral("~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)");
+    const auto cut = [&] { view->handleCommand(32786); };
+    const auto sort = [&] { view->flags().sortPending = true; };
     const struct {
         const char* state;
         std::function<void()> enter;
         int list;
-        QString items;  // after the header, when there is one
         bool editCut, editPaste, editNewDelete, drags;
+        QString items;  // of the list's menu
     } cases[] = {
-        {"viewing", [&] { open(path); }, 1017, "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)", false, false, false, false},
-        {"editing", [] {}, 1017, "<TV channel>|New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)", true, false, true, true},
-        {"cut", [&] { view->handleCommand(32786); }, 1017, "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)",
-         false, true, false, true},
-        {"cut, other kind", [&] { view->handleCommand(32786); click(1129); }, 1018,
-         "<Radio channel>|~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)", false, false, false, true},
-        {"sorted", [&] { view->flags().sortPending = true; }, 1017, "<TV channel>|" + grayed, false, false, true, false},
-        {"sorted, cut", [&] { view->handleCommand(32786); view->flags().sortPending = true; }, 1017,
-         "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)", false, true, false, false},
-        {"new", [&] { click(1069); }, 1017, "<TV channel>|" + grayed, false, false, true, false},
+        {"viewing", [&] { open(path); }, 1017, false, false, false, false, "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
+        {"editing", [] {}, 1017, true, false, true, true, "<TV channel>|New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
+        {"cut", cut, 1017, false, true, false, true, "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)"},
+        {"cut, other kind", [&] { cut(); click(1129); }, 1018, false, false, false, true,
+         "<Radio channel>|~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
+        {"sorted", sort, 1017, false, false, true, false, "<TV channel>|" + grayed},
+        {"sorted, cut", [&] { cut(); sort(); }, 1017, false, true, false, false,
+         "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)"},
+        {"new", [&] { click(1069); }, 1017, false, false, true, false, "<TV channel>|" + grayed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);

@@ -79,11 +79,13 @@ TEST_F(RecordsTest, DeleteAsksOnEachPageAndCascades) {
         ui::Answer answer;
         const char* question;
         std::array<int, 4> counts;
-    } cases[] = {{0, ui::Answer::No, "Marked channel will be deleted, proceed saving?", {3, 2, 3, 2}},
-                 {0, ui::Answer::Yes, "Marked channel will be deleted, proceed saving?", {2, 2, 3, 2}},
-                 {1, ui::Answer::Yes, "All channels related to this transponder will be deleted, proceed SAVING?", {2, 1, 2, 2}},
-                 {2, ui::Answer::Yes, "All channels and transponders related to this satellite will be deleted, proceed SAVING?",
-                  {1, 1, 1, 1}}};
+    } cases[] = {
+        {0, ui::Answer::No, "Marked channel will be deleted, proceed saving?", {3, 2, 3, 2}},
+        {0, ui::Answer::Yes, "Marked channel will be deleted, proceed saving?", {2, 2, 3, 2}},
+        {1, ui::Answer::Yes, "All channels related to this transponder will be deleted, proceed SAVING?", {2, 1, 2, 2}},
+        {2, ui::Answer::Yes, "All channels and transponders related to this satellite will be deleted, proceed SAVING?",
+         {1, 1, 1, 1}},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.question);
         writeBytes(path, original);

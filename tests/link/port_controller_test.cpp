@@ -21,12 +21,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "device_box.h"
 #include "port_settings_dialog.h"
 #include "scripted_prompter.h"
+#include "serial_devices.h"
 
 namespace velmora::ui {
 namespace {
@@ -330,25 +332,48 @@ TEST_F(PortControllerTest, StaleNotificationsAfterCloseAreIgnored) {
     EXPECT_TRUE(prompter_.messages.isEmpty());
 }
 
-// The device drop-down on a fake /dev: it offers what is plugged in, keeps a
-// chosen or typed path, and follows an adapter pulled out while it is shown.
-TEST(DeviceBoxTest, FollowsAdaptersWithoutLosingTheText) {
+// Serial devices found by name in a fake /dev: an adapter on a pseudo-terminal
+// named by id, a dangling by-id link, ttyS nodes without a UART behind them (a
+// plain file, a pseudo-terminal), other nodes. The drop-down offers them, keeps
+// a chosen or typed path, and follows an adapter pulled out while it is shown.
+TEST(SerialDevices, FoundByNameAndFollowedByTheDropDown) {
+    namespace fs = std::filesystem;
     QTemporaryDir root;
     const QString dev = root.filePath(QStringLiteral("dev"));
-    QDir().mkpath(dev);
-    for (const char* node : {"/ttyUSB0", "/ttyACM0"}) writeFile(dev + node, "");
+    const std::string d = dev.toStdString();
+    fs::create_directories(d + "/serial/by-id");
+    for (const char* node : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS1", "tty0", "console"})
+        writeFile(dev + "/" + node, "");
+    fs::create_symlink("../../ttyUSB1", d + "/serial/by-id/usb-FTDI_FT232R__UART_A1-if00-port0");
+    fs::create_symlink("../../ttyUSB7", d + "/serial/by-id/usb-Unplugged-if00-port0");
+    int master = -1, slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    fs::create_symlink(::ttyname(slave), d + "/ttyS0");
+    fs::create_symlink(::ttyname(slave), d + "/ttyUSB1");
+    const std::vector<link::SerialDevice> expected = {
+        {d + "/serial/by-id/usb-FTDI_FT232R__UART_A1-if00-port0", "FTDI FT232R UART A1 (ttyUSB1)"},
+        {d + "/ttyUSB1", "FTDI FT232R UART A1"},
+        {d + "/ttyUSB2", "USB serial adapter"},
+        {d + "/ttyUSB10", "USB serial adapter"},
+        {d + "/ttyACM0", "USB modem (CDC ACM)"},
+    };
+    EXPECT_EQ(link::findSerialDevices(root.path().toStdString()), expected);
+
     DeviceBox box(nullptr, root.path());
     box.show();
-    ASSERT_EQ(box.count(), 2);
-    EXPECT_EQ(box.model()->index(0, 0).data().toString(), QStringLiteral("USB serial adapter \u2014 ") + dev + "/ttyUSB0");
-    box.setText(dev + "/ttyUSB0");
-    EXPECT_EQ(box.currentIndex(), 0);
-    QFile::remove(dev + "/ttyUSB0");
-    EXPECT_TRUE(processUntil([&] { return box.count() == 1; }));
-    EXPECT_EQ(box.text(), dev + "/ttyUSB0") << "the chosen path stays when its adapter goes";
+    ASSERT_EQ(box.count(), 5);
+    EXPECT_EQ(box.model()->index(1, 0).data().toString(), "FTDI FT232R UART A1 \u2014 " + dev + "/ttyUSB1");
+    box.setText(dev + "/ttyUSB1");
+    EXPECT_EQ(box.currentIndex(), 1);
+    fs::remove(d + "/ttyUSB1");  // pulled out: its entries go, the chosen path stays
+    EXPECT_TRUE(processUntil([&] { return box.count() == 3; }));
+    EXPECT_EQ(link::findSerialDevices(root.path().toStdString()), decltype(expected)(expected.begin() + 2, expected.end()))
+        << "its entries go";
+    EXPECT_EQ(box.text(), dev + "/ttyUSB1");
     box.setText(QStringLiteral("/dev/typed"));
-    EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(box.text(), QStringLiteral("/dev/typed"));
+    EXPECT_EQ(std::pair(box.currentIndex(), box.text()), std::pair(-1, QStringLiteral("/dev/typed")));
+    ::close(master);
+    ::close(slave);
 }
 
 }  // namespace
