@@ -253,11 +253,10 @@ TEST_F(Cli, listPrintsTheRowsAsOneOrTwoHeaderClicksOrderThem) {
     }
     const std::string f = tmp.path("l.bin");
     test::writeBytes(f, serializeUnchanged(db));
+    // Table order, and a second click on Channel Name; the orders themselves are core's.
     const std::pair<const char*, const char*> cases[] = {
         {"", "0001\tb\\x1b\t\t\n0002\tA\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0004\ta\t\t\n"},
-        {"--sort name", "0002\tA\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0004\ta\t\t\n0001\tb\\x1b\t\t\n"},
         {"--sort name --descending", "0001\tb\\x1b\t\t\n0004\ta\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0002\tA\t\t\n"},
-        {"--descending --sort number", "0004\ta\t\t\n0003\tT\xC3\xA9l\xC3\xA9\t\t\n0002\tA\t\t\n0001\tb\\x1b\t\t\n"},
     };
     for (const auto& [args, expected] : cases) {
         const CliRun r = velmora("list " + q(f) + " tv " + args);
