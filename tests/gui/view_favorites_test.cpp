@@ -178,12 +178,6 @@ TEST_F(FavoritesTest, SwitchingTheKindKeepsTheGroupAndKeysNeverClose) {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) QTest::keyClick(in<QWidget>(d, 1092), key);
         EXPECT_TRUE(d.isVisible());
     });
-    // A pending New keeps its member lists apart until Save or Cancel.
-    click(1040);
-    click(1069);
-    EXPECT_FALSE(view->commandEnabled(32788));
-    view->handleCommand(32788);
-    EXPECT_EQ(prompter->dialogsRun, QStringList({"166"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Header clicks, the search and Edit > Apply Order From…, wired to the list
 // orders and the matching of core (whose results the core tests cover): what
-// the lists, the form and Save do with them, and when they are offered.
+// the lists, the form and Save do with them. When Apply Order From is offered
+// is checked with the other commands in view_moves_test.
 #include <QDialog>
 #include <QPlainTextEdit>
 
@@ -91,17 +92,6 @@ TEST_F(OrderTest, SearchSelectsTheLastWholeNameMatch) {
     EXPECT_EQ(text(1026), QStringLiteral("Das Erste"));
     EXPECT_EQ(opened, QStringList(4, QStringLiteral("194")));  // the field empty at every opening
     EXPECT_TRUE(prompter->messages.isEmpty());
-}
-
-TEST_F(OrderTest, ApplyOrderFromIsOfferedInEditModeWhileNothingIsPending) {
-    EXPECT_FALSE(view->commandEnabled(kApplyOrder));
-    click(1040);
-    EXPECT_TRUE(view->commandEnabled(kApplyOrder));
-    for (bool EditFlags::*pending : {&EditFlags::cutPending, &EditFlags::sortPending, &EditFlags::newRecordPending}) {
-        view->flags().*pending = true;
-        EXPECT_FALSE(view->commandEnabled(kApplyOrder));
-        view->flags().*pending = false;
-    }
 }
 
 TEST_F(OrderTest, ApplyOrderFromReportsThenPutsBothListsInTheReferenceOrderForSave) {
