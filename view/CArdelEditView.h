@@ -30,6 +30,8 @@ class QTableView;
 
 namespace velmora {
 
+struct SaveOptions;
+
 namespace ui {
 class TransferController;
 }
@@ -225,6 +227,7 @@ private:
     void favoritesAccepted(const FavoritesDialog& dialog);
 
     // File (CArdelEditView_file.cpp).
+    SaveOptions saveOptions() const;  // what Save passes to the writer
     bool writeFile();
 
     // Edit > Apply Order From… (CArdelEditView_order.cpp).

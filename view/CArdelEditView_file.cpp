@@ -112,7 +112,7 @@ void CArdelEditView::openFile(const QString& given) {
     emit fileOpened(path);
 }
 
-bool CArdelEditView::writeFile() {
+SaveOptions CArdelEditView::saveOptions() const {
     SaveOptions options;
     options.newRecordPending = flags_.newRecordPending;
     options.sortPending = flags_.sortPending;
@@ -121,6 +121,11 @@ bool CArdelEditView::writeFile() {
         options.tvRowRecords = rowRecords(ChannelKind::Tv);
         options.radioRowRecords = rowRecords(ChannelKind::Radio);
     }
+    return options;
+}
+
+bool CArdelEditView::writeFile() {
+    const SaveOptions options = saveOptions();
     auto report = [this](const std::string& error) {
         ui::Prompter::current().message(
             this, QString::fromLatin1(ui::kAppTitle),

@@ -12,9 +12,11 @@ void CArdelEditView::rememberSavedImage() { savedImage_ = serializeUnchanged(*db
 
 bool CArdelEditView::hasUnsavedChanges() const {
     if (!flags_.fileLoaded) return false;
-    // Their records wait in the working tables until a save carries them back.
-    // (A pending cut changes no table before its Paste.)
-    if (flags_.newRecordPending || flags_.sortPending) return true;
+    // A New waits in the working tables until a save carries it back. A sort
+    // alone changes nothing Save writes (each row goes back to its own
+    // record), so it is judged like any edit: by what Save would write. (A
+    // pending cut changes no table before its Paste.)
+    if (flags_.newRecordPending) return true;
     ChannelDatabase now = *db_;
     if (flags_.editActive) {
         // The commits of a save, into a copy: the form is read exactly as Save
@@ -24,7 +26,10 @@ bool CArdelEditView::hasUnsavedChanges() const {
         hooks_->commitTransponder(now);
         hooks_->commitChannel(now);
     }
-    return buildChannelFile(now, SaveOptions{}) != savedImage_;
+    // The band rule is left out: the saved image was taken after it.
+    SaveOptions options = saveOptions();
+    options.currentTransponder = -1;
+    return buildChannelFile(now, options) != savedImage_;
 }
 
 bool CArdelEditView::shouldAskSaveOnClose() const {

@@ -5,7 +5,7 @@
 namespace velmora::test {
 namespace {
 
-enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, SortPending, Cut };
+enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, Sort, Cut };
 
 struct Sequence {
     const char* name;
@@ -26,7 +26,7 @@ protected:
         case Step::Frequency: showPage(1); type(1080, QStringLiteral("11748")); break;
         // As a box click, a delete or a transfer's header does: straight into the tables.
         case Step::TablesChanged: view->database().tvMembers[0] = 1; break;
-        case Step::SortPending: view->flags().sortPending = true; break;
+        case Step::Sort: clickHeader(1017, 1); break;
         case Step::Cut: view->handleCommand(32786); break;
         }
     }
@@ -49,7 +49,10 @@ const Sequence kSequences[] = {
     {"ChangeThenCancel", {Step::Edit, Step::Save, Step::Frequency, Step::Cancel}, false},
     {"TablesChanged", {Step::TablesChanged}, true},
     {"TablesChangedSaved", {Step::TablesChanged, Step::Edit, Step::Save}, false},
-    {"SortPending", {Step::Edit, Step::Save, Step::SortPending}, true},
+    // A sort alone writes every row back to its own record: nothing to lose.
+    {"SortOnly", {Step::Sort}, false},
+    {"SortedSaved", {Step::Edit, Step::Save, Step::Sort}, false},
+    {"SortedThenRenamed", {Step::Edit, Step::Save, Step::Sort, Step::Rename}, true},
     {"CutPending", {Step::Edit, Step::Save, Step::Cut}, false},
 };
 INSTANTIATE_TEST_SUITE_P(Sequences, UnsavedTest, ::testing::ValuesIn(kSequences),
