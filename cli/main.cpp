@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
     velmora::cli::guardStandardStreams();
+    velmora::cli::preferLargePages();
     // A fixed name: the usage lines (and the manual made from them) do not
     // depend on the path the tool was started by.
     CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files", "velmora"};

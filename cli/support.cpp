@@ -1,12 +1,15 @@
 #include "support.h"
 
 #include <fcntl.h>
+#include <malloc.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -101,6 +104,25 @@ void guardStandardStreams() {
         const int got = ::open("/dev/null", (fd == 0 ? O_WRONLY : O_RDONLY) | O_CLOEXEC);
         if (got >= 0 && got != fd) ::close(got);
     }
+}
+
+void preferLargePages() {
+    // Everything from the heap (no separate mapping per table), kept after
+    // free so the second file of diff and reorder reuses the first one's
+    // pages, and the heap grown once by a margin that holds a capacity file.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    mallopt(M_TOP_PAD, 16 << 20);
+    constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+    const auto top = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    const std::uintptr_t from = (top + kLargePage - 1) & ~(kLargePage - 1);
+    // Only whole aligned large pages can be large: a block that is never
+    // used (nor touched past its first page) fills the heap up to the first
+    // boundary, so the tables come after it.
+    [[maybe_unused]] static void* volatile padding = nullptr;
+    if (from > top) padding = std::malloc(from - top);
+    const auto end = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    if (end > from) ::madvise(reinterpret_cast<void*>(from), end - from, MADV_HUGEPAGE);
 }
 
 int refuseUnknownCommand(CLI::App& app, int argc, char** argv) {

@@ -40,6 +40,11 @@ std::string printable(std::string_view text, bool latin1);
 // round in their place: writes then fail as on a closed descriptor, and no
 // file the tool opens can end up receiving its output.
 void guardStandardStreams();
+// A command fills a few megabytes of fresh memory (file images, tables). In
+// 4 KiB pages a fresh process pays a page fault for each, which costs more
+// than the parsing; this asks for large pages instead. Best effort: where the
+// kernel declines, nothing changes.
+void preferLargePages();
 // "unknown command 'x'" with the list of commands; 0 when argv names none.
 int refuseUnknownCommand(CLI::App& app, int argc, char** argv);
 int reportParseError(CLI::App& app, const CLI::ParseError& e);
