@@ -53,6 +53,12 @@ BackupResult writeBackup(const std::string& path) {
         ::close(source);
         return failed("cannot back up " + path, statErr);
     }
+    // The save that follows would refuse such a file: no backup of a file
+    // that is not going to change.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        ::close(source);
+        return {false, false, path + ": " + kTextReadOnly};
+    }
 
     // A short temporary name: the backup's own name may already be near the
     // file system's limit.

@@ -240,6 +240,7 @@ TEST_F(CliAwkward, savingFollowsDanglingLinksAndRefusesFilesTheUserMayNotWrite) 
         ::waitpid(pid, &status, 0);
         EXPECT_EQ(WEXITSTATUS(status), 2) << file;
         EXPECT_EQ(test::readBytes(file), before);
+        EXPECT_FALSE(std::filesystem::exists(file + ".bak")) << "a backup of a file that was not changed";
     }
     EXPECT_EQ(velmora("resave " + q(s)).exitCode, 0);  // root may, as it may write in place
 }
