@@ -11,6 +11,7 @@
 #include "checksum.h"
 #include "byte_order.h"
 #include "commands.h"
+#include "file_check.h"
 #include "json_dump.h"
 #include "sample_data.h"
 #include "support.h"
@@ -30,13 +31,6 @@ struct Loaded {
 
 bool load(const std::string& path, Loaded& out) { return loadForCommand(path, out.db, &out.bytes, &out.parsedSize); }
 
-// What a transfer leaves after the trailer: 0xFF up to the end of the last
-// block (at most a whole block, when the data filled the blocks exactly).
-bool isTransferPadding(std::span<const std::uint8_t> tail) {
-    return !tail.empty() && tail.size() <= link::kBlockDataSize &&
-           std::all_of(tail.begin(), tail.end(), [](std::uint8_t b) { return b == 0xFF; });
-}
-
 std::string hex16(unsigned v) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%04X", v & 0xFFFFu);
@@ -46,58 +40,6 @@ std::string hex32(unsigned v) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%08X", v);
     return buf;
-}
-
-// Everything `check` finds, one line each.
-std::vector<std::string> findings(const Loaded& f) {
-    std::vector<std::string> out;
-    const ChannelDatabase& db = f.db;
-    ChannelDatabase saved = db;
-    const std::vector<std::uint8_t> expect = buildChannelFile(saved, SaveOptions{});
-    auto compare = [&](const char* what, std::uint64_t stored, std::uint64_t computed, bool asHex = false) {
-        if (stored == computed) return;
-        out.push_back(std::string(what) + ": stored " + (asHex ? hex16(static_cast<unsigned>(stored)) : std::to_string(stored)) +
-                      ", a save writes " + (asHex ? hex16(static_cast<unsigned>(computed)) : std::to_string(computed)));
-    };
-    compare("dataLength", db.header.dataLength, saved.header.dataLength);
-    compare("channelDataLength", db.blockHead.channelDataLength, saved.blockHead.channelDataLength);
-    compare("satellite sectionLength", db.satelliteSection.sectionLength, std::uint64_t{db.satelliteCount} * 52 + 1);
-    compare("transponder sectionLength", db.transponderSection.sectionLength, std::uint64_t{db.transponderCount} * 16 + 2);
-    compare("channel sectionLength", db.channelSection.sectionLength, (std::uint64_t{db.tvCount} + db.radioCount) * 44 + 4);
-    std::uint64_t favoriteLength = 0;
-    for (std::size_t g = 0; g < db.groupCount(); ++g)
-        favoriteLength += (std::uint64_t{db.tvMemberCount[g]} + db.radioMemberCount[g] + 4) * 7;
-    compare("favourite sectionLength", db.favoriteSection.sectionLength, favoriteLength);
-    compare("checksum", db.header.checksum, saved.header.checksum, true);
-    compare("CRC trailer", db.crcTrailer, readU16BE(&expect[expect.size() - 2]), true);
-    const std::span<const std::uint8_t> tail(f.bytes.data() + f.parsedSize, f.bytes.size() - f.parsedSize);
-    if (!tail.empty() && !isTransferPadding(tail))
-        out.push_back(std::to_string(tail.size()) + " bytes follow the CRC trailer; a save drops them");
-    if (!link::downloadAccepts(db.header.usageType))
-        out.push_back("usage type " + hex16(db.header.usageType) + " is unknown; send refuses the file (\"" +
-                      link::kTextInvalidFormat + "\")");
-
-    for (std::size_t i = 0; i < db.transponderCount; ++i)
-        if (db.transponders[i].satelliteIndex >= db.satelliteCount)
-            out.push_back("transponder " + std::to_string(i) + ": satelliteIndex " +
-                          std::to_string(db.transponders[i].satelliteIndex) + " is outside the " +
-                          std::to_string(db.satelliteCount) + " satellites");
-    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-        const char* name = kind == ChannelKind::Tv ? "tv" : "radio";
-        for (std::size_t i = 0; i < db.channelCount(kind); ++i)
-            if (db.channels(kind)[i].transponderIndex >= db.transponderCount)
-                out.push_back(std::string(name) + " " + std::to_string(i) + ": transponderIndex " +
-                              std::to_string(db.channels(kind)[i].transponderIndex) + " is outside the " +
-                              std::to_string(db.transponderCount) + " transponders");
-        std::size_t at = 0;
-        for (std::size_t g = 0; g < db.groupCount(); ++g)
-            for (std::size_t j = 0; j < db.memberCounts(kind)[g]; ++j, ++at)
-                if (db.members(kind)[at] >= db.channelCount(kind))
-                    out.push_back("favourite group " + std::to_string(g) + ": " + name + " member " + std::to_string(j) +
-                                  " is channel " + std::to_string(db.members(kind)[at]) + ", outside the " +
-                                  std::to_string(db.channelCount(kind)) + " " + name + " channels");
-    }
-    return out;
 }
 
 void printInfo(const std::string& path, const Loaded& f) {
@@ -164,7 +106,7 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     check->callback([file, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
-        const auto found = findings(f);
+        const auto found = fileFindings(f.db, f.bytes, f.parsedSize);
         for (const auto& line : found) std::cout << *file << ": " << line << "\n";
         const std::span<const std::uint8_t> tail(f.bytes.data() + f.parsedSize, f.bytes.size() - f.parsedSize);
         if (isTransferPadding(tail))

@@ -152,11 +152,15 @@ void CArdelEditView::editButton() {
     const bool pids = pidMode_->isChecked();
     for (int id : {1030, 1033, 1035}) field(id)->setReadOnly(!pids);
     field(1000)->setReadOnly(true);
-    for (int id : {1082, 1052, 1106, 1004, 1069, 1041, 1042, 1043}) setControlEnabled(id, true);
-    setFavoriteBoxesEnabled(true);
+    for (int id : {1082, 1052, 1106, 1004, 1041, 1043}) setControlEnabled(id, true);
+    // A save from the favourites dialog leaves Edit on; a New made since stays
+    // pending, and New, Delete and the boxes wait for its Save or Cancel.
+    // Ending it here would keep its grown counts with no record behind them.
+    const bool newPending = flags_.newRecordPending;
+    for (int id : {1069, 1042}) setControlEnabled(id, !newPending);
+    setFavoriteBoxesEnabled(!newPending);
     for (int id : {1049, 1045, 1040}) setControlEnabled(id, false);
     flags_.editActive = true;
-    flags_.newRecordPending = false;
     emit commandStateChanged();
 }
 

@@ -61,6 +61,12 @@ void CArdelEditView::openFile(const QString& given) {
     }
     if (!result.ok()) {
         for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
+        // A New the user chose not to save goes as Cancel drops it: Edit below
+        // ends it, and its grown counts would make Save write a stale record.
+        if (flags_.newRecordPending) {
+            discardPendingNew();
+            flags_.newRecordPending = false;
+        }
         // The previous tables stay; the form goes back to them. filePath and
         // the path label keep naming the last good file, so Save never writes
         // the old tables over the rejected one.
