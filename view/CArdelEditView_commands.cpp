@@ -1,6 +1,7 @@
 // Routing of menu, toolbar, accelerator and form-control commands. A command
 // without a handler here is answered "not handled" and so stays disabled.
 #include <QCheckBox>
+#include <QTableView>
 
 #include "CArdelEditView.h"
 #include "transfer_controller.h"
@@ -74,21 +75,23 @@ bool CArdelEditView::handleCommand(int id) {
         return true;
     case cmd::Tv:
     case ctl::TvSwitch:
-        // Also keeps the box ticked when it is clicked while already on.
-        if (flags_.fileLoaded)
-            tvSwitch();
-        else
-            tvSwitch_->setChecked(false);
-        emit commandStateChanged();
-        return true;
     case cmd::Radio:
-    case ctl::RadioSwitch:
-        if (flags_.fileLoaded)
-            radioSwitch();
-        else
-            radioSwitch_->setChecked(false);
+    case ctl::RadioSwitch: {
+        // While a New is pending the form edits the new record and a row of
+        // the other list could not be selected: that list would show while
+        // Cut, Paste and drags still acted on the New's kind, and a drag in
+        // it would leave it unrefreshed. The switch waits for Save or Cancel.
+        const bool tv = id == cmd::Tv || id == ctl::TvSwitch;
+        if (flags_.fileLoaded && !flags_.newRecordPending) {
+            // Also keeps the box ticked when it is clicked while already on.
+            tv ? tvSwitch() : radioSwitch();
+        } else {
+            tvSwitch_->setChecked(flags_.fileLoaded && !tvList_->isHidden());
+            radioSwitch_->setChecked(flags_.fileLoaded && !radioList_->isHidden());
+        }
         emit commandStateChanged();
         return true;
+    }
     case cmd::Favourites:
         favoritesCommand();
         return true;
@@ -154,7 +157,7 @@ bool CArdelEditView::commandEnabled(int id) const {
         return activeList_ != ActiveList::None && canPaste(activeKind());
     case cmd::Tv:
     case cmd::Radio:
-        return flags_.fileLoaded;
+        return flags_.fileLoaded && !flags_.newRecordPending;
     case cmd::Favourites:
         return canOpenFavorites();
     case cmd::ApplyOrder:
