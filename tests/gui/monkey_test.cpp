@@ -3,7 +3,8 @@
 // answered at random, and after each action the invariants that no sequence
 // may break. MONKEY_SEED and MONKEY_STEPS choose the run; MONKEY_LOG names a
 // file that receives every step as it starts (scripts/monkey.sh shows its
-// tail after a crash). A run is replayed exactly by its seed.
+// tail after a crash). A run is replayed exactly by its seed, and a part of
+// it by MONKEY_REPLAY, a file of such steps (to shorten a failing run).
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <deque>
@@ -441,17 +444,17 @@ public:
         std::vector<bool> seen(db.channelCount(kind));
         for (int r = 0; r < model->rowCount(); ++r) {
             const int record = model->cell(r, 0).toInt() - 1;
-            const std::string where = std::string(name) + " row " + std::to_string(r);
+            const auto where = [&] { return std::string(name) + " row " + std::to_string(r); };
             if (record < 0 || record >= model->rowCount() || seen[static_cast<std::size_t>(record)])
-                return where + ": Number cell";
+                return where() + ": Number cell";
             seen[static_cast<std::size_t>(record)] = true;
-            if (!view->flags().sortPending && record != r) return where + ": out of table order without a sort";
+            if (!view->flags().sortPending && record != r) return where() + ": out of table order without a sort";
             const ChannelRow expect = formatChannelRow(db, kind, record);
             if (expect.cells != model->row(r)->cells || expect.image != model->row(r)->image)
-                return where + ": cells differ from record " + std::to_string(record);
+                return where() + ": cells differ from record " + std::to_string(record);
             if (view->flags().sortPending && db.workingChannels(kind)[static_cast<std::size_t>(r)] !=
                                                  db.channels(kind)[static_cast<std::size_t>(record)])
-                return where + ": working record differs from record " + std::to_string(record);
+                return where() + ": working record differs from record " + std::to_string(record);
         }
         return {};
     }
@@ -461,6 +464,8 @@ public:
     std::string savedFileMismatch() {
         const std::string path = view->flags().filePath;
         const bool sameFile = path == lastPath;
+        // A save renames a new file into place: an unchanged stamp is an unchanged file.
+        if (sameFile && stamp(lastPath) == lastStamp) return {};
         const std::vector<std::uint8_t> bytes = readBytes(QString::fromStdString(lastPath));
         std::string fault;
         if (bytes != lastBytes) {
@@ -472,17 +477,27 @@ public:
             if (sameFile) fault = differingTable(view->database(), read, newBeforeStep);
             if (!fault.empty()) fault = "the saved file differs from memory in its " + fault;
         }
-        if (!sameFile) noteOpened();
-        else lastBytes = bytes;
+        if (!sameFile) {
+            noteOpened();
+        } else {
+            lastBytes = bytes;
+            lastStamp = stamp(lastPath);
+        }
         return fault;
     }
     void noteOpened() {
         lastPath = view->flags().filePath;
+        lastStamp = stamp(lastPath);
         lastBytes = readBytes(QString::fromStdString(lastPath));
         loadedOutside = !outsideTable(view->database(), false).empty();
     }
 
     // ---- helpers ----
+    static std::tuple<ino_t, off_t, long, long> stamp(const std::string& path) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return {};
+        return {st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    }
     struct Action {
         const char* name;
         int weight;
@@ -546,6 +561,7 @@ public:
     std::FILE* log = nullptr;
     std::string lastPath;
     std::vector<std::uint8_t> lastBytes;
+    std::tuple<ino_t, off_t, long, long> lastStamp;
     bool loadedOutside = false;  // the file as loaded had indices outside their tables
     int opened = 0;
     bool newBeforeStep = false;
