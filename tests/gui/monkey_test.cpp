@@ -199,6 +199,7 @@ public:
         ASSERT_TRUE(writeChannelFile(first.toStdString(), db, SaveOptions{}).ok);
         random->openPaths.push_back(first);
         menu(command::kOpen);
+        random->rng = &random->fallback;
         ASSERT_TRUE(view->flags().fileLoaded);
         noteOpened();
     }
@@ -232,11 +233,14 @@ public:
         newBeforeStep = view->flags().newRecordPending;
         Rng rng(step.arg);
         random->rng = &rng;
+        for (const auto& a : actions())
+            if (step.action == a.name) (this->*a.run)(rng);
+        // Nothing the step set up may answer for a later one: its handlers
+        // hold references to its locals.
+        random->rng = &random->fallback;
         random->dialogHandler = nullptr;
         random->menuHandler = nullptr;
         random->dragHandler = nullptr;
-        for (const auto& a : actions())
-            if (step.action == a.name) (this->*a.run)(rng);
         random->openPaths.clear();
         QApplication::processEvents();
         return invariants();
