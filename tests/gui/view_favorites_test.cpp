@@ -15,30 +15,13 @@ namespace {
 
 enum class End { Ok, CloseBox };
 
+// TV channels A..J, radio a and b; eight groups "G0".."G7": 0 holds TV
+// [F C J], 3 TV [A E] and radio [b], 4 TV [H], 6 TV [D] and radio [a].
 class FavoritesTest : public ViewTest {
 protected:
-    // TV channels A..J, radio a and b; eight groups "G0".."G7": 0 holds TV
-    // [F C J], 3 TV [A E] and radio [b], 4 TV [H], 6 TV [D] and radio [a].
     void SetUp() override {
         ViewTest::SetUp();
-        ChannelDatabase db = smallDatabase();
-        db.tvCount = 10;
-        db.general.favoriteGroupCount = 8;
-        const char* groups[] = {"FCJ", "", "", "AE", "H", "", "D", "", "", "", "", "b", "", "", "a", ""};
-        for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-            const char first = kind == ChannelKind::Tv ? 'A' : 'a';
-            for (int i = 0; i < db.channelCount(kind); ++i) {
-                db.channels(kind)[i] = db.channels(kind)[i % 2];
-                setFieldText(db.channels(kind)[i].name, std::string(1, char(first + i)));
-            }
-            for (std::size_t k = 0, e = 0; k < 8; ++k) {
-                setFieldText(db.groupNames[k], "G" + std::to_string(k));
-                const std::string names = groups[k + (kind == ChannelKind::Tv ? 0 : 8)];
-                db.memberCounts(kind)[k] = static_cast<std::uint16_t>(names.size());
-                for (char c : names) db.members(kind)[e++] = static_cast<std::uint16_t>(c - first);
-            }
-        }
-        original = fileBytes(db, 0);
+        original = fileBytes(letteredDatabase(10, {"FCJ", "", "", "AE", "H", "", "D", ""}, {"", "", "", "b", "", "", "a"}), 0);
     }
     void reopen() {
         writeBytes(path, original);
@@ -61,18 +44,11 @@ protected:
         };
         EXPECT_TRUE(view->handleCommand(32788));
     }
-    // Whether OK saved, then the groups with members as "k:names", TV | radio.
+    // Whether OK saved, then the groups with members, TV | radio.
     std::string groups() const {
         const ChannelDatabase& db = view->database();
-        std::string out = QFile::exists(path) ? "saved" : "unsaved";
-        for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-            out += kind == ChannelKind::Radio ? " |" : "";
-            for (std::size_t k = 0, e = 0; k < db.groupCount(); ++k) {
-                if (db.memberCounts(kind)[k] > 0) out += " " + std::to_string(k) + ":";
-                for (int j = 0; j < db.memberCounts(kind)[k]; ++j) out += fieldText(db.channels(kind)[db.members(kind)[e++]].name);
-            }
-        }
-        return out;
+        return (QFile::exists(path) ? "saved " : "unsaved ") + memberNames(db, ChannelKind::Tv) + " | " +
+               memberNames(db, ChannelKind::Radio);
     }
     static QStringList entries(FavoritesDialog& d, int listId) {
         auto* list = in<QListView>(d, listId);
@@ -109,11 +85,10 @@ TEST_F(FavoritesTest, DragsReorderTheShownGroupAndAnyDragMakesOkSave) {
             QWidget* vp = list->viewport();
             const auto at = [&](int r) { return list->visualRect(list->model()->index(r, 0)).center(); };
             prompter->dragHandler = [&](QDrag& drag) {
-                for (QEvent::Type t : {QEvent::DragEnter, QEvent::DragMove, QEvent::Drop}) {
-                    if (t == QEvent::Drop && c.escape) QTest::keyClick(vp, Qt::Key_Escape);
-                    QDropEvent e(at(c.over), Qt::MoveAction, drag.mimeData(), Qt::LeftButton, {}, t);
-                    QApplication::sendEvent(vp, &e);
-                }
+                sendDrag<QDragEnterEvent>(vp, drag.mimeData(), at(c.over));
+                sendDrag<QDragMoveEvent>(vp, drag.mimeData(), at(c.over));
+                if (c.escape) QTest::keyClick(vp, Qt::Key_Escape);
+                sendDrag<QDropEvent>(vp, drag.mimeData(), at(c.over));
                 return Qt::IgnoreAction;
             };
             pressAndMove(vp, at(c.row), {0, QApplication::startDragDistance() + 1});

@@ -1,6 +1,5 @@
-// The wiring of Cut, Paste, the lists' right-click menu and drags to the
-// moves of core (whose arithmetic the core tests cover), checked on the file
-// that Save writes, and the choices that keep a held channel valid.
+// The wiring of Cut, Paste, the lists' right-click menu and drags to core's
+// moves, checked on the saved file, and the choices that keep a held channel valid.
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMenu>
@@ -17,22 +16,12 @@ enum Pick { None = -1, Header, New, Cut, Paste, Del };
 // How a drag ends, or which menu a Cut and Paste go through.
 enum End { Drop, Beside, Below, Outside, Escape, Enter, Nothing, ListMenu, EditMenu };
 
+// TV channels A..E; group 0 holds [E B A], group 1 holds [C].
 class MovesTest : public ViewTest {
 protected:
-    // TV channels A..E; group 0 holds [E B A], group 1 holds [C].
     void SetUp() override {
         ViewTest::SetUp();
-        ChannelDatabase db = smallDatabase();
-        db.tvCount = 5;
-        for (int i = 0; i < 5; ++i) {
-            db.tv[i] = db.tv[i % 3];
-            setFieldText(db.tv[i].name, std::string(1, char('A' + i)));
-        }
-        db.tvMemberCount[0] = 3;
-        const std::uint16_t members[] = {4, 1, 0, 2};
-        std::copy(std::begin(members), std::end(members), db.tvMembers.begin());
-        db.syncWorkingTables();
-        original = fileBytes(db, 0);
+        original = fileBytes(letteredDatabase(5, {"EBA", "C"}), 0);
         reopen();
     }
     void reopen() {
@@ -40,16 +29,12 @@ protected:
         open(path);
         click(1040);
     }
-    // TV names in the saved file's order, then the members of groups 0 and 1.
-    QString savedNames() {
+    // TV names in the saved file's order, then the groups' members.
+    std::string savedNames() {
         const ChannelDatabase db = saved();
-        QString out;
-        for (int i = 0; i < db.tvCount; ++i) out += QString::fromLatin1(fieldText(db.tv[i].name));
-        for (std::size_t k = 0, e = 0; k < 2; ++k) {
-            out += ' ';
-            for (int j = 0; j < db.tvMemberCount[k]; ++j) out += QString::fromLatin1(fieldText(db.tv[db.tvMembers[e++]].name));
-        }
-        return out;
+        std::string names;
+        for (int i = 0; i < db.tvCount; ++i) names += fieldText(db.tv[i].name);
+        return names + " " + memberNames(db, ChannelKind::Tv);
     }
     QWidget* viewport(int id) const { return find<QTableView>(id)->viewport(); }
     QPoint at(int id, int row) const {
@@ -58,17 +43,19 @@ protected:
 
     // Right click on `row`; records the menu ("~": grayed) and picks `pick`.
     void rightClick(int id, int row, Pick pick = None) {
-        prompter->menuHandler = [this, pick](QMenu& m) -> QAction* {
-            menu.clear();
+        prompter->menuHandler = [this, pick](QMenu& m) {
+            QStringList items;
             QAction* chosen = nullptr;
             for (QAction* a : m.actions()) {
-                menu << (a->isEnabled() ? "" : "~") + a->text();
+                items << (a->isEnabled() ? "" : "~") + a->text();
                 if (a->data().toInt() == pick) chosen = a;
             }
+            menu = items.join('|');
             return chosen;
         };
-        QTest::mouseClick(viewport(id), Qt::RightButton, {}, at(id, row));
-        QContextMenuEvent e(QContextMenuEvent::Mouse, at(id, row), viewport(id)->mapToGlobal(at(id, row)));
+        const QPoint p = at(id, row);
+        QTest::mouseClick(viewport(id), Qt::RightButton, {}, p);
+        QContextMenuEvent e(QContextMenuEvent::Mouse, p, viewport(id)->mapToGlobal(p));
         QApplication::sendEvent(viewport(id), &e);
     }
 
@@ -81,44 +68,34 @@ protected:
             // Beside: right of the last column, still on the row.
             const QPoint target = end == Beside ? QPoint(vp->width() - 3, at(id, over).y()) : at(id, over);
             const QPoint below(20, vp->height() - 5);
-            send<QDragEnterEvent>(vp, data, target);
-            send<QDragMoveEvent>(vp, data, target);
+            sendDrag<QDragEnterEvent>(vp, data, target);
+            sendDrag<QDragMoveEvent>(vp, data, target);
             EXPECT_TRUE(view->listUpdateInProgress());
             EXPECT_EQ(view->listDrag()->dropRow(), over) << "row 0 too";
             EXPECT_EQ(text(1026), cell(id, row, 1)) << "the form stays with the dragged row";
             if (end == Escape || end == Enter) QTest::keyClick(vp, end == Escape ? Qt::Key_Escape : Qt::Key_Return);
             QDragLeaveEvent leave;
             if (end == Outside) QApplication::sendEvent(vp, &leave);
-            if (end == Below) send<QDragMoveEvent>(vp, data, below);
+            if (end == Below) sendDrag<QDragMoveEvent>(vp, data, below);
             // A release after Escape or Enter counts for nothing.
-            if (end != Outside && end != Nothing) send<QDropEvent>(vp, data, end == Below ? below : target);
+            if (end != Outside && end != Nothing) sendDrag<QDropEvent>(vp, data, end == Below ? below : target);
             return Qt::IgnoreAction;
         };
         pressAndMove(vp, at(id, row), {QApplication::startDragDistance() + 1, 0});
     }
-    template <class E>
-    static void send(QWidget* vp, const QMimeData* data, QPoint pos) {
-        E e(pos, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(vp, &e);
-    }
 
     std::vector<std::uint8_t> original;
-    QStringList menu;
+    QString menu;
 };
 
-const char* const kStart = "ABCDE EBA C";
+const char* const kStart = "ABCDE 0:EBA 1:C";
 
 TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
-    const struct {
-        int from, to;
-        End end;
-        const char* result;
-        int selected;
-    } cases[] = {
-        {1, 3, ListMenu, "ACDBE EBA C", 3}, {3, 1, EditMenu, "ADBCE EBA C", 1}, {1, 1, ListMenu, kStart, 1},
-        {1, 3, Drop, "ACDBE EBA C", 3},     {3, 1, Beside, "ADBCE EBA C", 1},   {2, 4, Below, "ABDEC EBA C", 4},
-        {1, 1, Drop, kStart, 1},            {0, 0, Drop, kStart, 0},            {1, 3, Outside, kStart, 1},
-        {1, 3, Escape, kStart, 1},          {1, 3, Enter, kStart, 1},
+    const struct { int from, to; End end; const char* result; int selected; } cases[] = {
+        {1, 3, ListMenu, "ACDBE 0:EBA 1:C", 3}, {3, 1, EditMenu, "ADBCE 0:EBA 1:C", 1}, {1, 1, ListMenu, kStart, 1},
+        {1, 3, Drop, "ACDBE 0:EBA 1:C", 3},     {3, 1, Beside, "ADBCE 0:EBA 1:C", 1},   {2, 4, Below, "ABDEC 0:EBA 1:C", 4},
+        {1, 1, Drop, kStart, 1},                {0, 0, Drop, kStart, 0},                {1, 3, Outside, kStart, 1},
+        {1, 3, Escape, kStart, 1},              {1, 3, Enter, kStart, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1->%2 %3").arg(c.from).arg(c.to).arg(c.end).toStdString());
@@ -141,20 +118,13 @@ TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
 }
 
 TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
-    const std::pair<int, const char*> commands[] = {{32786, "Cut"},        {32811, "Paste"},
-                                                    {32812, "New"},        {32776, "Delete"},
-                                                    {32795, "ApplyOrder"}, {32788, "Favourites"}};
+    const std::pair<int, const char*> commands[] = {{32786, "Cut"},    {32811, "Paste"},      {32812, "New"},
+                                                    {32776, "Delete"}, {32795, "ApplyOrder"}, {32788, "Favourites"}};
     const QString grayed = QStringLiteral("~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)");
     const auto cut = [&] { view->handleCommand(32786); };
     const auto sort = [&] { view->flags().sortPending = true; };
-    const struct {
-        const char* state;
-        std::function<void()> enter;
-        int list;
-        QString offered;  // commands of the menus
-        bool drags;
-        QString items;  // of the list's menu
-    } cases[] = {
+    // `offered`: the menus' commands; `items`: the list's right-click menu.
+    const struct { const char* state; std::function<void()> enter; int list; QString offered; bool drags; QString items; } cases[] = {
         {"viewing", [&] { open(path); }, 1017, "Favourites", false, "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
         {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true,
          "<TV channel>|New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
@@ -178,7 +148,7 @@ TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
             if (view->commandEnabled(id)) offered << name;
         EXPECT_EQ(offered.join(' '), c.offered);
         rightClick(c.list, 0);
-        EXPECT_EQ(menu.join('|'), c.items);
+        EXPECT_EQ(menu, c.items);
         prompter->dragsRun = 0;
         drag(1, 1, Nothing, c.list);
         EXPECT_EQ(prompter->dragsRun, c.drags ? 1 : 0);
@@ -199,7 +169,7 @@ TEST_F(MovesTest, ADragReplacesAPendingCut) {
     drag(3, 0, Drop);
     EXPECT_FALSE(view->flags().cutPending || view->commandEnabled(32811));
     EXPECT_TRUE(enabled(1069) && enabled(1042));
-    EXPECT_EQ(savedNames(), "DABCE EBA C");
+    EXPECT_EQ(savedNames(), "DABCE 0:EBA 1:C");
 }
 
 TEST_F(MovesTest, WhileACutIsPendingNewAndDeleteAreRefusedAndEditsAreKept) {
@@ -219,7 +189,7 @@ TEST_F(MovesTest, WhileACutIsPendingNewAndDeleteAreRefusedAndEditsAreKept) {
     click(1041);
     selectRow(1017, 4);
     view->handleCommand(32811);
-    EXPECT_EQ(savedNames(), "AcDEb EbA c");
+    EXPECT_EQ(savedNames(), "AcDEb 0:EbA 1:c");
     EXPECT_EQ(view->database().tv[4].locked, 1);
 }
 
@@ -234,7 +204,7 @@ TEST_F(MovesTest, PasteInASortedListMovesByTheNumberCell) {
     EXPECT_EQ(cell(1017, 4, 1) + QString::number(selectedRow(1017)), "B4");
     const ChannelDatabase& db = view->database();
     EXPECT_TRUE(std::equal(db.tv.begin(), db.tv.begin() + 5, db.workingTv.begin())) << "list and tables agree";
-    EXPECT_EQ(savedNames(), "ACDEB EBA C");
+    EXPECT_EQ(savedNames(), "ACDEB 0:EBA 1:C");
 }
 
 TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
@@ -247,7 +217,7 @@ TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
     EXPECT_EQ(m.caption + ": " + m.text, "Ardel Editor: Marked channels will be deleted, proceed SAVING?");
     EXPECT_TRUE(m.buttons == ui::Buttons::YesNo && m.icon == ui::Icon::Exclamation);
     EXPECT_EQ(text(1026) + QString::number(selectedRow(1017)), "D3");
-    EXPECT_EQ(savedNames(), "ABCD BA C");
+    EXPECT_EQ(savedNames(), "ABCD 0:BA 1:C");
 }
 
 }  // namespace

@@ -78,6 +78,39 @@ ChannelDatabase smallDatabase() {
     return db;
 }
 
+ChannelDatabase letteredDatabase(int tvCount, const std::vector<std::string>& tvGroups,
+                                 const std::vector<std::string>& radioGroups) {
+    ChannelDatabase db = smallDatabase();
+    db.tvCount = static_cast<std::uint16_t>(tvCount);
+    db.general.favoriteGroupCount = static_cast<std::uint16_t>(tvGroups.size());
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const char first = kind == ChannelKind::Tv ? 'A' : 'a';
+        const auto& groups = kind == ChannelKind::Tv ? tvGroups : radioGroups;
+        for (int i = 0; i < db.channelCount(kind); ++i) {
+            db.channels(kind)[i] = db.channels(kind)[i % 2];
+            setFieldText(db.channels(kind)[i].name, std::string(1, char(first + i)));
+        }
+        for (std::size_t k = 0, e = 0; k < tvGroups.size(); ++k) {
+            setFieldText(db.groupNames[k], "G" + std::to_string(k));
+            const std::string names = k < groups.size() ? groups[k] : "";
+            db.memberCounts(kind)[k] = static_cast<std::uint16_t>(names.size());
+            for (char c : names) db.members(kind)[e++] = static_cast<std::uint16_t>(c - first);
+        }
+    }
+    db.syncWorkingTables();
+    return db;
+}
+
+std::string memberNames(const ChannelDatabase& db, ChannelKind kind) {
+    std::string out;
+    for (std::size_t k = 0, e = 0; k < db.groupCount(); ++k) {
+        if (db.memberCounts(kind)[k] == 0) continue;
+        out += (out.empty() ? "" : " ") + std::to_string(k) + ":";
+        for (int j = 0; j < db.memberCounts(kind)[k]; ++j) out += fieldText(db.channels(kind)[db.members(kind)[e++]].name);
+    }
+    return out;
+}
+
 std::vector<std::uint8_t> fileBytes(ChannelDatabase db, int currentTransponder) {
     SaveOptions options;
     options.currentTransponder = currentTransponder;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,13 @@ ChannelDatabase smallDatabase();
 std::vector<std::uint8_t> fileBytes(ChannelDatabase db, int currentTransponder);
 std::vector<std::uint8_t> readBytes(const QString& path);
 void writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes);
+// smallDatabase with `tvCount` TV channels named A, B, ... and its radio ones
+// a, b; favourite group k is named "Gk" and holds the TV channels named by
+// tvGroups[k] and the radio ones named by radioGroups[k] (none when absent).
+ChannelDatabase letteredDatabase(int tvCount, const std::vector<std::string>& tvGroups,
+                                 const std::vector<std::string>& radioGroups = {});
+// The groups holding channels of `kind` as "k:names", joined by blanks.
+std::string memberNames(const ChannelDatabase& db, ChannelKind kind);
 
 class ViewTest : public ::testing::Test {
 protected:
@@ -61,6 +69,12 @@ protected:
     void clickHeader(int listId, int column, int times = 1);
     // Left button pressed at `at` and moved by `by`: enough to start a drag.
     static void pressAndMove(QWidget* viewport, QPoint at, QPoint by);
+    // A drag event E (enter, move or drop) carrying `data` at `pos`.
+    template <class E>
+    static void sendDrag(QWidget* viewport, const QMimeData* data, QPoint pos) {
+        E e(pos, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &e);
+    }
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("channels.bin"));
