@@ -21,7 +21,8 @@ class FavoritesTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        original = fileBytes(letteredDatabase(10, {"FCJ", "", "", "AE", "H", "", "D", ""}, {"", "", "", "b", "", "", "a"}), 0);
+        const ChannelDatabase db = letteredDatabase(10, {"FCJ", "", "", "AE", "H", "", "D", ""}, {"", "", "", "b", "", "", "a"});
+        original = fileBytes(db, 0);
     }
     void reopen() {
         writeBytes(path, original);

@@ -91,15 +91,22 @@ protected:
 const char* const kStart = "ABCDE 0:EBA 1:C";
 
 TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
-    const struct { int from, to; End end; const char* result; int selected; } cases[] = {
+    // `cutB`: B is cut, then D dragged outside, first.
+    const struct { int from, to; End end; const char* result; int selected; bool cutB = false; } cases[] = {
         {1, 3, ListMenu, "ACDBE 0:EBA 1:C", 3}, {3, 1, EditMenu, "ADBCE 0:EBA 1:C", 1}, {1, 1, ListMenu, kStart, 1},
         {1, 3, Drop, "ACDBE 0:EBA 1:C", 3},     {3, 1, Beside, "ADBCE 0:EBA 1:C", 1},   {2, 4, Below, "ABDEC 0:EBA 1:C", 4},
         {1, 1, Drop, kStart, 1},                {0, 0, Drop, kStart, 0},                {1, 3, Outside, kStart, 1},
-        {1, 3, Escape, kStart, 1},              {1, 3, Enter, kStart, 1},
+        {1, 3, Escape, kStart, 1},              {1, 3, Enter, kStart, 1},               {3, 0, Drop, "DABCE 0:EBA 1:C", 0, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1->%2 %3").arg(c.from).arg(c.to).arg(c.end).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1->%2 %3 %4").arg(c.from).arg(c.to).arg(c.end).arg(c.cutB).toStdString());
         reopen();
+        if (c.cutB) {
+            selectRow(1017, 1);
+            view->handleCommand(32786);
+            drag(3, 3, Outside);
+            EXPECT_TRUE(view->flags().cutPending && view->heldChannel()->heldIndex == 1) << "a cancelled drag holds B again";
+        }
         if (c.end == ListMenu || c.end == EditMenu) {
             selectRow(1017, c.from);
             c.end == ListMenu ? rightClick(1017, c.from, Cut) : void(view->handleCommand(32786));
@@ -110,6 +117,8 @@ TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
         } else {
             drag(c.from, c.to, c.end);
             EXPECT_FALSE(view->listUpdateInProgress() || view->listDrag()->active());
+            EXPECT_FALSE(view->flags().cutPending || view->commandEnabled(32811)) << "a drag replaces a cut";
+            EXPECT_TRUE(enabled(1069) && enabled(1042));
         }
         EXPECT_EQ(selectedRow(1017), c.selected);
         EXPECT_EQ(text(1026), cell(1017, c.selected, 1)) << "the form shows the moved row";
@@ -124,7 +133,9 @@ TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
     const auto cut = [&] { view->handleCommand(32786); };
     const auto sort = [&] { view->flags().sortPending = true; };
     // `offered`: the menus' commands; `items`: the list's right-click menu.
-    const struct { const char* state; std::function<void()> enter; int list; QString offered; bool drags; QString items; } cases[] = {
+    const struct {
+        const char* state; std::function<void()> enter; int list; QString offered; bool drags; QString items;
+    } cases[] = {
         {"viewing", [&] { open(path); }, 1017, "Favourites", false, "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
         {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true,
          "<TV channel>|New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
@@ -158,18 +169,6 @@ TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
         EXPECT_EQ(prompter->dialogsRun.size() - dialogs, c.offered.contains("Favourites") ? 1 : 0);
         if (!view->flags().editActive) click(1040);
     }
-}
-
-TEST_F(MovesTest, ADragReplacesAPendingCut) {
-    selectRow(1017, 1);
-    view->handleCommand(32786);  // Cut B
-    drag(3, 3, Outside);         // D, cancelled: B is held again
-    EXPECT_TRUE(view->flags().cutPending);
-    EXPECT_EQ(view->heldChannel()->heldIndex, 1);
-    drag(3, 0, Drop);
-    EXPECT_FALSE(view->flags().cutPending || view->commandEnabled(32811));
-    EXPECT_TRUE(enabled(1069) && enabled(1042));
-    EXPECT_EQ(savedNames(), "DABCE 0:EBA 1:C");
 }
 
 TEST_F(MovesTest, WhileACutIsPendingNewAndDeleteAreRefusedAndEditsAreKept) {
