@@ -129,24 +129,23 @@ TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
 TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
     const std::pair<int, const char*> commands[] = {{32786, "Cut"},    {32811, "Paste"},      {32812, "New"},
                                                     {32776, "Delete"}, {32795, "ApplyOrder"}, {32788, "Favourites"}};
-    const QString grayed = QStringLiteral("~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)");
+    // The list menu's items, "~" for grayed; Cut's text differs with the state.
+    const QString tv = "<TV channel>|", none = "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)",
+                  grayed = "~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)", paste = "~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)";
     const auto cut = [&] { view->handleCommand(32786); };
     const auto sort = [&] { view->flags().sortPending = true; };
     // `offered`: the menus' commands; `items`: the list's right-click menu.
     const struct {
         const char* state; std::function<void()> enter; int list; QString offered; bool drags; QString items;
     } cases[] = {
-        {"viewing", [&] { open(path); }, 1017, "Favourites", false, "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
-        {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true,
-         "<TV channel>|New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
-        {"cut", cut, 1017, "Paste Favourites", true, "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)"},
-        {"cut, other kind", [&] { cut(); click(1129); }, 1018, "Favourites", true,
-         "<Radio channel>|~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)"},
-        {"sorted", sort, 1017, "New Delete Favourites", false, "<TV channel>|" + grayed},
-        {"sorted, cut", [&] { cut(); sort(); }, 1017, "Paste Favourites", false,
-         "<TV channel>|~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)"},
+        {"viewing", [&] { open(path); }, 1017, "Favourites", false, none},
+        {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true, tv + "New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
+        {"cut", cut, 1017, "Paste Favourites", true, tv + paste},
+        {"cut, other kind", [&] { cut(); click(1129); }, 1018, "Favourites", true, "<Radio channel>|" + none},
+        {"sorted", sort, 1017, "New Delete Favourites", false, tv + grayed},
+        {"sorted, cut", [&] { cut(); sort(); }, 1017, "Paste Favourites", false, tv + paste},
         // A New keeps its member lists apart until Save or Cancel: no favourites dialog.
-        {"new", [&] { click(1069); }, 1017, "New Delete", false, "<TV channel>|" + grayed},
+        {"new", [&] { click(1069); }, 1017, "New Delete", false, tv + grayed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
