@@ -16,8 +16,10 @@
 
 #include <sys/stat.h>
 
+#include <array>
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <random>
 #include <tuple>
 
@@ -36,7 +38,10 @@ namespace {
 
 using Rng = std::mt19937;
 
-int pick(Rng& rng, int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng); }
+int pick(Rng& rng, std::integral auto size) {
+    const int n = static_cast<int>(size);
+    return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
 bool chance(Rng& rng, int percent) { return pick(rng, 100) < percent; }
 
 // One action with the seed of everything it chooses: a step replays alone.
@@ -72,29 +77,26 @@ public:
 QString randomText(Rng& rng, int field) {
     static const QString letters = QString::fromUtf8("ABCDEFGHKLMNOPRSTZabcdefxyz 0123456789-+.éüßÆ");
     static const QString foreign = QString::fromUtf8("Ω€漢ж😀");
-    const bool hex = field == 1028 || field == 1030 || field == 1000 || field == 1033 || field == 1035 ||
-                     field == 1089 || field == 1091;
+    const auto letter = [&] { return letters[pick(rng, letters.size())]; };
     QString out;
     switch (pick(rng, 4)) {
     case 0:  // fitting
-        if (hex) {
+        if (QList{1028, 1030, 1000, 1033, 1035, 1089, 1091}.contains(field)) {  // hex fields
             for (int i = 0, n = 1 + pick(rng, 4); i < n; ++i) out += QStringLiteral("0123456789abcdef")[pick(rng, 16)];
         } else if (field == 1080 || field == 1051) {
             out = QString::number(pick(rng, 70000));
         } else if (field == 1062) {
             out = QStringLiteral("%1.%2%3").arg(pick(rng, 181)).arg(pick(rng, 10)).arg(chance(rng, 50) ? 'E' : 'W');
         } else {
-            for (int i = 0, n = 1 + pick(rng, 20); i < n; ++i) out += letters[pick(rng, static_cast<int>(letters.size()))];
+            for (int i = 0, n = 1 + pick(rng, 20); i < n; ++i) out += letter();
         }
         break;
     case 1:  // too long
-        for (int i = 0; i < 30 + pick(rng, 30); ++i) out += letters[pick(rng, static_cast<int>(letters.size()))];
+        for (int i = 0; i < 30 + pick(rng, 30); ++i) out += letter();
         break;
     case 2:  // characters a channel file cannot hold among others
         for (int i = 0; i < 1 + pick(rng, 8); ++i)
             out += chance(rng, 50) ? foreign.mid(pick(rng, 4), 1) : letters.mid(pick(rng, 20), 1);
-        break;
-    default:
         break;
     }
     return out;
@@ -152,6 +154,20 @@ std::string differingTable(const ChannelDatabase& mem, const ChannelDatabase& fi
     return {};
 }
 
+std::tuple<ino_t, off_t, long, long> stamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return {st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
+// Types `text` key by key into `edit`.
+void typeKeys(QWidget* edit, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &key);
+    }
+}
+
 class MonkeyTest : public ViewTest {
 public:
     // The form helpers of ViewTest work on the frame's own view.
@@ -159,13 +175,10 @@ public:
         QApplication::setApplicationName(QStringLiteral("monkey-tests"));  // its own recent files
         ViewTest::SetUp();
         view.reset();
-        prompter.reset();
+        prompter.reset();  // before the next one installs itself
         random = new RandomPrompter;
         prompter.reset(random);
-        ViewOptions options;
-        options.port.configPath = dir.filePath(QStringLiteral("config.ini"));
-        options.port.profilePath = dir.filePath(QStringLiteral("ports.ini"));
-        frame = std::make_unique<CMainFrame>(nullptr, options);
+        frame = std::make_unique<CMainFrame>(nullptr, scratchOptions());
         frame->resize(1100, 640);
         frame->show();
         view.reset(frame->view());
@@ -174,8 +187,7 @@ public:
         // A real modal window (one that went round the prompter) would wait
         // for a user forever: close it and count it as a fault.
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
-            if (inHandler) return;
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && !inHandler) {
                 random->unanswered << QString::fromLatin1(modal->metaObject()->className());
                 modal->close();
             }
@@ -192,6 +204,7 @@ public:
 
     // Opens a file generated from `seed`, the start of every run.
     void start(std::uint32_t seed) {
+        history.clear();
         Rng rng(seed);
         random->rng = &rng;
         ChannelDatabase db = randomDatabase(rng);
@@ -204,19 +217,23 @@ public:
         noteOpened();
     }
 
+    // Replays `steps` on the start file of `seed`; the fault text, empty when sound.
+    std::string runSteps(std::uint32_t seed, const std::vector<Step>& steps) {
+        start(seed);
+        std::string fault;
+        for (auto s = steps.begin(); s != steps.end() && fault.empty(); ++s) fault = perform(*s);
+        return fault;
+    }
     // Runs `steps` from `seed`; the fault text, empty when the run was clean.
     std::string runRandom(std::uint32_t seed, long steps) {
         start(seed);
         Rng master(seed);
         int total = 0;
-        for (const auto& a : actions()) total += a.weight;
+        for (const auto& a : actions) total += a.weight;
         for (long i = 0; i < steps; ++i) {
             int w = pick(master, total);
-            const Action* chosen = &actions().front();
-            for (const auto& a : actions()) {
-                if (w < a.weight) { chosen = &a; break; }
-                w -= a.weight;
-            }
+            auto chosen = actions.begin();
+            while (w >= chosen->weight) w -= (chosen++)->weight;
             if (std::string fault = perform({chosen->name, static_cast<std::uint32_t>(master())}); !fault.empty())
                 return "step " + std::to_string(i) + ": " + fault;
         }
@@ -233,8 +250,8 @@ public:
         newBeforeStep = view->flags().newRecordPending;
         Rng rng(step.arg);
         random->rng = &rng;
-        for (const auto& a : actions())
-            if (step.action == a.name) (this->*a.run)(rng);
+        for (const auto& a : actions)
+            if (step.action == a.name) a.run(rng);
         // Nothing the step set up may answer for a later one: its handlers
         // hold references to its locals.
         random->rng = &random->fallback;
@@ -246,69 +263,58 @@ public:
         return invariants();
     }
 
-    // ---- actions ----
-    void selectRow(Rng& rng) {
-        if (const int n = rows(visibleList())) ViewTest::selectRow(visibleList(), pick(rng, n));
-    }
-    void switchList(Rng& rng) { userClick(chance(rng, 50) ? 1128 : 1129); }
-    void changeTab(Rng& rng) { showPage(pick(rng, 3)); }
-    void editButton(Rng&) { userClick(1040); }
+    static constexpr std::array kBoxes{1001, 1002, 1003, 1006, 1008, 1005, 1010, 1011, 1012, 1013, 1004, 1004, 1106};
+    static constexpr std::array kFields{1026, 1028, 1089, 1091, 1080, 1051, 1056, 1062, 1030, 1000, 1033, 1035};
+    struct Action {
+        const char* name;
+        int weight;
+        std::function<void(Rng&)> run;
+    };
+    const std::vector<Action> actions = {
+        {"select", 16, [this](Rng& r) { if (const int n = rows(visibleList())) selectRow(visibleList(), pick(r, n)); }},
+        {"switch", 3, [this](Rng& r) { userClick(chance(r, 50) ? 1128 : 1129); }},
+        {"tab", 5, [this](Rng& r) { showPage(pick(r, 3)); }},
+        {"edit", 6, [this](Rng&) { userClick(1040); }},
+        {"type", 12, [this](Rng& r) { typeText(r); }},
+        {"choose", 4, [this](Rng& r) { chooseItem(r); }},
+        {"new", 4, [this](Rng&) { userClick(1069); }},
+        {"delete", 3, [this](Rng&) { userClick(1042); }},
+        {"cancel", 4, [this](Rng&) { userClick(1043); }},
+        {"save", 4, [this](Rng& r) { chance(r, 50) ? userClick(1041) : menu(command::kSave); }},
+        {"box", 7, [this](Rng& r) { userClick(kBoxes[pick(r, kBoxes.size())]); }},
+        {"cut", 3, [this](Rng& r) { chance(r, 50) ? menu(command::kCut) : listMenu(r, 2); }},
+        {"paste", 4, [this](Rng& r) { chance(r, 50) ? menu(command::kPaste) : listMenu(r, 3); }},
+        {"menu", 3, [this](Rng& r) { listMenu(r, pick(r, 6) - 1); }},
+        {"drag", 4, [this](Rng& r) { drag(r); }},
+        {"header", 4, [this](Rng& r) { clickHeader(visibleList(), pick(r, ChannelListModel::kColumns)); }},
+        {"search", 2, [this](Rng& r) { search(r); }},
+        {"favourites", 2, [this](Rng& r) { favorites(r); }},
+        {"open", 1, [this](Rng& r) { openFile(r); }},
+    };
+
     void typeText(Rng& rng) {
-        const int fields[] = {1026, 1028, 1089, 1091, 1080, 1051, 1056, 1062, 1030, 1000, 1033, 1035};
-        const int id = fields[pick(rng, static_cast<int>(std::size(fields)))];
+        const int id = kFields[pick(rng, kFields.size())];
         auto* edit = find<QLineEdit>(id);
         if (!edit->isVisible() || !edit->isEnabled()) return;
         type(id, QString());
-        for (const QChar c : randomText(rng, id)) {
-            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(edit, &key);
-        }
+        typeKeys(edit, randomText(rng, id));
     }
     void chooseItem(Rng& rng) {
-        const int combos[] = {1082, 1052, 1045, 1049};
-        auto* combo = find<QComboBox>(combos[pick(rng, static_cast<int>(std::size(combos)))]);
+        auto* combo = find<QComboBox>(std::array{1082, 1052, 1045, 1049}[pick(rng, 4)]);
         if (!combo->isVisible() || !combo->isEnabled()) return;
         combo->setFocus();
-        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End};
-        QTest::keyClick(combo, keys[pick(rng, 4)]);
+        QTest::keyClick(combo, std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End}[pick(rng, 4)]);
     }
-    void newButton(Rng&) { userClick(1069); }
-    void deleteButton(Rng&) { userClick(1042); }
-    void cancelButton(Rng&) { userClick(1043); }
-    void save(Rng& rng) { chance(rng, 50) ? userClick(1041) : menu(command::kSave); }
-    void box(Rng& rng) {
-        const int boxes[] = {1001, 1002, 1003, 1006, 1008, 1005, 1010, 1011, 1012, 1013, 1004, 1004, 1106};
-        userClick(boxes[pick(rng, static_cast<int>(std::size(boxes)))]);
-    }
-    void cut(Rng& rng) { chance(rng, 50) ? menu(command::kCut) : listMenu(rng, 2); }
-    void paste(Rng& rng) { chance(rng, 50) ? menu(command::kPaste) : listMenu(rng, 3); }
-    void anyListMenu(Rng& rng) { listMenu(rng, pick(rng, 6) - 1); }
-    void header(Rng& rng) { clickHeader(visibleList(), pick(rng, ChannelListModel::kColumns)); }
+    // Ends on a row, below the last row, by Escape, or outside the list.
     void drag(Rng& rng) {
         auto* list = find<QTableView>(visibleList());
         const int n = rows(visibleList());
         if (n == 0) return;
         const int from = pick(rng, n), over = pick(rng, n), end = pick(rng, 4);
         QWidget* vp = list->viewport();
-        const auto at = [&](int r) {
-            list->scrollTo(list->model()->index(r, 1));
-            return list->visualRect(list->model()->index(r, 1)).center();
-        };
-        // Ends on a row, below the last row, by Escape, or outside the list.
+        const auto at = [list](int r) { return rowCenter(list, r); };
         random->dragHandler = [&, vp](QDrag& d) {
-            const QPoint target = end == 1 ? QPoint(20, vp->height() - 5) : at(over);
-            QDragEnterEvent enter(target, Qt::MoveAction, d.mimeData(), Qt::LeftButton, {});
-            QApplication::sendEvent(vp, &enter);
-            QDragMoveEvent move(target, Qt::MoveAction, d.mimeData(), Qt::LeftButton, {});
-            QApplication::sendEvent(vp, &move);
-            if (end == 2) QTest::keyClick(vp, Qt::Key_Escape);
-            if (end == 3) {
-                QDragLeaveEvent leave;
-                QApplication::sendEvent(vp, &leave);
-            } else {
-                QDropEvent drop(target, Qt::MoveAction, d.mimeData(), Qt::LeftButton, {});
-                QApplication::sendEvent(vp, &drop);
-            }
+            dragOver(vp, end == 1 ? QPoint(20, vp->height() - 5) : at(over), d.mimeData(), end == 2, end == 3);
             return Qt::IgnoreAction;
         };
         const int dragsBefore = random->dragsRun;
@@ -349,8 +355,8 @@ public:
     void favoritesStep(Rng& rng, FavoritesDialog& d) {
         auto in = [&](int id) { return d.findChild<QWidget*>(QString::number(id)); };
         const auto k = static_cast<std::size_t>(pick(rng, kViewGroups));
-        const int listId = d.groupMode() == ChannelKind::Tv ? FavoritesDialog::kTvListIds[static_cast<std::size_t>(d.currentGroup())]
-                                                          : FavoritesDialog::kRadioListIds[static_cast<std::size_t>(d.currentGroup())];
+        const auto group = static_cast<std::size_t>(d.currentGroup());
+        const int listId = (d.groupMode() == ChannelKind::Tv ? FavoritesDialog::kTvListIds : FavoritesDialog::kRadioListIds)[group];
         switch (pick(rng, 4)) {
         case 0:
             if (in(FavoritesDialog::kGroupButtonIds[k])->isEnabled())
@@ -364,10 +370,7 @@ public:
             if (!edit->isEnabled()) break;
             edit->setFocus(Qt::MouseFocusReason);
             edit->clear();
-            for (const QChar c : chance(rng, 40) ? QString() : randomText(rng, 1026)) {
-                QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(edit, &key);
-            }
+            typeKeys(edit, chance(rng, 40) ? QString() : randomText(rng, 1026));
             in(FavoritesDialog::kTvButton)->setFocus(Qt::MouseFocusReason);
             break;
         }
@@ -380,11 +383,7 @@ public:
             const int from = pick(rng, n), over = pick(rng, n);
             const bool escape = chance(rng, 20);
             random->dragHandler = [&](QDrag& drag) {
-                for (QEvent::Type t : {QEvent::DragEnter, QEvent::DragMove, QEvent::Drop}) {
-                    if (t == QEvent::Drop && escape) QTest::keyClick(vp, Qt::Key_Escape);
-                    QDropEvent e(at(over), Qt::MoveAction, drag.mimeData(), Qt::LeftButton, {}, t);
-                    QApplication::sendEvent(vp, &e);
-                }
+                dragOver(vp, at(over), drag.mimeData(), escape, false);
                 return Qt::IgnoreAction;
             };
             pressAndMove(vp, at(from), {0, QApplication::startDragDistance() + 1});
@@ -395,30 +394,18 @@ public:
     void openFile(Rng& rng) {
         ChannelDatabase db = randomDatabase(rng);
         const QString path = dir.filePath(QStringLiteral("open%1.bin").arg(++opened));
-        std::vector<std::uint8_t> bytes;
-        switch (pick(rng, 6)) {
-        case 0:  // an index outside its table, in a file otherwise sound
-            if (db.tvCount > 0) db.tv[static_cast<std::size_t>(pick(rng, db.tvCount))].transponderIndex = 999;
-            bytes = buildChannelFile(db, SaveOptions{});
-            break;
-        case 1:  // cut short
-            bytes = buildChannelFile(db, SaveOptions{});
-            bytes.resize(static_cast<std::size_t>(pick(rng, static_cast<int>(bytes.size()))));
-            break;
-        case 2:  // a few bytes changed anywhere
-            bytes = buildChannelFile(db, SaveOptions{});
-            for (int i = 0, n = 1 + pick(rng, 4); i < n; ++i)
-                bytes[static_cast<std::size_t>(pick(rng, static_cast<int>(bytes.size())))] ^= static_cast<std::uint8_t>(1 + pick(rng, 255));
-            break;
-        default:
-            bytes = buildChannelFile(db, SaveOptions{});
-        }
+        const int damage = pick(rng, 6);
+        if (damage == 0 && db.tvCount > 0)  // an index outside its table, in a file otherwise sound
+            db.tv[static_cast<std::size_t>(pick(rng, db.tvCount))].transponderIndex = 999;
+        std::vector<std::uint8_t> bytes = buildChannelFile(db, SaveOptions{});
+        if (damage == 1) bytes.resize(static_cast<std::size_t>(pick(rng, bytes.size())));  // cut short
+        for (int i = 0, n = damage == 2 ? 1 + pick(rng, 4) : 0; i < n; ++i)  // a few bytes changed anywhere
+            bytes[static_cast<std::size_t>(pick(rng, bytes.size()))] ^= static_cast<std::uint8_t>(1 + pick(rng, 255));
         writeBytes(path, bytes);
         random->openPaths.push_back(path);
         menu(command::kOpen);
     }
 
-    // ---- invariants ----
     std::string invariants() {
         if (!random->unanswered.isEmpty()) return "dialog left unanswered: " + random->unanswered.join(' ').toStdString();
         const ChannelDatabase& db = view->database();
@@ -443,21 +430,21 @@ public:
     std::string listMismatch(ChannelKind kind) const {
         const ChannelDatabase& db = view->database();
         auto* model = static_cast<ChannelListModel*>(find<QTableView>(kind == ChannelKind::Tv ? 1017 : 1018)->model());
-        const char* name = kind == ChannelKind::Tv ? "TV" : "radio";
-        if (model->rowCount() != db.channelCount(kind)) return std::string(name) + " list: row count";
+        const std::string name = kind == ChannelKind::Tv ? "TV" : "radio";
+        const bool sorted = view->flags().sortPending;
+        if (model->rowCount() != db.channelCount(kind)) return name + " list: row count";
         std::vector<bool> seen(db.channelCount(kind));
         for (int r = 0; r < model->rowCount(); ++r) {
             const int record = model->cell(r, 0).toInt() - 1;
-            const auto where = [&] { return std::string(name) + " row " + std::to_string(r); };
-            if (record < 0 || record >= model->rowCount() || seen[static_cast<std::size_t>(record)])
-                return where() + ": Number cell";
-            seen[static_cast<std::size_t>(record)] = true;
-            if (!view->flags().sortPending && record != r) return where() + ": out of table order without a sort";
+            const auto rec = static_cast<std::size_t>(record);
+            const auto where = [&] { return name + " row " + std::to_string(r); };
+            if (record < 0 || record >= model->rowCount() || seen[rec]) return where() + ": Number cell";
+            seen[rec] = true;
+            if (!sorted && record != r) return where() + ": out of table order without a sort";
             const ChannelRow expect = formatChannelRow(db, kind, record);
             if (expect.cells != model->row(r)->cells || expect.image != model->row(r)->image)
                 return where() + ": cells differ from record " + std::to_string(record);
-            if (view->flags().sortPending && db.workingChannels(kind)[static_cast<std::size_t>(r)] !=
-                                                 db.channels(kind)[static_cast<std::size_t>(record)])
+            if (sorted && db.workingChannels(kind)[static_cast<std::size_t>(r)] != db.channels(kind)[rec])
                 return where() + ": working record differs from record " + std::to_string(record);
         }
         return {};
@@ -466,8 +453,7 @@ public:
     // After a save the file reads back, `check` finds nothing, and it holds
     // the committed tables.
     std::string savedFileMismatch() {
-        const std::string path = view->flags().filePath;
-        const bool sameFile = path == lastPath;
+        const bool sameFile = view->flags().filePath == lastPath;
         // A save renames a new file into place: an unchanged stamp is an unchanged file.
         if (sameFile && stamp(lastPath) == lastStamp) return {};
         const std::vector<std::uint8_t> bytes = readBytes(QString::fromStdString(lastPath));
@@ -496,37 +482,25 @@ public:
         loadedOutside = !outsideTable(view->database(), false).empty();
     }
 
-    // ---- helpers ----
-    static std::tuple<ino_t, off_t, long, long> stamp(const std::string& path) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) return {};
-        return {st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    // The middle of row `r`, scrolled into view.
+    // What a user's mouse sends to `vp` in a drag over `at`: it ends by a drop,
+    // by Escape and a drop, or by leaving.
+    static void dragOver(QWidget* vp, QPoint at, const QMimeData* mime, bool escape, bool leave) {
+        sendDrag<QDragEnterEvent>(vp, mime, at);
+        sendDrag<QDragMoveEvent>(vp, mime, at);
+        if (escape) QTest::keyClick(vp, Qt::Key_Escape);
+        if (!leave) return sendDrag<QDropEvent>(vp, mime, at);
+        QDragLeaveEvent left;
+        QApplication::sendEvent(vp, &left);
     }
-    struct Action {
-        const char* name;
-        int weight;
-        void (MonkeyTest::*run)(Rng&);
-    };
-    static const std::vector<Action>& actions() {
-        static const std::vector<Action> table = {
-            {"select", 16, &MonkeyTest::selectRow},  {"switch", 3, &MonkeyTest::switchList},
-            {"tab", 5, &MonkeyTest::changeTab},      {"edit", 6, &MonkeyTest::editButton},
-            {"type", 12, &MonkeyTest::typeText},     {"choose", 4, &MonkeyTest::chooseItem},
-            {"new", 4, &MonkeyTest::newButton},      {"delete", 3, &MonkeyTest::deleteButton},
-            {"cancel", 4, &MonkeyTest::cancelButton}, {"save", 4, &MonkeyTest::save},
-            {"box", 7, &MonkeyTest::box},            {"cut", 3, &MonkeyTest::cut},
-            {"paste", 4, &MonkeyTest::paste},        {"menu", 3, &MonkeyTest::anyListMenu},
-            {"drag", 4, &MonkeyTest::drag},          {"header", 4, &MonkeyTest::header},
-            {"search", 2, &MonkeyTest::search},      {"favourites", 2, &MonkeyTest::favorites},
-            {"open", 1, &MonkeyTest::openFile},
-        };
-        return table;
+    static QPoint rowCenter(QTableView* list, int r) {
+        list->scrollTo(list->model()->index(r, 1));
+        return list->visualRect(list->model()->index(r, 1)).center();
     }
     int visibleList() const { return find<QTableView>(1018)->isVisible() ? 1018 : 1017; }
     // A click a user can make: on a shown, enabled control.
     void userClick(int id) {
-        QWidget* w = find<QWidget>(id);
-        if (w->isVisible() && w->isEnabled()) click(id);
+        if (QWidget* w = find<QWidget>(id); w->isVisible() && w->isEnabled()) click(id);
     }
     // A menu command, when the menu offers it.
     void menu(int id) {
@@ -538,9 +512,7 @@ public:
         const int id = visibleList();
         auto* list = find<QTableView>(id);
         if (rows(id) == 0) return;
-        const QModelIndex index = list->model()->index(pick(rng, rows(id)), 1);
-        list->scrollTo(index);
-        const QPoint at = list->visualRect(index).center();
+        const QPoint at = rowCenter(list, pick(rng, rows(id)));
         random->menuHandler = [item](QMenu& m) -> QAction* {
             for (QAction* a : m.actions())
                 if (a->isEnabled() && a->data().toInt() == item && item > 0) return a;
@@ -572,30 +544,26 @@ public:
 };
 
 std::uint32_t envNumber(const char* name, std::uint32_t fallback) {
-    const QByteArray v = qgetenv(name);
     bool ok = false;
-    const auto n = v.toULong(&ok);
+    const auto n = qgetenv(name).toULong(&ok);
     return ok ? static_cast<std::uint32_t>(n) : fallback;
 }
 
 TEST_F(MonkeyTest, RandomActionsKeepTablesListsAndSavedFilesSound) {
     const std::uint32_t seed = envNumber("MONKEY_SEED", 1);
-    const long steps = envNumber("MONKEY_STEPS", 2000);
     if (const QByteArray path = qgetenv("MONKEY_LOG"); !path.isEmpty()) log = std::fopen(path.constData(), "w");
     std::string fault;
     if (const QByteArray replay = qgetenv("MONKEY_REPLAY"); !replay.isEmpty()) {
         // Steps as a failing run printed them, one per line: {"name", 123u},
         QFile file(QString::fromLocal8Bit(replay));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << replay.constData();
-        start(seed);
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> parts = line.trimmed().split('"');
-            if (parts.size() < 3) continue;
-            const Step step{parts[1].toStdString(), static_cast<std::uint32_t>(parts[2].mid(1).trimmed().chopped(3).toULong())};
-            if (fault = perform(step); !fault.empty()) break;
-        }
+        std::vector<Step> steps;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (const QList<QByteArray> parts = line.trimmed().split('"'); parts.size() >= 3)
+                steps.push_back({parts[1].toStdString(), static_cast<std::uint32_t>(parts[2].mid(1).trimmed().chopped(3).toULong())});
+        fault = runSteps(seed, steps);
     } else {
-        fault = runRandom(seed, steps);
+        fault = runRandom(seed, envNumber("MONKEY_STEPS", 2000));
     }
     if (log) std::fclose(log);
     EXPECT_TRUE(fault.empty()) << report(fault, seed);
@@ -621,15 +589,12 @@ TEST_F(MonkeyTest, SequencesThatOnceFailedStaySound) {
         {14, {{"open", 478858513u}, {"edit", 3540464103u}, {"switch", 3165226628u}, {"menu", 2857482876u},
               {"switch", 282856232u}, {"cancel", 3727170980u}, {"drag", 2436840193u}}},
     };
-    bool first = true;
     for (const auto& c : cases) {
-        if (!std::exchange(first, false)) {  // a fresh window for each
+        if (&c != cases) {  // a fresh window for each
             TearDown();
             SetUp();
         }
-        start(c.seed);
-        std::string fault;
-        for (auto s = c.steps.begin(); s != c.steps.end() && fault.empty(); ++s) fault = perform(*s);
+        const std::string fault = runSteps(c.seed, c.steps);
         EXPECT_TRUE(fault.empty()) << report(fault, c.seed);
     }
 }

@@ -75,6 +75,13 @@ protected:
         E e(pos, Qt::MoveAction, data, Qt::LeftButton, {});
         QApplication::sendEvent(viewport, &e);
     }
+    // Options that keep the port settings in the temporary folder.
+    ViewOptions scratchOptions() const {
+        ViewOptions options;
+        options.port.configPath = dir.filePath(QStringLiteral("config.ini"));
+        options.port.profilePath = dir.filePath(QStringLiteral("ports.ini"));
+        return options;
+    }
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("channels.bin"));
