@@ -14,6 +14,7 @@ step() { printf '\n==== %s ====\n' "$*"; }
 
 step "build"
 scripts/setup.sh
+. scripts/compiler-cache.sh
 
 step "tests"
 ctest --test-dir build --output-on-failure --parallel "$JOBS" --timeout 300
@@ -21,7 +22,7 @@ ctest --test-dir build --output-on-failure --parallel "$JOBS" --timeout 300
 step "tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 if [ ! -f build-asan/build.ninja ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
+    -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF "${CACHE_LAUNCHER[@]}"
 fi
 cmake --build build-asan --parallel "$JOBS"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -32,7 +33,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 step "Qt-free tests under ThreadSanitizer (the serial watcher thread, transfers over pseudo-terminals)"
 if [ ! -f build-tsan/build.ninja ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DVELMORA_TSAN=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+    -DVELMORA_TSAN=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF "${CACHE_LAUNCHER[@]}"
 fi
 cmake --build build-tsan --parallel "$JOBS"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --parallel "$JOBS" --timeout 900
@@ -41,7 +42,7 @@ step "fuzzing the reader and the transfer state machines (${FUZZ_SECONDS:-30} s 
 if command -v clang++-14 >/dev/null; then
   if [ ! -f build-fuzz/build.ninja ]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF
+      -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF "${CACHE_LAUNCHER[@]}"
   fi
   cmake --build build-fuzz --target reader_fuzz transfer_fuzz --parallel "$JOBS"
   work=$(mktemp -d)

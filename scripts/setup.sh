@@ -15,6 +15,7 @@ PACKAGES=(
   fonts-liberation2       # the printout's Arial and Times New Roman, metric-compatible
   poppler-utils           # pdftotext/pdftoppm: printout tests and picture
   help2man                # the manual page of velmora, made at build time
+  ccache                  # rebuilds, the sanitizer trees and other clones reuse objects
 )
 
 missing=()
@@ -29,8 +30,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+. scripts/compiler-cache.sh
 BUILD_DIR=${BUILD_DIR:-build}
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${CACHE_LAUNCHER[@]}" "$@"
 fi
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"
