@@ -8,8 +8,9 @@ namespace velmora::cli {
 // info, dump, check, resave, sample.
 void addFileCommands(CLI::App& app, int& exitCode);
 
-// delete, move, fav. Exit codes: 0 done, 2 nothing written (a number outside
-// its table, a missing group, a full table, an unreadable file).
+// delete, move, fav. Exit codes: 0 done (or nothing to change), 2 nothing
+// written (a number outside its table, a missing group, a full table, an
+// unreadable or locked file).
 void addEditCommands(CLI::App& app, int& exitCode);
 
 // list: a channel list as the editor shows it, optionally sorted by a column.
@@ -18,10 +19,5 @@ void addListCommands(CLI::App& app, int& exitCode);
 
 // ports: the serial devices present.
 void addPortsCommand(CLI::App& app);
-
-// Before a verb writes over FILE in place: keeps FILE as FILE.bak. Prints why
-// and returns false when the backup cannot be written; FILE must then stay
-// as it is.
-bool keepBackup(const std::string& path);
 
 }  // namespace velmora::cli

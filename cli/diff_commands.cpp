@@ -5,12 +5,14 @@
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "codes.h"
 #include "commands.h"
+#include "in_place.h"
 #include "list_diff.h"
 #include "list_reorder.h"
 #include "support.h"
@@ -32,8 +34,6 @@ std::string number(int index) {
     return buf;
 }
 
-std::string quoted(const std::string& latin1) { return "\"" + latin1ToUtf8(latin1) + "\""; }
-
 // "0005 -> 0007", "0012" (added) or "0005" (removed).
 std::string places(const DiffEntry& e, std::string (*show)(int)) {
     if (e.a < 0) return show(e.b);
@@ -47,31 +47,31 @@ std::string fieldsText(const DiffEntry& e) {
     std::string out;
     for (const std::string& f : e.fields) {
         out += (out.empty() ? ": " : ", ") + f;
-        if (f == "name" && !e.aName.empty()) out += " (was " + quoted(e.aName) + ")";
+        if (f == "name" && !e.aName.empty()) out += " (was " + velmora::quoted(e.aName) + ")";
     }
     return out;
 }
 
 void printChannels(const char* kind, const ChannelListDiff& d) {
-    for (const auto& e : d.added) std::cout << kind << " added " << places(e, number) << " " << quoted(e.name) << "\n";
-    for (const auto& e : d.removed) std::cout << kind << " removed " << places(e, number) << " " << quoted(e.name) << "\n";
+    for (const auto& e : d.added) std::cout << kind << " added " << places(e, number) << " " << velmora::quoted(e.name) << "\n";
+    for (const auto& e : d.removed) std::cout << kind << " removed " << places(e, number) << " " << velmora::quoted(e.name) << "\n";
     for (const auto& e : d.changed)
-        std::cout << kind << " changed " << places(e, number) << " " << quoted(e.name) << fieldsText(e) << "\n";
-    for (const auto& e : d.moved) std::cout << kind << " moved " << places(e, number) << " " << quoted(e.name) << "\n";
+        std::cout << kind << " changed " << places(e, number) << " " << velmora::quoted(e.name) << fieldsText(e) << "\n";
+    for (const auto& e : d.moved) std::cout << kind << " moved " << places(e, number) << " " << velmora::quoted(e.name) << "\n";
 }
 
 void printMembers(const std::string& group, const char* kind, const MemberDiff& d) {
     for (const auto& e : d.added)
-        std::cout << group << kind << " member added at " << places(e, plain) << " " << quoted(e.name) << "\n";
+        std::cout << group << kind << " member added at " << places(e, plain) << " " << velmora::quoted(e.name) << "\n";
     for (const auto& e : d.removed)
-        std::cout << group << kind << " member removed from " << places(e, plain) << " " << quoted(e.name) << "\n";
+        std::cout << group << kind << " member removed from " << places(e, plain) << " " << velmora::quoted(e.name) << "\n";
     for (const auto& e : d.moved)
-        std::cout << group << kind << " member moved " << places(e, plain) << " " << quoted(e.name) << "\n";
+        std::cout << group << kind << " member moved " << places(e, plain) << " " << velmora::quoted(e.name) << "\n";
 }
 
 void printFavorites(const std::vector<GroupDiff>& groups) {
     for (const GroupDiff& g : groups) {
-        const std::string head = "favourites " + std::to_string(g.group + 1) + " " + quoted(g.bName ? *g.bName : *g.aName) + ": ";
+        const std::string head = "favourites " + std::to_string(g.group + 1) + " " + velmora::quoted(g.bName ? *g.bName : *g.aName) + ": ";
         if (!g.aName || !g.bName) {
             // A whole group: its members are in the JSON; one line here.
             const bool removed = !g.bName;
@@ -80,7 +80,7 @@ void printFavorites(const std::vector<GroupDiff>& groups) {
                       << (removed ? g.radio.removed : g.radio.added).size() << " radio members\n";
             continue;
         }
-        if (g.renamed()) std::cout << head << "renamed from " << quoted(*g.aName) << "\n";
+        if (g.renamed()) std::cout << head << "renamed from " << velmora::quoted(*g.aName) << "\n";
         printMembers(head, "tv", g.tv);
         printMembers(head, "radio", g.radio);
     }
@@ -100,7 +100,7 @@ void printDiff(const ListDiff& d, const ChannelDatabase& a, const ChannelDatabas
     printTable("transponder", d.transponders, [](const DiffEntry& e) { return e.name; });
     printTable("satellite", d.satellites, [&](const DiffEntry& e) {
         const SatelliteEntry& s = e.b >= 0 ? b.satellites[static_cast<std::size_t>(e.b)] : a.satellites[static_cast<std::size_t>(e.a)];
-        return longitudeText(s.longitude) + " " + quoted(e.name);
+        return longitudeText(s.longitude) + " " + velmora::quoted(e.name);
     });
 }
 
@@ -150,30 +150,36 @@ struct ReorderArgs {
 };
 
 int runReorder(const ReorderArgs& args) {
+    FileEdit edit(args.file, args.out, args.noBackup || args.dryRun);
     ChannelDatabase db, reference;
-    if (!loadFile(args.file, db) || !loadFile(args.like, reference)) return kExitFailure;
+    if (!(args.dryRun ? loadFile(args.file, db) : edit.load(db)) || !loadFile(args.like, reference))
+        return kExitFailure;
+    if (args.withFavorites && reference.groupCount() == 0) {
+        // Taking them would empty every group of FILE.
+        std::cerr << "velmora: " << args.like << " has no favourite groups to take; nothing written\n";
+        return kExitFailure;
+    }
     const ReorderPlan plan = planReorder(db, reference, args.withFavorites);
-    std::cout << reorderReportText(plan.report, args.verbose);
+    const std::string report = reorderReportText(plan.report, args.verbose);
     if (args.dryRun) {
-        std::cout << "Dry run: nothing written.\n";
+        std::cout << report << "Dry run: nothing written.\n";
         return 0;
     }
+    std::optional<ChannelDatabase> before;
+    if (edit.inPlace()) before = db;
     const EditStatus applied = applyReorder(db, plan);
     if (applied != EditStatus::Done) {
         std::cerr << "velmora: " << editStatusText(applied) << "\n";
         return kExitFailure;
     }
-    // As a save from the editor right after opening the reordered file.
-    SaveOptions options;
-    options.currentTransponder = defaultCurrentTransponder(db);
-    const std::string target = args.out.empty() ? args.file : args.out;
-    if (args.out.empty() && !args.noBackup && !keepBackup(args.file)) return kExitFailure;
-    const SaveResult r = writeChannelFile(target, db, options);
-    if (!r.ok) {
-        std::cerr << "velmora: cannot save " << target << ": " << r.error << "\n";
-        return kExitFailure;
+    if (before && sameTables(*before, db)) {
+        std::cout << report;
+        return edit.saveUnchanged(db);
     }
-    return 0;
+    // As a save from the editor right after opening the reordered file; the
+    // report is printed once the result is written.
+    return edit.save(db, report + "reordered like " + args.like +
+                             (args.withFavorites ? ", favourite groups taken from it" : ""));
 }
 
 }  // namespace
@@ -183,8 +189,8 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
     auto asJson = std::make_shared<bool>(false);
     auto* diff = app.add_subcommand("diff", "What changed from channel file A to B; exit 0 when nothing differs, 1 when "
                                             "something does, 2 when a file cannot be read");
-    diff->add_option("A", *a, "the older channel file")->required();
-    diff->add_option("B", *b, "the newer channel file")->required();
+    diff->add_option("A", *a, "the older channel file (- for standard input)")->required();
+    diff->add_option("B", *b, "the newer channel file (- for standard input)")->required();
     diff->add_flag("--json", *asJson, "one JSON object instead of one line per finding (docs/diff-and-reorder.md)");
     diff->callback([a, b, asJson, &exitCode] {
         ChannelDatabase dbA, dbB;
@@ -205,11 +211,11 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
                                                   "follow in their current order");
     reorder->add_option("FILE", args->file, "channel file to reorder")->required();
     reorder->add_option("--like", args->like, "reference channel file whose order to take")->required();
-    reorder->add_option("-o,--output", args->out, "write here instead of over FILE")->check(fileName());
+    reorder->add_option("-o,--output", args->out, "write here instead of over FILE (- for standard output)")->check(fileName());
     reorder->add_flag("--dry-run", args->dryRun, "print the report and write nothing");
     reorder->add_flag("--no-backup", args->noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
     reorder->add_flag("--with-favorites", args->withFavorites,
-                      "also take REF's favourite groups, mapped onto FILE's matched channels");
+                      "also take REF's favourite groups, mapped onto FILE's matched channels (refused when REF has none)");
     reorder->add_flag("-v,--verbose", args->verbose, "list every channel that did not match");
     reorder->callback([args, &exitCode] { exitCode = runReorder(*args); });
 }

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "backup_file.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "checksum.h"
 #include "byte_order.h"
 #include "commands.h"
 #include "file_check.h"
+#include "in_place.h"
 #include "json_dump.h"
 #include "sample_data.h"
 #include "support.h"
@@ -75,18 +75,12 @@ void printInfo(const std::string& path, const Loaded& f) {
 
 }  // namespace
 
-bool keepBackup(const std::string& path) {
-    const BackupResult r = writeBackup(path);
-    if (!r.ok) std::cerr << "velmora: " << r.error << "; " << path << " was not changed\n";
-    return r.ok;
-}
-
 void addFileCommands(CLI::App& app, int& exitCode) {
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
 
     auto* info = app.add_subcommand("info", "Summary of a channel file: usage type, model, versions, counts, lengths, checksum, CRC");
-    info->add_option("FILE", *file, "channel file (.bin, .sgn)")->required();
+    info->add_option("FILE", *file, "channel file (.bin, .sgn; - for standard input)")->required();
     info->callback([file, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
@@ -94,7 +88,7 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     });
 
     auto* dump = app.add_subcommand("dump", "The whole channel file as JSON on stdout");
-    dump->add_option("FILE", *file, "channel file")->required();
+    dump->add_option("FILE", *file, "channel file (- for standard input)")->required();
     dump->callback([file, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
@@ -102,7 +96,7 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     });
 
     auto* check = app.add_subcommand("check", "Exit 0 when lengths, checksum, CRC and every index are right; else list the findings and exit 1");
-    check->add_option("FILE", *file, "channel file")->required();
+    check->add_option("FILE", *file, "channel file (- for standard input)")->required();
     check->callback([file, &exitCode] {
         Loaded f;
         if (!load(*file, f)) { exitCode = kExitFailure; return; }
@@ -116,29 +110,21 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     });
 
     auto* resave = app.add_subcommand("resave", "Open and save at once, as the editor does: recomputes lengths, checksum and CRC");
-    resave->add_option("FILE", *file, "channel file")->required();
-    resave->add_option("-o,--output", *out, "write here instead of over FILE")->check(fileName());
+    resave->add_option("FILE", *file, "channel file (- reads standard input, needs -o)")->required();
+    resave->add_option("-o,--output", *out, "write here instead of over FILE (- for standard output)")->check(fileName());
     auto noBackup = std::make_shared<bool>(false);
     resave->add_flag("--no-backup", *noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
     resave->callback([file, out, noBackup, &exitCode] {
-        Loaded f;
-        if (!load(*file, f)) { exitCode = kExitFailure; return; }
-        SaveOptions options;
-        options.currentTransponder = defaultCurrentTransponder(f.db);
-        const std::string target = out->empty() ? *file : *out;
-        if (out->empty() && !*noBackup && !keepBackup(*file)) { exitCode = kExitFailure; return; }
-        const SaveResult r = writeChannelFile(target, f.db, options);
-        if (!r.ok) {
-            std::cerr << "velmora: cannot save " << target << ": " << r.error << "\n";
-            exitCode = kExitFailure;
-        }
+        FileEdit edit(*file, *out, *noBackup);
+        ChannelDatabase db;
+        exitCode = edit.load(db) ? edit.save(db, "") : kExitFailure;
     });
 
     auto opts = std::make_shared<SampleOptions>();
     auto seed = std::make_shared<std::uint64_t>(1);
     auto max = std::make_shared<bool>(false);
     auto* sample = app.add_subcommand("sample", "Write a valid, realistic demo channel file");
-    sample->add_option("-o,--output", *out, "file to write")->required()->check(fileName());
+    sample->add_option("-o,--output", *out, "file to write (- for standard output)")->required()->check(fileName());
     const std::pair<const char*, unsigned*> counts[] = {{"--satellites", &opts->satellites},
                                                         {"--transponders", &opts->transponders},
                                                         {"--tv", &opts->tv},
@@ -153,10 +139,10 @@ void addFileCommands(CLI::App& app, int& exitCode) {
     for (std::size_t i = 0; i < std::size(counts); ++i)
         sample->add_option(counts[i].first, *counts[i].second, std::string(helps[i]) + ", at most " + std::to_string(limits[i]))
             ->capture_default_str()
-            ->check(wholeNumber(0, limits[i]));
+            ->transform(wholeNumber(0, limits[i]));
     sample->add_option("--seed", *seed, "seed of the generator")
         ->capture_default_str()
-        ->check(wholeNumber(0, UINT64_MAX));
+        ->transform(wholeNumber(0, UINT64_MAX));
     sample->add_flag("--max", *max, "fill every table to its capacity");
     sample->callback([sample, opts, seed, max, out, &exitCode] {
         const char* problem = nullptr;
@@ -178,11 +164,7 @@ void addFileCommands(CLI::App& app, int& exitCode) {
         o.seed = *seed;
         const ChannelDatabase db = makeSampleDatabase(o);
         const std::vector<std::uint8_t> bytes = serializeUnchanged(db);
-        const SaveResult r = writeFileAtomically(*out, bytes);
-        if (!r.ok) {
-            std::cerr << "velmora: cannot write " << *out << ": " << r.error << "\n";
-            exitCode = kExitFailure;
-        }
+        if (!writeOutput(*out, bytes)) exitCode = kExitFailure;
     });
 }
 

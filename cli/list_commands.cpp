@@ -65,7 +65,7 @@ void addListCommands(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<ListArgs>();
     auto* list = app.add_subcommand("list", "Print the TV or radio list as the editor shows it: Number, Channel Name, "
                                             "Transponder and Satellite Name, separated by tabs");
-    list->add_option("FILE", args->file, "channel file (.bin, .sgn)")->required();
+    list->add_option("FILE", args->file, "channel file (.bin, .sgn; - for standard input)")->required();
     list->add_option("KIND", args->kind, "tv or radio")->required()->check(CLI::IsMember({"tv", "radio"}));
     auto* sort = list->add_option("--sort", args->sort, "the order one click on this column's header gives")
                      ->check(CLI::IsMember({"number", "name", "transponder", "satellite"}));

@@ -13,6 +13,18 @@ int main(int argc, char** argv) {
     CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files", "velmora"};
     app.require_subcommand(1);
     app.set_version_flag("--version", VELMORA_VERSION);
+    app.footer(
+        "Numbers are decimal: digits only, leading zeros allowed (0010 is 10).\n"
+        "FILE - reads standard input, -o - writes standard output.\n"
+        "Verbs that write over FILE lock it while they work (another program waits a few seconds, then gets exit 2 "
+        "\"FILE is being changed by another program\"), keep the old FILE as FILE.bak (replaced only once the save "
+        "has succeeded; a read-only FILE.bak is kept as it is), and print one line saying what they did. An edit "
+        "that changes nothing leaves FILE and FILE.bak untouched and prints \"nothing to change\"; with -o OUT, "
+        "OUT is written as always.\n"
+        "Exit status: 0 done; 1 check findings, diff differences, a transfer refused or failed; 2 a usage error, "
+        "an unreadable or locked file, or a write that failed: FILE (or OUT) is then unchanged; 3 a transfer whose "
+        "peer stayed silent. When a file was written but standard output could not be, a message says so and the "
+        "exit status stays 0.");
     int exitCode = 0;
     velmora::cli::addFileCommands(app, exitCode);
     velmora::cli::addEditCommands(app, exitCode);

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
@@ -19,11 +18,12 @@
 namespace velmora::cli {
 namespace {
 constexpr int kExitFailure = 2;
+bool fileWritten = false;
 }
 
 bool loadForCommand(const std::string& path, ChannelDatabase& db, std::vector<std::uint8_t>* bytes,
                     std::size_t* parsedSize) {
-    const LoadResult r = loadChannelFile(path, db, ReadOptions{.workingTables = false}, bytes);
+    const LoadResult r = loadChannelFile(path == "-" ? "/dev/stdin" : path, db, ReadOptions{.workingTables = false}, bytes);
     if (!r.ok()) {
         for (std::string m : r.messages) {
             if (r.status == LoadStatus::CannotOpen)
@@ -40,21 +40,6 @@ bool loadForCommand(const std::string& path, ChannelDatabase& db, std::vector<st
 
 CLI::Validator fileName() {
     return CLI::Validator([](std::string& text) { return text.empty() ? std::string("must name a file") : ""; }, "");
-}
-
-CLI::Validator wholeNumber(std::uint64_t min, std::uint64_t max) {
-    const std::string rule = min == 1 && max >= 0x7FFFFFFF
-                                 ? std::string("must be a positive whole number")
-                                 : "must be a whole number from " + std::to_string(min) + " to " + std::to_string(max);
-    return CLI::Validator(
-        [min, max, rule](std::string& text) {
-            std::uint64_t v = 0;
-            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-            if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
-                return rule;
-            return std::string();
-        },
-        "");
 }
 
 CLI::Validator positiveSeconds() {
@@ -75,26 +60,6 @@ std::chrono::milliseconds millis(double seconds) {
     // The transfer runner holds a limit this long at the end of its clock.
     if (!(ms < 9.0e18)) return std::chrono::milliseconds::max();
     return std::chrono::milliseconds(static_cast<long long>(ms));
-}
-
-std::string printable(std::string_view text, bool latin1) {
-    std::string out;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F || (latin1 && b >= 0x80 && b < 0xA0)) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\x%02x", b);
-            out += esc;
-        } else if (b == '\\') {
-            out += "\\\\";
-        } else if (latin1 && b >= 0x80) {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 void guardStandardStreams() {
@@ -148,6 +113,8 @@ int reportParseError(CLI::App& app, const CLI::ParseError& e) {
     return kExitFailure;
 }
 
+void noteFileWritten() { fileWritten = true; }
+
 int finishStandardOutput(int exitCode) {
     // errno still holds the reason of a write that failed earlier, when the
     // buffer was already dropped and this flush has nothing left to fail on.
@@ -155,8 +122,9 @@ int finishStandardOutput(int exitCode) {
     if (flushed && !std::ferror(stdout) && std::cout.good()) return exitCode;
     const int err = errno;
     std::cerr << "velmora: cannot write to standard output" << (err ? std::string(": ") + std::strerror(err) : "")
-              << "\n";
-    return kExitFailure;
+              << (fileWritten ? "; the file was written all the same" : "") << "\n";
+    // Exit 2 promises that nothing was changed: a script may retry on it.
+    return fileWritten ? exitCode : kExitFailure;
 }
 
 }  // namespace velmora::cli

@@ -36,7 +36,7 @@ struct LineOptions {
 
 void addLineOptions(CLI::App* cmd, LineOptions& o) {
     cmd->add_option("--port", o.port, "serial device (or COM1..COM4)")->required();
-    cmd->add_option("--baud", o.baud, "line speed")->capture_default_str()->check(wholeNumber(1, INT_MAX));
+    cmd->add_option("--baud", o.baud, "line speed")->capture_default_str()->transform(wholeNumber(1, INT_MAX));
     cmd->add_option("--timeout", o.timeout, "seconds of silence from the receiver before giving up")
         ->capture_default_str()
         ->check(positiveSeconds());
@@ -292,14 +292,14 @@ void addTransferCommands(CLI::App& app, int& exitCode) {
     auto* portOpt = recv->add_option("--port", ro->port, "serial device to answer on");
     auto* ptyOpt = recv->add_flag("--pty", ro->pty, "create a pseudo-terminal and print its path");
     portOpt->excludes(ptyOpt);
-    recv->add_option("--baud", ro->baud, "line speed with --port")->capture_default_str()->check(wholeNumber(1, INT_MAX));
+    recv->add_option("--baud", ro->baud, "line speed with --port")->capture_default_str()->transform(wholeNumber(1, INT_MAX));
     recv->add_option("--serve", ro->serve, "file to send when the PC asks for an upload");
     recv->add_option("--store", ro->store, "where to store each downloaded file");
     recv->add_option("--refuse", ro->refuse, "refuse every download header")->check(CLI::IsMember({"hw", "sw", "model"}));
     recv->add_option("--verdict", ro->verdict, "force the verdict of a download")
         ->check(CLI::IsMember({"ok", "checksum", "verify"}));
     recv->add_option("--pace", ro->pace, "carry bytes no faster than a line of this speed")
-        ->check(wholeNumber(1, INT_MAX));
+        ->transform(wholeNumber(1, INT_MAX));
     recv->add_flag("--once", ro->once, "end after the first transfer (exit 0 when it succeeded)");
     recv->add_option("--request-interval", ro->interval, "seconds between download requests while idle")
         ->capture_default_str()

@@ -47,22 +47,6 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Follows symbolic links one by one, so that a dangling link leads to the
-// file it names (which the save then creates) instead of being replaced.
-std::string resolveTarget(const std::string& path) {
-    std::string p = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-        char buf[PATH_MAX];
-        const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
-        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return p;
-        const std::string link(buf, static_cast<std::size_t>(n));
-        p = link[0] == '/' ? link : folderOf(p) + "/" + link;
-    }
-    return p;  // a loop: stat() below reports it
-}
-
 // A short name: the target's own name may already be as long as a name can be.
 int createTemporary(const std::string& folder, std::string& tmpPath) {
     static thread_local std::mt19937_64 rng{std::random_device{}()};
@@ -80,6 +64,22 @@ int createTemporary(const std::string& folder, std::string& tmpPath) {
 
 }  // namespace
 
+// Follows symbolic links one by one, so that a dangling link leads to the
+// file it names (which the save then creates) instead of being replaced.
+std::string resolveSymlinks(const std::string& path) {
+    std::string p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return p;
+        const std::string link(buf, static_cast<std::size_t>(n));
+        p = link[0] == '/' ? link : folderOf(p) + "/" + link;
+    }
+    return p;  // a loop: stat() below reports it
+}
+
 SaveResult PendingFile::fail(int err) {
     discard();
     return failure(std::strerror(err));
@@ -88,7 +88,7 @@ SaveResult PendingFile::fail(int err) {
 SaveResult PendingFile::begin(const std::string& path) {
     discard();
     if (path.empty()) return failure(std::strerror(ENOENT));
-    target_ = resolveTarget(path);
+    target_ = resolveSymlinks(path);
     struct stat old {};
     replacing_ = ::stat(target_.c_str(), &old) == 0;
     if (!replacing_ && errno != ENOENT) return failure(std::strerror(errno));

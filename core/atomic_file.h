@@ -71,6 +71,10 @@ private:
     bool replacing_ = false;
 };
 
+// `path` with symbolic links followed one by one, so that a dangling link
+// leads to the file it names; `path` itself when it is no link (or a loop).
+std::string resolveSymlinks(const std::string& path);
+
 // Whether `path` could be saved to now, with the reason when not; leaves
 // nothing behind.
 SaveResult checkSaveTarget(const std::string& path);

@@ -88,11 +88,15 @@ std::vector<int> groupMembers(const ChannelDatabase& db, ChannelKind kind, std::
 MemberDiff diffMembers(const ChannelDatabase& a, const ChannelDatabase& b, ChannelKind kind, std::size_t g,
                        const ChannelMatching& m) {
     const std::vector<int> inA = groupMembers(a, kind, g), inB = groupMembers(b, kind, g);
-    // A member is the same member in B when its channel matched; a member
-    // naming a channel outside the table is nobody's and never pairs.
+    // A member is the same member in B when its channel matched. A member
+    // naming a channel outside its table pairs only with one naming the same
+    // number outside B's table (above every channel of B), so that a file
+    // is never different from itself.
+    const int outsideB = static_cast<int>(m.bToA.size());
     std::vector<int> idA(inA.size()), idB(inB.size());
-    for (std::size_t p = 0; p < inA.size(); ++p) idA[p] = sz(inA[p]) < m.aToB.size() ? m.aToB[sz(inA[p])] : -1;
-    for (std::size_t p = 0; p < inB.size(); ++p) idB[p] = sz(inB[p]) < m.bToA.size() ? inB[p] : -1;
+    for (std::size_t p = 0; p < inA.size(); ++p)
+        idA[p] = sz(inA[p]) < m.aToB.size() ? m.aToB[sz(inA[p])] : outsideB + inA[p];
+    for (std::size_t p = 0; p < inB.size(); ++p) idB[p] = sz(inB[p]) < m.bToA.size() ? inB[p] : outsideB + inB[p];
     const Matching pairs = pairOccurrences(idA, idB);
 
     MemberDiff d;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -72,12 +73,39 @@ bool channelIds(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t
     return true;
 }
 
-}  // namespace
+// Every field a diff compares, packed into kRecordKeySize bytes per
+// channel: equal keys are records no diff tells apart.
+constexpr std::size_t kRecordKeySize = 8 + 2 + kChannelNameSize + 4 * 2 + 3;
 
-std::string_view storedName(const ChannelEntry& ch) {
+std::string_view nameOf(const ChannelEntry& ch) {
     const auto* bytes = reinterpret_cast<const char*>(ch.name.data());
     return std::string_view(bytes, static_cast<std::size_t>(std::find(ch.name.begin(), ch.name.end(), 0) - ch.name.begin()));
 }
+
+std::string recordKeys(const ChannelDatabase& db, ChannelKind kind, std::size_t n) {
+    std::string out(n * kRecordKeySize, '\0');
+    for (std::size_t i = 0; i < n; ++i) {
+        const ChannelEntry& ch = db.channels(kind)[i];
+        char* p = out.data() + i * kRecordKeySize;
+        auto put = [&p](std::uint64_t v, int bytes) {
+            for (int k = 0; k < bytes; ++k) *p++ = static_cast<char>(v >> (8 * k));
+        };
+        put(channelTransponderKey(db, ch), 8);
+        put(ch.serviceId, 2);
+        const std::string_view name = nameOf(ch);  // the bytes after the first zero do not count
+        std::copy(name.begin(), name.end(), p);
+        p += kChannelNameSize;
+        for (const std::uint16_t pid : {ch.pmtPid, ch.videoPid, ch.audioPid, ch.pcrPid}) put(pid, 2);
+        put(ch.pidMode, 1);
+        put(ch.scrambled, 1);
+        put(ch.locked, 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string_view storedName(const ChannelEntry& ch) { return nameOf(ch); }
 
 std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& tp) {
     const SatelliteEntry* sat = db.satelliteOf(tp);
@@ -107,6 +135,21 @@ ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b
     std::vector<char> hasA, hasB;
     idsOf(a, na, idsA, hasA);
     idsOf(b, nb, idsB, hasB);
+
+    // Identical records first: of two copies of a service, the one left is
+    // the one that stayed, not whichever comes first.
+    const std::string recordsA = recordKeys(a, kind, na), recordsB = recordKeys(b, kind, nb);
+    auto recordsOf = [](const std::string& all, std::size_t n) {
+        std::vector<std::string_view> keys(n);
+        for (std::size_t i = 0; i < n; ++i) keys[i] = std::string_view(all).substr(i * kRecordKeySize, kRecordKeySize);
+        return keys;
+    };
+    pairStep(recordsOf(recordsA, na), std::vector<char>(na, 1), recordsOf(recordsB, nb), std::vector<char>(nb, 1), m,
+             [&](std::size_t i) {
+                 const bool ids = hasA[i];  // the partner, being identical, has ids too
+                 m.how[i] = ids ? MatchedBy::Ids : MatchedBy::Name;
+                 ++(ids ? m.byIds : m.byName);
+             });
     pairStep(idsA, hasA, idsB, hasB, m, [&](std::size_t i) {
         m.how[i] = MatchedBy::Ids;
         ++m.byIds;

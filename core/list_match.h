@@ -2,9 +2,11 @@
 // that `velmora diff`, `velmora reorder` and Edit > Apply Order From… share.
 //
 // Two channels of the same kind match, in this order of preference:
-//  1. by ids: equal serviceId, and equal frequency and polarization of their
+//  1. identical: every field a diff compares is equal (ids, name, PIDs,
+//     flags), counted as by ids (by name for channels without ids);
+//  2. by ids: equal serviceId, and equal frequency and polarization of their
 //     transponders, and equal longitude of those transponders' satellites;
-//  2. by name: equal names (the bytes up to the first zero).
+//  3. by name: equal names (the bytes up to the first zero).
 // Within each step the first unmatched channel of A takes the first unmatched
 // equal channel of B, both in table order, so repeated keys pair the same way
 // every time. A channel whose transponder or satellite index lies outside its

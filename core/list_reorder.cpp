@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "list_match.h"
+#include "printable.h"
 
 namespace velmora {
 namespace {
@@ -62,8 +63,6 @@ std::string number(int index) {
     return buf;
 }
 
-std::string quoted(const std::string& latin1) { return "\"" + latin1ToUtf8(latin1) + "\""; }
-
 void countsText(std::string& out, const char* kind, const ReorderCounts& c, bool verbose) {
     out += std::string(kind) + ": " + std::to_string(c.byIds + c.byName) + " of " + std::to_string(c.channels) +
            " channels matched (" + std::to_string(c.byIds) + " by ids, " + std::to_string(c.byName) + " by name)";
@@ -72,7 +71,7 @@ void countsText(std::string& out, const char* kind, const ReorderCounts& c, bool
     out += "\n";
     if (!verbose) return;
     for (const UnmatchedChannel& u : c.unmatched)
-        out += std::string(kind) + " not matched: " + number(u.from) + " " + quoted(u.name) + " now " + number(u.to) + "\n";
+        out += std::string(kind) + " not matched: " + number(u.from) + " " + velmora::quoted(u.name) + " now " + number(u.to) + "\n";
 }
 
 }  // namespace
@@ -147,7 +146,7 @@ std::string reorderReportText(const ReorderReport& report, bool verbose) {
     out += "\n";
     for (const DroppedMember& d : report.dropped)
         out += "Favourites group " + std::to_string(d.group + 1) + ": " + (d.kind == ChannelKind::Tv ? "TV" : "radio") +
-               " member " + std::to_string(d.place + 1) + " " + quoted(d.name) + " dropped\n";
+               " member " + std::to_string(d.place + 1) + " " + velmora::quoted(d.name) + " dropped\n";
     return out;
 }
 

@@ -141,19 +141,25 @@ bool CArdelEditView::writeFile() {
     };
     // The first save over a file in this run keeps the file as it was; without
     // that copy the save does not go ahead (and nothing has been committed).
-    if (!backedUp_.contains(flags_.filePath)) {
-        const BackupResult backup = writeBackup(flags_.filePath);
-        if (!backup.ok) {
-            report(backup.error);
+    // The copy replaces an older FILE.bak only once the save has succeeded.
+    const bool firstSave = !backedUp_.contains(flags_.filePath);
+    PendingBackup backup;
+    if (firstSave) {
+        const BackupResult prepared = backup.prepare(flags_.filePath);
+        if (!prepared.ok) {
+            report(prepared.error);
             return false;
         }
-        backedUp_.insert(flags_.filePath);
     }
     const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
     if (!result.ok) {
         report(result.error);
         refreshAfterFailedSave();
         return false;
+    }
+    if (firstSave) {
+        backup.commit();  // the save is made; a backup that fails now loses nothing of it
+        backedUp_.insert(flags_.filePath);
     }
     rememberSavedImage();
     fillTvList();

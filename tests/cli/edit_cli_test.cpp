@@ -1,7 +1,11 @@
 // The verbs that write a channel file: delete, move and fav write what the
 // editor's operations followed by a Save write, reorder puts a file into a
 // reference's order; refusals exit 2 and write nothing. diff says what moved.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -36,11 +40,11 @@ protected:
         return buildChannelFile(db, options);
     }
     // `line` with {in}, {out} and {new} (a file not there yet) standing for the paths.
-    CliRun run(std::string line) const {
+    CliRun run(std::string line, const std::string& stdoutTo = "") const {
         for (const auto& [word, path] : {std::pair{"{in}", in}, {"{out}", out}, {"{new}", fresh}})
             for (auto at = line.find(word); at != std::string::npos; at = line.find(word))
                 line.replace(at, std::strlen(word), q(path));
-        return velmora(line);
+        return velmora(line, stdoutTo);
     }
     TempDir tmp;
     const std::string in = tmp.path("in.bin"), out = tmp.path("out.bin"), fresh = tmp.path("new.bin");
@@ -55,6 +59,7 @@ TEST_F(EditCli, writesWhatTheEditorsOperationsAndSaveWrite) {
         {"move {in} radio 30 1 -o {out}", [](auto& db) { moveChannel(db, *holdChannel(db, K::Radio, 29), 0); }},
         {"fav {in} tv 7 add 3 -o {out}", [](ChannelDatabase& db) { addFavorite(db, K::Tv, 2, 6); }},
         {"fav {in} radio 40 remove 1 -o {out}", [](ChannelDatabase& db) { removeFavorite(db, K::Radio, 0, 39); }},
+        {"delete {in} tv 0010 -o {out}", [](ChannelDatabase& db) { removeChannel(db, K::Tv, 9); }},  // not octal
         {"delete {in} tv 1", [](ChannelDatabase& db) { removeChannel(db, K::Tv, 0); }},  // in place
     };
     for (const auto& [line, edit] : cases) {
@@ -69,9 +74,9 @@ TEST_F(EditCli, refusalsExitTwoAndWriteNothing) {
     const std::pair<const char*, const char*> cases[] = {
         {"delete {in} tv 121", "there is no TV channel 121 (the file has 120)"},
         {"delete {in} satellite 5", "there is no satellite 5 (the file has 4)"},
-        {"move {in} radio 1 0", "there is no radio channel 0"},
+        {"move {in} radio 1 0", "TO must be a positive whole number"},
         {"fav {in} tv 1 add 4", "there is no favourite group 4 (the file has 3)"},
-        {"fav {in} tv 1 add 11", "GROUP"},
+        {"fav {in} tv 1 add 126", "GROUP must be a whole number from 1 to 125"},
         {"delete {new} tv 1", "cannot open"},
         {"reorder {in} --like {new}", "cannot open"},
     };
@@ -89,7 +94,7 @@ TEST_F(EditCli, writingOverTheFileKeepsABackupUnlessToldNot) {
     old[6] ^= 1;  // a wrong checksum: every write changes the file
     const std::pair<const char*, bool> cases[] = {
         {"resave {in}", true}, {"resave {in} --no-backup", false}, {"resave {in} -o {out}", false},
-        {"delete {in} tv 1", true}, {"move {in} tv 1 2 -o {out}", false}, {"reorder {in} --like {in}", true},
+        {"delete {in} tv 1", true}, {"move {in} tv 1 2 -o {out}", false}, {"reorder {in} --like {in}", false},
     };
     const std::string bak = in + ".bak";
     for (const auto& [line, backup] : cases) {
@@ -106,6 +111,60 @@ TEST_F(EditCli, writingOverTheFileKeepsABackupUnlessToldNot) {
     const CliRun r = run("resave {in}");
     EXPECT_TRUE(r.exitCode == 2 && r.err.find("in.bin.bak") != std::string::npos) << r.err;
     EXPECT_EQ(readBytes(in), old);
+}
+
+// Exit 2 means FILE is unchanged, an in-place edit that changes nothing
+// writes nothing, two edits of one file never run at once, and a file goes
+// to standard output or comes from standard input as "-".
+TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
+    const std::string bak = in + ".bak";
+    const auto deleted = edited([](ChannelDatabase& db) { removeChannel(db, ChannelKind::Tv, 0); });
+    auto withFile = [&](const std::vector<std::uint8_t>& bytes) { return [&, bytes] { return writeBytes(fresh, bytes), -1; }; };
+    ChannelDatabase odd;
+    ASSERT_TRUE(readChannelFile(original, odd).ok());
+    setFieldText(odd.tv[0].name, "A\x1b\"B\n");
+    SampleOptions many;
+    many.groups = 12;
+    const struct {
+        std::string line;
+        std::function<int()> arrange;  // returns a descriptor to close afterwards, or -1
+        int exitCode;
+        std::string says;  // in stdout or stderr
+        bool changed, backup;
+        std::string stdoutTo = {};
+    } rows[] = {
+        {"fav {in} tv 1 remove 1", {}, 0, "nothing to change", false, false},
+        {"fav {in} tv 1 remove 1 -o {out}", {}, 0, "nothing to change; wrote", false, false},
+        {"move {in} tv 3 3", {}, 0, "nothing to change", false, false},
+        {"reorder {in} --like {in} --with-favorites", {}, 0, "nothing to change", false, false},
+        {"delete {in} tv 1", {}, 0, "deleted tv 1 '", true, true},
+        {"delete {in} transponder 1", {}, 0, "written all the same", true, true, "/dev/full"},
+        {"delete {in} tv 1", [&] { int fd = ::open(in.c_str(), O_RDONLY); return ::flock(fd, LOCK_EX), fd; }, 2,
+         in + " is being changed by another program", false, false},
+        {"delete {in} tv 1", [&] { return writeBytes(bak, {1}), ::chmod(bak.c_str(), 0444), -1; }, 0,
+         "in.bin.bak is read-only: kept as it is", true, false},
+        {"reorder {in} --like {new} --with-favorites", withFile(sampleFile({.groups = 0})), 2,
+         "has no favourite groups to take", false, false},
+        {"fav {new} tv 2 add 12 -o {out}", withFile(sampleFile(many)), 0, "favourite group 12 '", false, false},
+        {"diff {in} {new}", withFile(serializeUnchanged(odd)), 1, R"(tv changed 0001 -> 0001 "A\x1b\"B\x0a": name)", false, false},
+        {"diff {in} - <{in}", {}, 0, "", false, false},
+        {"delete - tv 1 -o - <{in}", {}, 0, std::string(deleted.begin(), deleted.end()), false, false},
+        {"delete {in} tv 1 -o /dev/stdout", {}, 0, "deleted tv 1 '", false, false},
+    };
+    for (const auto& row : rows) {
+        writeBytes(in, original);
+        std::filesystem::remove(bak);
+        const int fd = row.arrange ? row.arrange() : -1;
+        const std::filesystem::file_time_type bakTime =
+            std::filesystem::exists(bak) ? std::filesystem::last_write_time(bak) : std::filesystem::file_time_type{};
+        const CliRun r = run(row.line, row.stdoutTo);
+        if (fd >= 0) ::close(fd);
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.line << "\n" << r.err;
+        EXPECT_NE((r.out + r.err).find(row.says), std::string::npos) << row.line << "\n" << r.out << r.err;
+        EXPECT_EQ(readBytes(in) != original, row.changed) << row.line;
+        EXPECT_EQ(std::filesystem::exists(bak) && std::filesystem::last_write_time(bak) != bakTime, row.backup)
+            << row.line;
+    }
 }
 
 TEST_F(EditCli, diffExitCodesAndASingleMoveInTextAndJson) {

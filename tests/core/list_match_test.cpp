@@ -13,7 +13,7 @@ namespace {
 
 // Satellites at 19.2E and 13.0E. Transponders, all 11000 MHz: 0 H on 19.2E,
 // 1 V on 19.2E, 2 H on 13.0E, 3 H on a satellite outside the table. A TV
-// channel is written "Name<serviceId>[@transponder]" (@9: outside the table);
+// channel is written "Name<serviceId>[/pmtPid][@transponder]" (@9: outside the table);
 // a group "Name:members" with members by their one-letter channel names.
 ChannelDatabase lists(const std::string& tv, const std::string& groups = "") {
     ChannelDatabase db;
@@ -33,6 +33,8 @@ ChannelDatabase lists(const std::string& tv, const std::string& groups = "") {
         const std::size_t at = w.find('@');
         ch.serviceId = static_cast<std::uint16_t>(std::stoi(w.substr(p, at - p)));
         if (at != std::string::npos) ch.transponderIndex = static_cast<std::uint16_t>(std::stoi(w.substr(at + 1)));
+        if (const std::size_t pid = w.find('/'); pid != std::string::npos)
+            ch.pmtPid = static_cast<std::uint16_t>(std::stoi(w.substr(pid + 1)));
     }
     std::istringstream gin(groups);
     std::size_t at = 0;
@@ -76,6 +78,7 @@ TEST(ListMatch, IdsBeforeNamesAndRepeatedKeysInTableOrder) {
         {"longitude differs", "X1", "X1@2", "0n"},
         {"neither", "X1", "Z1@1", "-"},
         {"repeated ids", "X1 X1 X1", "X1 X1", "0i 1i -"},
+        {"identical records before ids", "X1/5 X1/6", "X1/6", "- 0i"},
         {"repeated names", "X1 X2", "X3 X4 X5", "0n 1n"},
         {"ids first for every channel, then names", "X1 X2", "X2 X7", "1n 0i"},
         {"satellite outside its table", "X1@3", "X1@3", "0n"},
@@ -154,6 +157,8 @@ TEST(ListDiff, ChannelsAndFavourites) {
         {"members follow their channels", "A1 B2 C3", "G:CB", "C3 B2 A1", "G:CB", ">B2>2 >A1>3"},
         {"member of a removed channel, member outside the table", "A1 B2", "G:AB?", "A1", "G:A", "-B2 g1 G>G -B2 -3"},
         {"groups added and removed", "A1", "G:A", "A1", "G:A H:AA", "g2 _>H +A1 +A2"},
+        {"one of two copies deleted", "A1/5 A1/6 B2", "G:AB", "A1/6 B2", "G:B", "-A1 g1 G>G -A1"},
+        {"a member outside the table, in both", "A1", "G:A?", "A1", "G:A?", ""},
     };
     for (const Case& c : cases) {
         const ListDiff d = diffLists(lists(c.a, c.aGroups), lists(c.b, c.bGroups));
