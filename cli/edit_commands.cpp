@@ -191,8 +191,8 @@ void addEditCommands(CLI::App& app, int& exitCode) {
     output(move);
     move->callback([args, &exitCode] { exitCode = runMove(*args); });
 
-    auto* fav = app.add_subcommand("fav", "Tick or untick a channel's favourite box: add appends it to the group, "
-                                          "remove takes its entry out");
+    auto* fav = app.add_subcommand("fav", "Enter a channel into a favourite group or take it out, as its favourite box "
+                                          "does: add appends it to the group, remove takes its entries out");
     common(fav);
     fav->add_option("KIND", args->kind, "tv or radio")->required()->check(CLI::IsMember({"tv", "radio"}));
     position(fav, "N", args->n, "number of the channel, from 1");

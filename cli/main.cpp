@@ -13,6 +13,15 @@ int main(int argc, char** argv) {
     CLI::App app{"velmora - inspect, check, repair and generate Velmora channel files", "velmora"};
     app.require_subcommand(1);
     app.set_version_flag("--version", VELMORA_VERSION);
+    int exitCode = 0;
+    velmora::cli::addFileCommands(app, exitCode);
+    velmora::cli::addEditCommands(app, exitCode);
+    velmora::cli::addListCommands(app, exitCode);
+    velmora::cli::addDiffCommands(app, exitCode);
+    // Receiver transfer commands are registered here.
+    velmora::cli::addTransferCommands(app, exitCode);
+    velmora::cli::addPortsCommand(app);
+    // After the commands, which would otherwise inherit it.
     app.footer(
         "Numbers are decimal: digits only, leading zeros allowed (0010 is 10).\n"
         "FILE - reads standard input, -o - writes standard output.\n"
@@ -25,14 +34,6 @@ int main(int argc, char** argv) {
         "an unreadable or locked file, or a write that failed: FILE (or OUT) is then unchanged; 3 a transfer whose "
         "peer stayed silent. When a file was written but standard output could not be, a message says so and the "
         "exit status stays 0.");
-    int exitCode = 0;
-    velmora::cli::addFileCommands(app, exitCode);
-    velmora::cli::addEditCommands(app, exitCode);
-    velmora::cli::addListCommands(app, exitCode);
-    velmora::cli::addDiffCommands(app, exitCode);
-    // Receiver transfer commands are registered here.
-    velmora::cli::addTransferCommands(app, exitCode);
-    velmora::cli::addPortsCommand(app);
     if (const int rc = velmora::cli::refuseUnknownCommand(app, argc, argv)) return rc;
     try {
         app.parse(argc, argv);
