@@ -75,7 +75,7 @@ std::string resolveSymlinks(const std::string& path) {
         const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
         if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return p;
         const std::string link(buf, static_cast<std::size_t>(n));
-        p = link[0] == '/' ? link : folderOf(p) + "/" + link;
+        p = link[0] == '/' || p.find('/') == std::string::npos ? link : folderOf(p) + "/" + link;
     }
     return p;  // a loop: stat() below reports it
 }

@@ -59,7 +59,7 @@ std::string backupPathFor(const std::string& path) { return resolveSymlinks(path
 BackupResult PendingBackup::prepare(const std::string& path) {
     discard();
     const std::string file = resolveSymlinks(path);
-    backup_ = file + ".bak";
+    backup_ = backupPathFor(path);
     const int source = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (source < 0) {
         if (errno == ENOENT) return {};
