@@ -29,7 +29,7 @@ bool loadForCommand(const std::string& path, ChannelDatabase& db, std::vector<st
             if (r.status == LoadStatus::CannotOpen)
                 m[0] = 'c';  // "cannot open PATH: reason", as the other messages say it
             else
-                m = path + ": " + m;
+                m = (path == "-" ? std::string("standard input") : path) + ": " + m;
             std::cerr << "velmora: " << m << "\n";
         }
         return false;
