@@ -15,6 +15,8 @@ ChannelsRemoved channelRemoval(const ChannelDatabase& db, ChannelKind kind, cons
     c.records.reserve(c.indices.size());
     for (std::uint16_t i : c.indices) c.records.push_back(db.channels(kind)[i]);
     c.entries = entriesNaming(db, kind, flags);
+    c.indices.shrink_to_fit();  // a step may be kept a long time
+    c.entries.shrink_to_fit();
     return c;
 }
 

@@ -64,6 +64,18 @@ struct FavoriteMarks {
 // pending) instead of the committed one.
 FavoriteMarks favoriteMarks(const ChannelDatabase& db, ChannelKind kind, int channel, bool workingMembers = false);
 
+// What the boxes show for several selected channels at once: how many of the
+// listed channels (repeats count once) are in each of groups 0..9 and how many
+// are locked; a box is checked when that is all of them, partly when some.
+// `workingMembers` as for favoriteMarks.
+struct SelectionMarks {
+    int channels = 0;
+    std::array<int, kViewGroups> members{};
+    int locked = 0;
+};
+SelectionMarks selectionMarks(const ChannelDatabase& db, ChannelKind kind, std::span<const int> channels,
+                              bool workingMembers = false);
+
 // A channel taken for a move (Cut), with its marks at the time of taking.
 struct HeldChannel {
     ChannelKind kind = ChannelKind::Tv;

@@ -105,6 +105,35 @@ void applyChange(ChannelDatabase& db, const LockChanged& c, bool undo) {
 
 }  // namespace detail
 
+SelectionMarks selectionMarks(const ChannelDatabase& db, ChannelKind kind, std::span<const int> channels,
+                              bool workingMembers) {
+    SelectionMarks marks;
+    if (!db.tablesAllocated()) return marks;
+    const bool working = workingMembers && db.hasWorkingTables();
+    const std::size_t count = db.channelCount(kind);
+    std::vector<char> listed(count, 0);
+    for (int c : channels)
+        if (c >= 0 && sz(c) < count && !listed[sz(c)]) {
+            listed[sz(c)] = 1;
+            ++marks.channels;
+            marks.locked += (working ? db.workingChannels(kind) : db.channels(kind))[sz(c)].locked != 0;
+        }
+    const auto& list = working ? db.workingMembers(kind) : db.members(kind);
+    const auto& counts = db.memberCounts(kind);
+    std::vector<char> seen(count, 0);  // a channel listed twice in a group counts once
+    for (std::size_t g = 0, e = 0; g < kViewGroups && g < groupsOf(db, kind); ++g) {
+        std::fill(seen.begin(), seen.end(), 0);
+        for (std::size_t j = 0; j < counts[g] && e < list.size(); ++j, ++e) {
+            const std::uint16_t v = list[e];
+            if (v < count && listed[v] && !seen[v]) {
+                seen[v] = 1;
+                ++marks.members[g];
+            }
+        }
+    }
+    return marks;
+}
+
 FavoriteChange addFavorites(ChannelDatabase& db, ChannelKind kind, int group, std::span<const int> channels, int place,
                             EditStep* step) {
     if (!db.tablesAllocated() || !groupExists(db, group)) return {EditStatus::NoSuchGroup};

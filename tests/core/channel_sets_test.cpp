@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,14 @@ TEST(ChannelSets, BlockArithmeticMatchesAPlainModelAndUndoesToTheSameBytes) {
         redoStep(db, step);
         EXPECT_EQ(serializeUnchanged(db), after) << c.op << " " << c.set;
     }
+}
+
+TEST(ChannelSets, SelectionMarksCountEachListedChannelOnce) {
+    const ChannelDatabase db = build(kBase);
+    const SelectionMarks m = selectionMarks(db, ChannelKind::Tv, std::vector<int>{4, 1, 1, 10, 3});  // E B K D
+    EXPECT_EQ(m.channels, 4);
+    EXPECT_EQ(m.locked, 1);
+    EXPECT_EQ((std::array{m.members[0], m.members[1], m.members[2]}), (std::array{2, 0, 0}));  // E twice in group 0
 }
 
 TEST(ChannelSets, RefusalsChangeNothing) {
