@@ -27,6 +27,7 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
     };
     const std::vector<int> set = some(count, pick(4) ? 3 : 40);
     const int group = pick(db.groupCount());
+    const int members = db.groupCount() ? db.memberCounts(kind)[static_cast<std::size_t>(group)] : 0;
     switch (pick(18)) {
     case 0: removeChannels(db, kind, set, &step); break;
     case 1: removeChannel(db, kind, pick(count), &step); break;
@@ -46,9 +47,7 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         }
         break;
     case 6: deleteTransponders(db, some(db.transponderCount, 3), &step); break;
-    case 7:
-        if (pick(3) == 0) deleteSatellites(db, some(db.satelliteCount, 1), &step);
-        break;
+    case 7: deleteSatellites(db, pick(3) ? std::vector<int>{} : some(db.satelliteCount, 1), &step); break;
     case 8: addFavorites(db, kind, group, set, pick(5), &step); break;
     case 9: removeFavorites(db, kind, group, set, static_cast<FavoriteRemoval>(pick(2)), &step); break;
     case 10: setLocked(db, kind, set, pick(2), &step); break;
@@ -59,14 +58,8 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         applyChannelOrder(db, kind, order, &step);
         break;
     }
-    case 12: {
-        const int n = group < db.groupCount() ? db.memberCounts(kind)[static_cast<std::size_t>(group)] : 0;
-        moveGroupEntry(db, kind, group, pick(n), pick(n), &step);
-        break;
-    }
-    case 13:
-        if (pick(4) == 0) clearGroupEntries(db, kind, group, &step);
-        break;
+    case 12: moveGroupEntry(db, kind, group, pick(members), pick(members), &step); break;
+    case 13: clearGroupEntries(db, kind, pick(4) ? -1 : group, &step); break;
     case 14: {
         ChannelEntry record = db.channels(kind)[static_cast<std::size_t>(pick(count))];
         record.serviceId = static_cast<std::uint16_t>(rng());
@@ -77,23 +70,22 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         const NewResult r = prepareNew(db, static_cast<RecordPage>(pick(3)), kind, pick(count), pick(db.transponderCount));
         if (r.status != EditStatus::Done) break;
         setFieldText(db.workingChannels(kind)[static_cast<std::size_t>(r.record.channel)].name, "New");
-        SaveOptions save;
-        save.newRecordPending = true;
-        buildChannelFile(db, save);
+        buildChannelFile(db, SaveOptions{.newRecordPending = true});
         step = newRecordStep(db, r.record);
         break;
     }
-    case 16:
-        if (count > 0) {
-            const int i = pick(count);
-            const ChannelEntry before = db.channels(kind)[static_cast<std::size_t>(i)];
-            db.channels(kind)[static_cast<std::size_t>(i)].pmtPid = static_cast<std::uint16_t>(rng());
-            noteChannelEdit(db, kind, i, before, step);
-        }
+    case 16: {  // form fields committed into a record
+        if (count == 0) break;
+        const std::size_t i = static_cast<std::size_t>(pick(count));
+        const ChannelEntry before = db.channels(kind)[i];
+        db.channels(kind)[i].pmtPid = static_cast<std::uint16_t>(rng());
+        noteChannelEdit(db, kind, static_cast<int>(i), before, step);
         break;
+    }
     case 17: {
-        const GroupName before = db.groupNames[static_cast<std::size_t>(group)];
-        setFieldText(db.groupNames[static_cast<std::size_t>(group)], "Renamed");
+        GroupName& name = db.groupNames[static_cast<std::size_t>(group)];
+        const GroupName before = name;
+        setFieldText(name, "Renamed");
         noteGroupRename(db, group, before, step);
         break;
     }
