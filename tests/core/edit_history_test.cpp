@@ -70,7 +70,9 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         const NewResult r = prepareNew(db, static_cast<RecordPage>(pick(3)), kind, pick(count), pick(db.transponderCount));
         if (r.status != EditStatus::Done) break;
         setFieldText(db.workingChannels(kind)[static_cast<std::size_t>(r.record.channel)].name, "New");
-        buildChannelFile(db, SaveOptions{.newRecordPending = true});
+        SaveOptions save;
+        save.newRecordPending = true;
+        buildChannelFile(db, save);
         step = newRecordStep(db, r.record);
         break;
     }
