@@ -218,6 +218,11 @@ EditStatus moveGroupEntry(ChannelDatabase& db, ChannelKind kind, int group, int 
 // up. The group's name and its entries of the other kind stay.
 EditStatus clearGroupEntries(ChannelDatabase& db, ChannelKind kind, int group, EditStep* step = nullptr);
 
+// The favourite section as it stands, and the change from `before` to it
+// (for an operation that replaces the whole section).
+FavoriteSection favoriteSection(const ChannelDatabase& db);
+void noteFavoritesReplaced(const ChannelDatabase& db, FavoriteSection before, EditStep& step);
+
 // ---- New ----
 
 enum class RecordPage { Channel = 0, Transponder = 1, Satellite = 2 };

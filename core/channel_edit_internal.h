@@ -142,6 +142,7 @@ void applyChange(ChannelDatabase& db, const ChannelReplaced& c, bool undo);
 void applyChange(ChannelDatabase& db, const TransponderReplaced& c, bool undo);
 void applyChange(ChannelDatabase& db, const SatelliteReplaced& c, bool undo);
 void applyChange(ChannelDatabase& db, const GroupRenamed& c, bool undo);
+void applyChange(ChannelDatabase& db, const FavoritesReplaced& c, bool undo);
 
 // Applies `change` forwards and appends it to `step` when there is one.
 template <class Change>

@@ -180,14 +180,16 @@ EditStatus applyChannelOrder(ChannelDatabase& db, ChannelKind kind, std::span<co
     const std::size_t n = db.tablesAllocated() ? db.channelCount(kind) : 0;
     if (order.size() != n) return EditStatus::BadOrder;
     std::vector<char> seen(n, 0);
+    bool identity = true;
     ChannelsReordered change{kind, std::vector<std::uint16_t>(n)};
     for (std::size_t i = 0; i < n; ++i) {
         const int from = order[i];
         if (from < 0 || sz(from) >= n || seen[sz(from)]) return EditStatus::BadOrder;
         seen[sz(from)] = 1;
         change.order[i] = static_cast<std::uint16_t>(from);
+        identity &= sz(from) == i;
     }
-    commit(db, std::move(change), step);
+    if (!identity) commit(db, std::move(change), step);
     return EditStatus::Done;
 }
 

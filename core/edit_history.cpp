@@ -22,6 +22,12 @@ std::size_t changeHeap(const TableChange& change) {
             if constexpr (std::is_same_v<C, SatellitesRemoved>) return heap(c.indices) + heap(c.records) + heap(c.extras);
             if constexpr (std::is_same_v<C, EntriesRemoved>) return heap(c.entries);
             if constexpr (std::is_same_v<C, LockChanged>) return heap(c.indices) + heap(c.before);
+            if constexpr (std::is_same_v<C, FavoritesReplaced>) {
+                std::size_t n = 0;
+                for (const FavoriteSection* f : {&c.before, &c.after})
+                    n += heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
+                return n;
+            }
             return 0;
         },
         change);

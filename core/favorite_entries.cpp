@@ -103,7 +103,38 @@ void applyChange(ChannelDatabase& db, const LockChanged& c, bool undo) {
     for (std::size_t i = 0; i < c.indices.size(); ++i) table[c.indices[i]].locked = undo ? c.before[i] : c.value;
 }
 
+void applyChange(ChannelDatabase& db, const FavoritesReplaced& c, bool undo) {
+    const FavoriteSection& f = undo ? c.before : c.after;
+    db.general.favoriteGroupCount = f.groupCount;
+    db.groupNames = f.names;
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const bool tv = kind == ChannelKind::Tv;
+        const auto& counts = tv ? f.tvCounts : f.radioCounts;
+        const auto& members = tv ? f.tvMembers : f.radioMembers;
+        std::copy(counts.begin(), counts.end(), db.memberCounts(kind).begin());
+        auto& list = db.members(kind);
+        std::fill(std::copy(members.begin(), members.end(), list.begin()), list.end(), std::uint16_t{0});
+    }
+}
+
 }  // namespace detail
+
+FavoriteSection favoriteSection(const ChannelDatabase& db) {
+    FavoriteSection f;
+    f.groupCount = db.groupCount();
+    f.names = db.groupNames;  // the file stores the whole name table
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const bool tv = kind == ChannelKind::Tv;
+        (tv ? f.tvCounts : f.radioCounts) = db.memberCounts(kind);
+        const auto& list = db.members(kind);
+        (tv ? f.tvMembers : f.radioMembers).assign(list.begin(), at(list, std::min(db.totalMembers(kind), list.size())));
+    }
+    return f;
+}
+
+void noteFavoritesReplaced(const ChannelDatabase& db, FavoriteSection before, EditStep& step) {
+    step.changes.emplace_back(FavoritesReplaced{std::move(before), favoriteSection(db)});
+}
 
 SelectionMarks selectionMarks(const ChannelDatabase& db, ChannelKind kind, std::span<const int> channels,
                               bool workingMembers) {

@@ -120,9 +120,22 @@ struct GroupRenamed {
     GroupName before{}, after{};
 };
 
+// The favourite section as a whole, for the rare change that replaces it
+// (Apply Order From with the reference's groups): group count, the name
+// table, member counts of every group, the used part of both member lists.
+struct FavoriteSection {
+    std::uint16_t groupCount = 0;
+    std::vector<GroupName> names;
+    std::vector<std::uint16_t> tvCounts, radioCounts;
+    std::vector<std::uint16_t> tvMembers, radioMembers;
+};
+struct FavoritesReplaced {
+    FavoriteSection before, after;
+};
+
 using TableChange = std::variant<ChannelsMoved, ChannelsReordered, ChannelsRemoved, TranspondersRemoved,
                                  SatellitesRemoved, EntriesRemoved, EntryMoved, LockChanged, ChannelReplaced,
-                                 TransponderReplaced, SatelliteReplaced, GroupRenamed>;
+                                 TransponderReplaced, SatelliteReplaced, GroupRenamed, FavoritesReplaced>;
 
 // The changes of one person's command, in the order they were made; undone
 // in reverse.

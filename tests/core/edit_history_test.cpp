@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "channel_writer.h"
+#include "list_reorder.h"
 #include "sample_data.h"
 
 namespace velmora {
@@ -28,7 +29,7 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
     const std::vector<int> set = some(count, pick(4) ? 3 : 40);
     const int group = pick(db.groupCount());
     const int members = db.groupCount() ? db.memberCounts(kind)[static_cast<std::size_t>(group)] : 0;
-    switch (pick(18)) {
+    switch (pick(19)) {
     case 0: removeChannels(db, kind, set, &step); break;
     case 1: removeChannel(db, kind, pick(count), &step); break;
     case 2: moveChannels(db, kind, set, pick(count - static_cast<int>(set.size()) + 1), &step); break;
@@ -89,6 +90,17 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         const GroupName before = name;
         setFieldText(name, "Renamed");
         noteGroupRename(db, group, before, step);
+        break;
+    }
+    case 18: {  // Apply Order From a reference with other orders and groups
+        ChannelDatabase reference = db;
+        std::vector<int> order(static_cast<std::size_t>(count));
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), rng);
+        applyChannelOrder(reference, kind, order);
+        removeChannels(reference, kind, set);
+        addFavorites(reference, kind, group, some(reference.channelCount(kind), 5));
+        applyReorder(db, planReorder(db, reference, pick(2)), &step);
         break;
     }
     }
