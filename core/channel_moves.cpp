@@ -1,6 +1,7 @@
 // Moves: blocks, steps up and down, whole new orders. All of them are one
 // rearrangement of a range of the table with the favourite entries
-// following, so undo is the same rearrangement inverted.
+// following, so undo is the same rearrangement inverted; a block of one run
+// (every single-channel move) takes a shorter way.
 #include "channel_edit_internal.h"
 
 namespace velmora {
@@ -86,6 +87,27 @@ void permute(ChannelDatabase& db, ChannelKind kind, const RangeOrder& r) {
     remapMembers(db, kind, [&](std::uint16_t v) -> long { return v >= lo && v < lo + n ? newIndex[v - lo] : v; });
 }
 
+// The common case of one run of k channels from `a` to `to`: the records in
+// between shift by k, with no index map. Its inverse is the same kind of move.
+void shiftBlock(ChannelDatabase& db, ChannelKind kind, long a, long k, long to) {
+    auto& table = db.channels(kind);
+    static thread_local std::vector<ChannelEntry> held;
+    held.assign(at(table, sz(a)), at(table, sz(a + k)));
+    if (to < a)
+        std::move_backward(at(table, sz(to)), at(table, sz(a)), at(table, sz(a + k)));
+    else
+        std::move(at(table, sz(a + k)), at(table, sz(to + k)), at(table, sz(a)));
+    std::copy(held.begin(), held.end(), at(table, sz(to)));
+    remapMembers(db, kind, [=](std::uint16_t v) -> long {
+        if (v >= a && v < a + k) return v - a + to;
+        if (to < a && v >= to && v < a) return v + k;
+        if (to > a && v >= a + k && v < to + k) return v - k;
+        return v;
+    });
+}
+
+bool oneRun(const std::vector<std::uint16_t>& s) { return !s.empty() && s.back() - s.front() + 1u == s.size(); }
+
 RangeOrder wholeOrder(const ChannelsReordered& c) { return {0, c.order}; }
 
 bool inPlace(const std::vector<std::uint16_t>& s, std::size_t to) {
@@ -111,6 +133,11 @@ std::vector<int> asInts(const std::vector<std::uint16_t>& s, int shift = 0) {
 namespace detail {
 
 void applyChange(ChannelDatabase& db, const ChannelsMoved& c, bool undo) {
+    if (c.shape == MoveShape::Block && oneRun(c.moved)) {
+        const long a = c.moved.front(), k = static_cast<long>(c.moved.size());
+        shiftBlock(db, c.kind, undo ? c.to : a, k, undo ? a : c.to);
+        return;
+    }
     const RangeOrder r = rangeOrder(c);
     permute(db, c.kind, undo ? inverted(r) : r);
 }
