@@ -4,15 +4,21 @@
 //
 //   edit_bench [benchmark flags]     run the benchmarks
 //   edit_bench --write-file PATH     write that file (for bench/delete_vs_cp.sh)
+//   edit_bench --step-sizes          bytes of undo steps, and how many fit in 64 MB
+//
+// Benchmarks with an argument time the operation without (0) and with (1)
+// recording its undo step.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <array>
 #include <cstring>
 #include <numeric>
 #include <vector>
 
 #include "channel_edit.h"
 #include "channel_writer.h"
+#include "edit_history.h"
 #include "sample_data.h"
 
 namespace {
@@ -80,9 +86,118 @@ void BM_DeleteQuarterSatellite(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteQuarterSatellite)->Unit(benchmark::kMillisecond);
 
+// ---- sets of channels ----
+
+std::vector<int> everySecond(int count) {
+    std::vector<int> out;
+    for (int i = 0; i < count; i += 2) out.push_back(i);
+    return out;
+}
+
+// The capacity file with its favourite groups thinned to 5000 TV entries,
+// so that 5000 more fit; and the same after those 5000 went into group 0.
+const ChannelDatabase& halfMembers(bool added) {
+    static const std::array<ChannelDatabase, 2> dbs = [] {
+        ChannelDatabase d = quarterDatabase();
+        auto& counts = d.memberCounts(ChannelKind::Tv);
+        for (std::size_t g = d.groupCount(); g-- > 0 && d.totalMembers(ChannelKind::Tv) > 5000;) counts[g] = 0;
+        counts[0] = static_cast<std::uint16_t>(counts[0] - (d.totalMembers(ChannelKind::Tv) - 5000));
+        ChannelDatabase full = d;
+        velmora::addFavorites(full, ChannelKind::Tv, 0, everySecond(full.tvCount));
+        return std::array<ChannelDatabase, 2>{d, full};
+    }();
+    return dbs[added ? 1 : 0];
+}
+
+template <class Op>
+void setOperation(benchmark::State& state, const ChannelDatabase& from, Op op) {
+    const std::vector<int> set = everySecond(from.tvCount);
+    velmora::EditStep step;
+    velmora::EditStep* record = state.range(0) ? &step : nullptr;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChannelDatabase db = from;
+        step = {};
+        state.ResumeTiming();
+        op(db, set, record);
+        benchmark::DoNotOptimize(db.tvCount);
+    }
+}
+
+void BM_DeleteEverySecondChannel(benchmark::State& state) {
+    setOperation(state, quarterDatabase(), [](ChannelDatabase& db, const std::vector<int>& set, velmora::EditStep* step) {
+        velmora::removeChannels(db, ChannelKind::Tv, set, step);
+    });
+}
+BENCHMARK(BM_DeleteEverySecondChannel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_MoveEverySecondToTop(benchmark::State& state) {
+    setOperation(state, quarterDatabase(), [](ChannelDatabase& db, const std::vector<int>& set, velmora::EditStep* step) {
+        velmora::moveChannels(db, ChannelKind::Tv, set, velmora::MoveDirection::Top, step);
+    });
+}
+BENCHMARK(BM_MoveEverySecondToTop)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_MoveBlockOf1000DownOne(benchmark::State& state) {
+    setOperation(state, quarterDatabase(), [](ChannelDatabase& db, const std::vector<int>&, velmora::EditStep* step) {
+        std::vector<int> block(1000);
+        std::iota(block.begin(), block.end(), 4000);
+        velmora::moveChannels(db, ChannelKind::Tv, block, velmora::MoveDirection::Down, step);
+    });
+}
+BENCHMARK(BM_MoveBlockOf1000DownOne)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_FavoriteAdd5000(benchmark::State& state) {
+    setOperation(state, halfMembers(false), [](ChannelDatabase& db, const std::vector<int>& set, velmora::EditStep* step) {
+        velmora::addFavorites(db, ChannelKind::Tv, 0, set, 0, step);
+    });
+}
+BENCHMARK(BM_FavoriteAdd5000)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_FavoriteRemove5000(benchmark::State& state) {
+    setOperation(state, halfMembers(true), [](ChannelDatabase& db, const std::vector<int>& set, velmora::EditStep* step) {
+        velmora::removeFavorites(db, ChannelKind::Tv, 0, set, velmora::FavoriteRemoval::LastEntry, step);
+    });
+}
+BENCHMARK(BM_FavoriteRemove5000)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_Lock5000(benchmark::State& state) {
+    setOperation(state, quarterDatabase(), [](ChannelDatabase& db, const std::vector<int>& set, velmora::EditStep* step) {
+        velmora::setLocked(db, ChannelKind::Tv, set, true, step);
+    });
+}
+BENCHMARK(BM_Lock5000)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Undo and redo of the delete of every second channel, back and forth.
+void BM_UndoRedoDeleteEverySecond(benchmark::State& state) {
+    ChannelDatabase db = quarterDatabase();
+    velmora::EditStep step;
+    velmora::removeChannels(db, ChannelKind::Tv, everySecond(db.tvCount), &step);
+    for (auto _ : state) {
+        velmora::undoStep(db, step);
+        velmora::redoStep(db, step);
+    }
+}
+BENCHMARK(BM_UndoRedoDeleteEverySecond)->Unit(benchmark::kMicrosecond);
+
+int stepSizes() {
+    ChannelDatabase db = quarterDatabase();
+    velmora::EditStep remove, move;
+    velmora::removeChannels(db, ChannelKind::Tv, everySecond(db.tvCount), &remove);
+    db = quarterDatabase();
+    const auto held = velmora::holdChannel(db, ChannelKind::Tv, 0);
+    velmora::moveChannel(db, *held, db.tvCount - 1, &move);
+    for (const auto& [what, step] : {std::pair{"delete every second TV channel", &remove}, std::pair{"move the first TV channel to the end", &move}}) {
+        const std::size_t bytes = velmora::stepBytes(*step);
+        std::printf("%-40s %9zu bytes, %8zu steps in 64 MB\n", what, bytes, velmora::EditHistory::kDefaultLimit / bytes);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--step-sizes") == 0) return stepSizes();
     if (argc == 3 && std::strcmp(argv[1], "--write-file") == 0) {
         ChannelDatabase db = quarterDatabase();
         const auto r = velmora::writeChannelFile(argv[2], db, velmora::SaveOptions{});

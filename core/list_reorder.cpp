@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "list_match.h"
 #include "printable.h"
@@ -97,7 +98,7 @@ ReorderPlan planReorder(const ChannelDatabase& db, const ChannelDatabase& refere
     return plan;
 }
 
-EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan) {
+EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan, EditStep* step) {
     if (!db.tablesAllocated() || plan.tvOrder.size() != db.tvCount || plan.radioOrder.size() != db.radioCount)
         return EditStatus::BadOrder;
     if (plan.withFavorites) {
@@ -109,10 +110,12 @@ EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan) {
         }
     }
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-        const EditStatus s = applyChannelOrder(db, kind, kind == ChannelKind::Tv ? plan.tvOrder : plan.radioOrder);
+        const EditStatus s = applyChannelOrder(db, kind, kind == ChannelKind::Tv ? plan.tvOrder : plan.radioOrder, step);
         if (s != EditStatus::Done) return s;
     }
     if (plan.withFavorites) {
+        std::optional<FavoriteSection> before;
+        if (step) before = favoriteSection(db);
         const std::size_t groups = plan.groupNames.size();
         db.general.favoriteGroupCount = static_cast<std::uint16_t>(groups);
         std::fill(db.groupNames.begin(), db.groupNames.end(), GroupName{});
@@ -130,6 +133,7 @@ EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan) {
                 at += members[g].size();
             }
         }
+        if (step) noteFavoritesReplaced(db, std::move(*before), *step);
     }
     if (db.hasWorkingTables()) db.syncWorkingTables();
     return EditStatus::Done;

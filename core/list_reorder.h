@@ -54,8 +54,9 @@ struct ReorderPlan {
 ReorderPlan planReorder(const ChannelDatabase& db, const ChannelDatabase& reference, bool withFavorites);
 
 // Carries out a plan made for `db` as it still is. The working tables follow
-// the committed ones: call only while no New, sort or cut is pending.
-EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan);
+// the committed ones: call only while no New, sort or cut is pending. Given a
+// step, appends what undoes it (table_changes.h).
+EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan, EditStep* step = nullptr);
 
 // The report as the command line prints it and the editor shows it, UTF-8,
 // one line per finding; `verbose` also lists every channel that did not match.
