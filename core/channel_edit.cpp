@@ -350,6 +350,27 @@ FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, 
     return {EditStatus::Done, position};
 }
 
+std::vector<int> favoritePlaces(const ChannelDatabase& db, ChannelKind kind, int group, int channel) {
+    std::vector<int> places;
+    if (!db.tablesAllocated() || !groupExists(db, group)) return places;
+    const std::size_t from = db.groupMemberOffset(kind, sz(group));
+    for (const std::size_t e : entriesOf(db, kind, group, channel)) places.push_back(static_cast<int>(e - from) + 1);
+    return places;
+}
+
+FavoriteChange restoreFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel,
+                               const std::vector<int>& places) {
+    if (places.empty()) return addFavorite(db, kind, group, channel);
+    if (!db.tablesAllocated() || !groupExists(db, group)) return {EditStatus::NoSuchGroup};
+    if (channel < 0 || channel >= db.channelCount(kind)) return {EditStatus::NoSuchChannel};
+    if (!entriesOf(db, kind, group, channel).empty()) return addFavorite(db, kind, group, channel);
+    if (db.totalMembers(kind) + places.size() > kMemberCapacity) return {EditStatus::MembersFull};
+    // In ascending order each place counts the entries already put back.
+    int position = 0;
+    for (const int place : places) position = insertEntry(db, kind, sz(group), place - 1, channel);
+    return {EditStatus::Done, position};
+}
+
 EditStatus moveGroupEntry(ChannelDatabase& db, ChannelKind kind, int group, int from, int to) {
     if (!db.tablesAllocated() || !groupExists(db, group)) return EditStatus::NoSuchGroup;
     const int count = db.memberCounts(kind)[sz(group)];

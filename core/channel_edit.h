@@ -112,6 +112,13 @@ struct FavoriteChange {
 FavoriteChange addFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel, int place = 0);
 // Takes every entry of `channel` out of `group`; the others keep their order.
 FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel);
+// The 1-based places of every entry of `channel` in `group`, first to last:
+// what restoreFavorite needs to put a channel the group lists twice back.
+std::vector<int> favoritePlaces(const ChannelDatabase& db, ChannelKind kind, int group, int channel);
+// Enters `channel`, which the group does not list, at each of `places` (as
+// favoritePlaces gave them); position is the last place taken.
+FavoriteChange restoreFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel,
+                               const std::vector<int>& places);
 
 // Moves entry `from` of `group` (0-based, among the group's entries of
 // `kind`) so that it ends at `to`; the others keep their order. Only the
