@@ -631,6 +631,14 @@ TEST_F(MonkeyTest, SequencesThatOnceFailedStaySound) {
         // the list showing the old order.
         {14, {{"open", 478858513u}, {"edit", 3540464103u}, {"switch", 3165226628u}, {"menu", 2857482876u},
               {"switch", 282856232u}, {"cancel", 3727170980u}, {"drag", 2436840193u}}},
+        // A New, a save whose write failed, then Cancel or a refused Open:
+        // the failed save had carried the New into the committed tables, and
+        // the discard dropped the list's last channel instead.
+        {1, {{"edit", 1u}, {"save", 1u}, {"new", 1u}, {"failsave", 1u}, {"cancel", 1u}}},
+        {1, {{"edit", 1u}, {"save", 1u}, {"new", 1u}, {"failsave", 1u}, {"refuse", 1u}}},
+        // A New, then an Open of a missing file: the favourite boxes came back
+        // on, and a click changed the committed member lists under the New.
+        {1, {{"edit", 1u}, {"new", 1u}, {"refuse", 4u}, {"box", 7u}, {"cancel", 1u}}},
     };
     for (const auto& c : cases) {
         if (&c != cases) {  // a fresh window for each
