@@ -206,6 +206,13 @@ FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, 
 // outside the table.
 EditStatus setLocked(ChannelDatabase& db, ChannelKind kind, std::span<const int> channels, bool locked,
                      EditStep* step = nullptr);
+// The 1-based places of every entry of `channel` in `group`, first to last:
+// what restoreFavorite needs to put a channel the group lists twice back.
+std::vector<int> favoritePlaces(const ChannelDatabase& db, ChannelKind kind, int group, int channel);
+// Enters `channel`, which the group does not list, at each of `places` (as
+// favoritePlaces gave them); position is the last place taken.
+FavoriteChange restoreFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel,
+                               const std::vector<int>& places, EditStep* step = nullptr);
 
 // Moves entry `from` of `group` (0-based, among the group's entries of
 // `kind`) so that it ends at `to`; the others keep their order. Only the

@@ -361,9 +361,13 @@ SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const 
     // be written under a count that disagrees with its records.
     if (db.satelliteCount > kMaxSatellitesInFile)
         return {false, "A channel file holds at most " + std::to_string(kMaxSatellitesInFile) + " satellites"};
+    // A save that fails must leave the tables as they were: the carry-back of
+    // a pending New or sort is part of what the save commits, and a pending
+    // New stays pending (its Cancel undoes only the insertion).
+    ChannelDatabase before = db;
     const SaveOptions effective = prepareSave(db, options, hooks);
     const std::size_t size = db.header.dataLength + kHeaderSize;
-    return writeFileAtomically(path, [&](int fd) {
+    SaveResult result = writeFileAtomically(path, [&](int fd) {
         auto out = std::make_unique<StreamWriter>(fd, size);
         writePass(*out, db, effective, hooks);
         if (const int err = out->finish()) return err;
@@ -377,6 +381,8 @@ SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const 
         if (::pwrite(fd, word, 2, static_cast<off_t>(size - 2)) != 2) return errno ? errno : EIO;
         return 0;
     });
+    if (!result.ok) db = std::move(before);
+    return result;
 }
 
 }  // namespace velmora

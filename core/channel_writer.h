@@ -57,7 +57,8 @@ struct SaveResult {
 // symlink to its target). On failure the old file is untouched.
 SaveResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// buildChannelFile + writeFileAtomically.
+// buildChannelFile + writeFileAtomically. When the write fails `db` is left
+// exactly as it was before the call (the hooks' own state is theirs to keep).
 SaveResult writeChannelFile(const std::string& path, ChannelDatabase& db, const SaveOptions& options,
                             SaveHooks* hooks = nullptr);
 

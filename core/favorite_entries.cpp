@@ -222,6 +222,40 @@ FavoriteChange removeFavorite(ChannelDatabase& db, ChannelKind kind, int group, 
     return removeFavorites(db, kind, group, one, FavoriteRemoval::EveryEntry, step);
 }
 
+std::vector<int> favoritePlaces(const ChannelDatabase& db, ChannelKind kind, int group, int channel) {
+    std::vector<int> places;
+    if (!db.tablesAllocated() || !groupExists(db, group)) return places;
+    const GroupView g = groupView(db, kind, group);
+    const auto& list = db.members(kind);
+    for (std::size_t j = 0; j < g.members && g.start + j < list.size(); ++j)
+        if (list[g.start + j] == channel) places.push_back(static_cast<int>(j) + 1);
+    return places;
+}
+
+FavoriteChange restoreFavorite(ChannelDatabase& db, ChannelKind kind, int group, int channel,
+                               const std::vector<int>& places, EditStep* step) {
+    if (places.empty()) return addFavorite(db, kind, group, channel, 0, step);
+    if (!db.tablesAllocated() || !groupExists(db, group)) return {EditStatus::NoSuchGroup};
+    if (channel < 0 || channel >= db.channelCount(kind)) return {EditStatus::NoSuchChannel};
+    if (!favoritePlaces(db, kind, group, channel).empty()) return addFavorite(db, kind, group, channel, 0, step);
+    if (db.totalMembers(kind) + places.size() > kMemberCapacity) return {EditStatus::MembersFull};
+    // The places are those of the group with the channel in it: ascending,
+    // each counts the entries put back before it; past the end, appended.
+    const int members = db.memberCounts(kind)[sz(group)];
+    EntriesRemoved change{kind, true, {}};
+    int position = 0;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const int limit = members + static_cast<int>(i);
+        position = std::clamp(places[i] - 1, position, limit);
+        change.entries.push_back({static_cast<std::uint8_t>(group), static_cast<std::uint16_t>(position),
+                                  static_cast<std::uint16_t>(channel)});
+        ++position;
+    }
+    const int added = static_cast<int>(change.entries.size());
+    commit(db, std::move(change), step);
+    return {EditStatus::Done, position, added};
+}
+
 EditStatus setLocked(ChannelDatabase& db, ChannelKind kind, std::span<const int> channels, bool locked,
                      EditStep* step) {
     const auto set = indexSet(db.tablesAllocated() ? db.channelCount(kind) : 0, channels);

@@ -12,6 +12,9 @@ namespace {
 // it, the stored name stays whole instead of losing that character.
 void commitName(std::span<std::uint8_t> field, const std::string& text) {
     const std::string stored = fieldText(field);
+    // An unchanged name keeps its bytes, also any after its terminating zero:
+    // committing a form that was not edited changes nothing.
+    if (text == stored) return;
     if (stored.size() == field.size() && text.size() >= field.size() - 1 && stored.starts_with(text)) return;
     setFieldText(field, text);
 }

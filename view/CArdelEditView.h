@@ -101,7 +101,6 @@ public:
     void fillTvList();
     void fillRadioList();
     void refreshLists();
-    void refreshAfterFailedSave();
     QTableView* tvList() const { return tvList_; }
     QTableView* radioList() const { return radioList_; }
 
@@ -171,9 +170,23 @@ private:
     void setEditingControlsEnabled(bool enabled);
     void enterViewingState();
     void enterReadOnlyState();
+    void updateRecordButtons();  // New and Delete follow the state
     void clearRecordFields();
     void rejectNonLatin1();
     const ChannelEntry* selectedChannel() const;
+    // What commitShownRecords changed: the channel (list row and its table
+    // index), the transponder and the satellite the form showed; -1 for none.
+    struct FormCommit {
+        ChannelKind kind = ChannelKind::Tv;
+        int row = -1, channel = -1, transponder = -1, satellite = -1;
+        bool any() const { return channel >= 0 || transponder >= 0 || satellite >= 0; }
+    };
+    // Puts the form's fields into the records it shows, as Save would, and
+    // shows the changed records in the lists. Runs before the form leaves a
+    // record, so that nothing typed is lost; nothing while a New is pending
+    // or the form is being put back (formCommitHeld_).
+    FormCommit commitShownRecords();
+    void showCommittedRows(const FormCommit& commit);
     ChannelKind activeKind() const { return activeList_ == ActiveList::Radio ? ChannelKind::Radio : ChannelKind::Tv; }
     int selectedRow() const;     // row of the active list; -1 for none
     int selectedRecord() const;  // its index in the committed table; -1 for none
@@ -237,6 +250,17 @@ private:
     // Unsaved changes (CArdelEditView_unsaved.cpp).
     void rememberSavedImage();
 
+    // The file as this view last read or wrote it, to tell whether another
+    // program has changed it since (CArdelEditView_file.cpp).
+    struct DiskStamp {
+        bool exists = false;
+        std::int64_t size = 0, modifiedNs = 0;
+        std::size_t contentHash = 0;
+        bool operator==(const DiskStamp&) const = default;
+    };
+    static DiskStamp diskStampOf(const std::string& path);
+    bool confirmOverwriteIfChanged();
+
     // Receiver link (CArdelEditView_transfers.cpp).
     void setUpReceiverLink(ViewOptions options);
     void disarmTransfers();
@@ -258,6 +282,10 @@ private:
     int currentTransponder_ = -1;
     int currentSatellite_ = -1;
     bool listUpdateInProgress_ = false;
+    // Set while a reselection puts stored values back on the form (Cancel, a
+    // refused Open) or follows a change of the tables (Delete, Paste, Save):
+    // the form then does not show the record the selection names.
+    bool formCommitHeld_ = false;
     bool rowDeleted_ = false;
     bool printTvList_ = true;  // which list a print would take
     ListPrinter printer_;
@@ -268,6 +296,13 @@ private:
     // Put-back state of each group: where the channel unticked last stood.
     std::array<int, kViewGroups> groupRemovedPosition_{};
     std::array<bool, kViewGroups> groupRemovedFlag_{};
+    // Which channel was unticked last in each group, and all its places there.
+    struct RemovedEntries {
+        ChannelKind kind = ChannelKind::Tv;
+        int channel = -1;
+        std::vector<int> places;
+    };
+    std::array<RemovedEntries, kViewGroups> groupRemovedEntries_{};
     // What the pending New inserted, and the selection it replaced.
     struct PendingNew {
         NewRecord record;
@@ -307,6 +342,7 @@ private:
     std::unique_ptr<EditorSaveHooks> hooks_;
     // The file as last loaded or saved, as the writer produces it.
     std::vector<std::uint8_t> savedImage_;
+    DiskStamp diskStamp_;
 
     // Declared in this order so that the transfers, which use the port, go first.
     std::unique_ptr<ui::PortController> port_;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -58,6 +59,69 @@ void CArdelEditView::showChannelDetails(int row) {
     lockBox_->setChecked(ch->locked != 0);
     scrambledBox_->setChecked(ch->scrambled != 0);
     showLockPicture(ch->locked != 0);
+}
+
+CArdelEditView::FormCommit CArdelEditView::commitShownRecords() {
+    FormCommit commit;
+    if (!flags_.editActive || flags_.newRecordPending || formCommitHeld_ || !db_->tablesAllocated()) return commit;
+    const ChannelKind kind = activeKind();
+    const int row = selectedRow();
+    auto& channels = channelUsesWorking(flags_, kind) ? db_->workingChannels(kind) : db_->channels(kind);
+    const bool channelShown = row >= 0 && row < db_->channelCount(kind);
+    const int t = currentTransponder_, s = currentSatellite_;
+    const bool transponderShown = t >= 0 && t < db_->transponderCount;
+    const bool satelliteShown = s >= 0 && s < db_->satelliteCount;
+    const auto at = [](int i) { return static_cast<std::size_t>(i); };
+    const ChannelEntry channelBefore = channelShown ? channels[at(row)] : ChannelEntry{};
+    const TransponderEntry transponderBefore = transponderShown ? db_->transponders[at(t)] : TransponderEntry{};
+    const SatelliteEntry satelliteBefore = satelliteShown ? db_->satellites[at(s)] : SatelliteEntry{};
+    hooks_->commitSatellite(*db_);
+    hooks_->commitTransponder(*db_);
+    hooks_->commitChannel(*db_);
+    if (channelShown && channels[at(row)] != channelBefore) {
+        commit.kind = kind;
+        commit.row = row;
+        const int record = selectedRecord();
+        commit.channel = record >= 0 ? record : row;
+        // A sorted row's record takes the edit as Save would carry it back,
+        // so that it stays in the tables also when the sort is cancelled.
+        if (flags_.sortPending && !flags_.newRecordPending && record >= 0)
+            db_->channels(kind)[at(record)] = channels[at(row)];
+    }
+    if (transponderShown && db_->transponders[at(t)] != transponderBefore) commit.transponder = t;
+    if (satelliteShown && db_->satellites[at(s)] != satelliteBefore) commit.satellite = s;
+    if (commit.any()) {
+        showCommittedRows(commit);
+        emit commandStateChanged();
+    }
+    return commit;
+}
+
+void CArdelEditView::showCommittedRows(const FormCommit& commit) {
+    const bool others = commit.transponder >= 0 || commit.satellite >= 0;
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        ChannelListModel* model = modelOf(kind);
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const bool edited = commit.channel >= 0 && kind == commit.kind && r == commit.row;
+            if (!edited && !others) continue;
+            // Rows name their records by the Number cell, also while sorted.
+            const int record = numberCellValue(kind, r) - 1;
+            const ChannelEntry* ch = record >= 0 ? db_->channelAt(kind, static_cast<std::size_t>(record)) : nullptr;
+            if (!ch) continue;
+            const TransponderEntry* tp = db_->transponderOf(*ch);
+            const bool onTransponder = commit.transponder >= 0 && ch->transponderIndex == commit.transponder;
+            const bool onSatellite = commit.satellite >= 0 && tp && tp->satelliteIndex == commit.satellite;
+            if (!edited && !onTransponder && !onSatellite) continue;
+            const ChannelRow& before = *model->row(r);
+            ChannelRow fresh = formatChannelRow(*db_, kind, record);
+            fresh.cells[0] = before.cells[0];
+            if (!edited) {
+                fresh.cells[1] = before.cells[1];
+                fresh.image = before.image;
+            }
+            model->setRow(r, std::move(fresh));
+        }
+    }
 }
 
 void CArdelEditView::showTransponderDetails() {
@@ -153,15 +217,21 @@ void CArdelEditView::editButton() {
     for (int id : {1030, 1033, 1035}) field(id)->setReadOnly(!pids);
     field(1000)->setReadOnly(true);
     for (int id : {1082, 1052, 1106, 1004, 1041, 1043}) setControlEnabled(id, true);
-    // A save from the favourites dialog leaves Edit on; a New made since stays
-    // pending, and New, Delete and the boxes wait for its Save or Cancel.
-    // Ending it here would keep its grown counts with no record behind them.
-    const bool newPending = flags_.newRecordPending;
-    for (int id : {1069, 1042}) setControlEnabled(id, !newPending);
-    setFavoriteBoxesEnabled(!newPending);
+    // A New made since stays pending, and the boxes wait for its Save or
+    // Cancel. Ending it here would keep its grown counts with no record
+    // behind them.
+    setFavoriteBoxesEnabled(!flags_.newRecordPending);
     for (int id : {1049, 1045, 1040}) setControlEnabled(id, false);
     flags_.editActive = true;
+    updateRecordButtons();
     emit commandStateChanged();
+}
+
+void CArdelEditView::updateRecordButtons() {
+    // New and Delete refuse while a New, a sort (also one made before Edit)
+    // or a cut is pending: their buttons say so.
+    const bool free = flags_.editActive && !flags_.newRecordPending && !flags_.sortPending && !flags_.cutPending;
+    for (int id : {1069, 1042}) setControlEnabled(id, free);
 }
 
 void CArdelEditView::pidModeClicked() {
@@ -172,6 +242,7 @@ void CArdelEditView::pidModeClicked() {
 
 void CArdelEditView::cancelButton() {
     if (!flags_.fileLoaded) return;
+    const QScopedValueRollback hold(formCommitHeld_, true);
     if (flags_.newRecordPending) discardPendingNew();
     flags_.newRecordPending = false;
     flags_.cutPending = false;
@@ -185,7 +256,8 @@ void CArdelEditView::cancelButton() {
     // Nothing is pending any more: the working copies follow the committed data.
     db_->syncWorkingTables();
     field(1089)->setReadOnly(false);
-    for (int id : {1069, 1041, 1042, 1043}) setControlEnabled(id, true);
+    for (int id : {1041, 1043}) setControlEnabled(id, true);
+    updateRecordButtons();
     setFavoriteBoxesEnabled(true);
     emit commandStateChanged();
 }
@@ -193,6 +265,9 @@ void CArdelEditView::cancelButton() {
 bool CArdelEditView::saveButton() {
     // Before the first load there is no file to write into.
     if (!flags_.fileLoaded) return false;
+    // The save commits the form itself; the refilled lists' reselection
+    // must not (a sorted row index names another record in table order).
+    const QScopedValueRollback hold(formCommitHeld_, true);
     const int tvNumber = numberCellValue(ChannelKind::Tv, selectedTvRow_);
     const int radioNumber = numberCellValue(ChannelKind::Radio, selectedRadioRow_);
     const bool wasSorted = flags_.sortPending;
@@ -201,15 +276,15 @@ bool CArdelEditView::saveButton() {
         emit commandStateChanged();
         return false;
     }
-    for (int id : {1041, 1043}) setControlEnabled(id, true);
-    // A cut stays pending over a save, and with it the refusal of New and Delete.
-    for (int id : {1069, 1042}) setControlEnabled(id, !flags_.cutPending);
-    field(1089)->setReadOnly(false);
-    flags_.editActive = true;
     flags_.savedOnce = true;
     flags_.sortPending = false;
     flags_.newRecordPending = false;
     listUpdateInProgress_ = false;
+    // Save enters the Editing state, also from outside edit mode (Ctrl+S, the
+    // favourites dialog): editable fields, Edit off. A cut stays pending over
+    // a save, and with it the refusal of New and Delete.
+    editButton();
+    field(1089)->setReadOnly(false);
     // Saved data is the authority now; a later New, sort or cut starts from it.
     if (!flags_.cutPending) db_->syncWorkingTables();
     if (activeList_ == ActiveList::Tv) {

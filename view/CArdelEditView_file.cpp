@@ -1,7 +1,13 @@
 // File > Open and the write of a save.
+#include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -20,7 +26,33 @@ const char* const kSavePrompt = "Save changes to the All Data Channels?";
 
 }  // namespace
 
+CArdelEditView::DiskStamp CArdelEditView::diskStampOf(const std::string& path) {
+    DiskStamp stamp;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return stamp;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    stamp.exists = true;
+    stamp.size = st.st_size;
+    stamp.modifiedNs = std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.contentHash = std::hash<std::string>{}(bytes);
+    return stamp;
+}
+
+bool CArdelEditView::confirmOverwriteIfChanged() {
+    // Another program (or a second editor) may have saved the file since:
+    // writing over it unasked would lose that change. A file that is gone
+    // has nothing to lose.
+    if (!diskStamp_.exists) return true;
+    const DiskStamp now = diskStampOf(flags_.filePath);
+    if (!now.exists || now == diskStamp_) return true;
+    return ui::confirm(this, QStringLiteral("The file has changed on disk since it was opened. Overwrite it?"));
+}
+
 void CArdelEditView::openFile(const QString& given) {
+    // Every reselection below puts stored values on the form (or shows the
+    // new file): none may commit the form into a record.
+    const QScopedValueRollback hold(formCommitHeld_, true);
     // Bytes arriving from now on stay in the receive queue.
     disarmTransfers();
     resetFavoriteMarks();
@@ -37,28 +69,29 @@ void CArdelEditView::openFile(const QString& given) {
     request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
     const QString path = given.isEmpty() ? ui::Prompter::current().openFile(this, request) : given;
     if (path.isEmpty()) {
-        // The shown channel keeps its favourite marks.
-        if (!flags_.cutPending) showFavoriteMarks();
+        // The shown channel keeps its favourite marks (a New's are all clear).
+        if (!flags_.cutPending && !flags_.newRecordPending) showFavoriteMarks();
         leaveSortedOrder();
         flags_.sortPending = false;
         flags_.cutPending = false;
         listUpdateInProgress_ = false;
+        updateRecordButtons();
+        emit commandStateChanged();
         return;
     }
-    setFavoriteBoxesEnabled(true);
-
     auto fresh = std::make_unique<ChannelDatabase>();
     const LoadResult result = loadChannelFile(path.toStdString(), *fresh);
     if (result.status == LoadStatus::CannotOpen) {
         // No message for a file from the chooser, which only offers existing
         // files; a file named elsewhere may be gone. The previous file stays
         // the save target.
+        // The boxes keep their state: a pending New still keeps them off.
         if (!given.isEmpty())
             for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
-        if (!flags_.fileLoaded) setFavoriteBoxesEnabled(false);
-        if (!flags_.cutPending) showFavoriteMarks();
+        if (!flags_.cutPending && !flags_.newRecordPending) showFavoriteMarks();
         return;
     }
+    setFavoriteBoxesEnabled(true);
     if (!result.ok()) {
         for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
         // A New the user chose not to save goes as Cancel drops it: Edit below
@@ -114,6 +147,7 @@ void CArdelEditView::openFile(const QString& given) {
     tvSwitch();
     flags_.fileLoaded = true;
     rememberSavedImage();
+    diskStamp_ = diskStampOf(flags_.filePath);
     emit commandStateChanged();
     emit fileOpened(path);
 }
@@ -139,6 +173,7 @@ bool CArdelEditView::writeFile() {
                 .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(error)),
             ui::Buttons::Ok, ui::Icon::Critical);
     };
+    if (!confirmOverwriteIfChanged()) return false;
     // The first save over a file in this run keeps the file as it was; without
     // that copy the save does not go ahead (and nothing has been committed).
     // The copy replaces an older FILE.bak only once the save has succeeded.
@@ -153,8 +188,9 @@ bool CArdelEditView::writeFile() {
     }
     const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
     if (!result.ok) {
+        // The tables are as before the save (a New stays pending) and the
+        // lists still show them; the form keeps what was typed.
         report(result.error);
-        refreshAfterFailedSave();
         return false;
     }
     if (firstSave) {
@@ -162,6 +198,7 @@ bool CArdelEditView::writeFile() {
         backedUp_.insert(flags_.filePath);
     }
     rememberSavedImage();
+    diskStamp_ = diskStampOf(flags_.filePath);
     fillTvList();
     fillRadioList();
     // A saved New may have added a transponder.

@@ -80,6 +80,8 @@ void CArdelEditView::onListSelection(ChannelKind kind, int row) {
     // do not show yet: a row picked now would become the record Save writes
     // the form into, overwriting a channel with another one's values.
     if (flags_.newRecordPending) return;
+    // The form leaves the record it shows: what was typed goes into it first.
+    if (!listUpdateInProgress_) commitShownRecords();
     if (kind == ChannelKind::Tv) {
         selectedTvRow_ = row;
         activeList_ = ActiveList::Tv;
@@ -163,29 +165,6 @@ void CArdelEditView::refreshLists() {
     };
     if (activeList_ == ActiveList::Tv) refresh(ChannelKind::Tv, selectedTvRow_, formerTv);
     else if (activeList_ == ActiveList::Radio) refresh(ChannelKind::Radio, selectedRadioRow_, formerRadio);
-}
-
-void CArdelEditView::refreshAfterFailedSave() {
-    // The save committed the form into the tables before the write failed:
-    // the lists must show what the next save writes, or reselecting a row
-    // would put the old texts back on the form and that save would store them.
-    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-        ChannelListModel* model = modelOf(kind);
-        if (!flags_.sortPending || flags_.newRecordPending || model->rowCount() != db_->channelCount(kind)) {
-            int& selected = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
-            if (listSorted(kind)) selected = numberCellValue(kind, selected) - 1;
-            backToTableOrder(kind);
-            continue;
-        }
-        // A sorted list keeps its order; each row shows its record afresh.
-        std::vector<ChannelRow> rows;
-        rows.reserve(static_cast<std::size_t>(model->rowCount()));
-        for (int r = 0; r < model->rowCount(); ++r) rows.push_back(formatChannelRow(*db_, kind, numberCellValue(kind, r) - 1));
-        model->setRows(std::move(rows));
-    }
-    if (transponderChooser_->count() != db_->transponderCount) fillTransponderChooser();
-    if (activeList_ == ActiveList::Tv) selectListRow(tvList_, selectedTvRow_);
-    else if (activeList_ == ActiveList::Radio) selectListRow(radioList_, selectedRadioRow_);
 }
 
 void CArdelEditView::onTabChanged(int index) {

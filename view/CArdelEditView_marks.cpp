@@ -49,7 +49,9 @@ void CArdelEditView::showFavoriteCaptions() {
 void CArdelEditView::favoriteBoxClicked(std::size_t k) {
     QCheckBox* box = favoriteBoxes_[k];
     const int channel = selectedRecord();
-    if (channel < 0 || k >= db_->groupCount()) {
+    // While a New is pending Save writes the working member lists: a change of
+    // the committed ones would shift every later group's entries.
+    if (flags_.newRecordPending || channel < 0 || k >= db_->groupCount()) {
         box->setChecked(!box->isChecked());
         return;
     }
@@ -61,7 +63,12 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
     if (box->isChecked()) {
         // Back to the place a channel was last taken from, else to the end.
         const int place = shown == 0 && groupRemovedFlag_[k] ? groupRemovedPosition_[k] : 0;
-        const FavoriteChange r = addFavorite(*db_, kind, group, channel, place);
+        // The channel unticked last goes back to every place it had (a group
+        // may list it twice); any other takes the last of those places.
+        const RemovedEntries& removed = groupRemovedEntries_[k];
+        const bool same = place > 0 && removed.kind == kind && removed.channel == channel;
+        const FavoriteChange r = same ? restoreFavorite(*db_, kind, group, channel, removed.places)
+                                      : addFavorite(*db_, kind, group, channel, place);
         if (r.status != EditStatus::Done && r.status != EditStatus::AlreadyMember) {
             box->setChecked(false);
             ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
@@ -71,10 +78,12 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         label->setText(QString::asprintf("%.3d", r.position));
         groupEntryIndex_[k] = static_cast<int>(db_->groupMemberOffset(kind, k)) + r.position - 1;
     } else {
+        std::vector<int> places = favoritePlaces(*db_, kind, group, channel);
         const FavoriteChange r = removeFavorite(*db_, kind, group, channel);
         if (r.status == EditStatus::Done) {
             groupRemovedPosition_[k] = r.position;
             groupRemovedFlag_[k] = true;
+            groupRemovedEntries_[k] = {kind, channel, std::move(places)};
         }
         groupPosition_[k] = shown - 1;
         label->setText(QStringLiteral("000"));

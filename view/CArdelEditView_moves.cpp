@@ -8,6 +8,7 @@
 // offered only in the list of the held channel's kind (its record and its
 // favourite entries belong to that kind's tables).
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -82,6 +83,10 @@ void CArdelEditView::pasteCommand(ChannelKind kind) {
 
 bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     if (!held_ || held_->kind != kind) return false;
+    // A Paste commits what was typed before the indices shift (a drag did
+    // so when it began; its drop highlight is not the record shown).
+    if (!listUpdateInProgress_) commitShownRecords();
+    const QScopedValueRollback hold(formCommitHeld_, true);
     HeldChannel held = *held_;
     // Edits made since the channel was taken (a saved name, the lock box)
     // travel with it instead of being undone by the copy taken then.
@@ -122,6 +127,7 @@ void CArdelEditView::menuDelete() {
     const int record = selectedRecord();
     if (record < 0) return;
     if (!ui::confirm(this, QStringLiteral("Marked channels will be deleted, proceed SAVING?"))) return;
+    commitShownRecords();
     const int rowsBefore = modelOf(kind)->rowCount();
     DeleteResult removed;
     removed.status = removeChannel(*db_, kind, record);
@@ -158,7 +164,9 @@ void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
         pasteCommand(kind);
         break;
     case ChannelListMenu::Delete:
-        menuDelete();
+        // The menu's own list: an empty one has nothing to delete, whichever
+        // list the selection is in.
+        if (activeList_ != ActiveList::None && activeKind() == kind) menuDelete();
         break;
     case ChannelListMenu::Header:
         break;
@@ -176,6 +184,7 @@ bool CArdelEditView::mayBeginDrag(QAbstractItemView* list, int row) const {
 
 void CArdelEditView::dragBegun(QAbstractItemView* list, int row) {
     // The drag's channel replaces a Cut's hold; a cancel puts that back.
+    commitShownRecords();
     heldBeforeDrag_ = flags_.cutPending ? held_ : std::nullopt;
     held_ = holdChannel(*db_, kindOf(list), row);
     // The drop highlight moves, the record editor stays with its channel.

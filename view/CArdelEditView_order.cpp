@@ -1,6 +1,7 @@
 // Edit > Apply Order From…: both lists take the order of a reference file,
 // matched channel by channel as `velmora reorder` does; the favourite
 // entries follow their channels, the groups stay the file's own.
+#include <QScopedValueRollback>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -38,7 +39,9 @@ void CArdelEditView::applyOrderFrom() {
     const ReorderPlan plan = planReorder(*db_, reference, false);
     ApplyOrderDialog dialog(this, path, QString::fromStdString(reorderReportText(plan.report, true)));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
+    commitShownRecords();  // before the rows move under the form
     if (applyReorder(*db_, plan) != EditStatus::Done) return;
+    const QScopedValueRollback hold(formCommitHeld_, true);
 
     // The selected channel of each list stays selected at its new place.
     auto follow = [](int& row, const std::vector<int>& order) {

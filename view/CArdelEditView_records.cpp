@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -93,6 +94,8 @@ void CArdelEditView::deleteButton() {
         return;
     }
     if (!ui::confirm(this, QString::fromLatin1(question), ui::Icon::Warning)) return;
+    // What was typed goes in before the indices shift under the form.
+    commitShownRecords();
 
     DeleteResult removed;
     if (currentTab_ == 1) {
@@ -107,6 +110,7 @@ void CArdelEditView::deleteButton() {
 }
 
 void CArdelEditView::refreshAfterDelete(const DeleteResult& removed, int rowsBefore) {
+    const QScopedValueRollback hold(formCommitHeld_, true);
     const ChannelKind kind = activeKind();
     for (ChannelKind k : {ChannelKind::Tv, ChannelKind::Radio}) {
         int& row = k == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;

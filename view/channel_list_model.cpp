@@ -29,6 +29,12 @@ void ChannelListModel::setRows(std::vector<ChannelRow> rows) {
     endResetModel();
 }
 
+void ChannelListModel::setRow(int row, ChannelRow texts) {
+    if (row < 0 || row >= rowCount()) return;
+    rows_[static_cast<std::size_t>(row)] = std::move(texts);
+    emit dataChanged(index(row, 0), index(row, kColumns - 1));
+}
+
 void ChannelListModel::clear() { setRows({}); }
 
 void ChannelListModel::reorder(std::span<const int> order) {

@@ -37,6 +37,7 @@ public:
     explicit ChannelListModel(QObject* parent = nullptr);
 
     void setRows(std::vector<ChannelRow> rows);
+    void setRow(int row, ChannelRow texts);
     void clear();
     // Row i takes the row that stood at order[i] (a permutation of the rows),
     // in one reset.

@@ -157,7 +157,7 @@ TEST(ChannelEdit, DeletesCascadeAndKeepEveryRemainingReference) {
 TEST(ChannelEdit, GroupEntriesAddedRemovedReorderedAndClearedWithinTheirGroup) {
     using K = ChannelKind;
     using S = EditStatus;
-    enum Op { Add, Remove, Move, Clear };
+    enum Op { Add, Remove, Move, Clear, PutBack };
     // Add and Remove: channel a (Add at place b, 0: the end), with the place a
     // box then shows; Move: entry a to b.
     const struct {
@@ -186,6 +186,8 @@ TEST(ChannelEdit, GroupEntriesAddedRemovedReorderedAndClearedWithinTheirGroup) {
         {Clear, K::Tv, 1, 0, 0, {S::Done, 0}, "0:EBA 11:FB | 0:da 11:b"},
         {Clear, K::Radio, 0, 0, 0, {S::Done, 0}, "0:EBA 1:CC 11:FB | 11:b"},
         {Clear, K::Tv, 5, 0, 0, {S::Done, 0}, nullptr},
+        {PutBack, K::Tv, 1, 2, 0, {S::Done, 2}, nullptr},  // listed twice, back twice
+        {PutBack, K::Tv, 0, 1, 0, {S::Done, 2}, nullptr},
     };
     const std::size_t groupsAt = std::string(kBase).find("XYZ | ") + 6;
     for (const auto& c : cases) {
@@ -196,11 +198,16 @@ TEST(ChannelEdit, GroupEntriesAddedRemovedReorderedAndClearedWithinTheirGroup) {
         if (c.op == Remove) r = removeFavorite(db, c.kind, c.group, c.a);
         if (c.op == Move) r.status = moveGroupEntry(db, c.kind, c.group, c.a, c.b);
         if (c.op == Clear) r.status = clearGroupEntries(db, c.kind, c.group);
+        if (c.op == PutBack) {  // removed, then restored at the places it had
+            const std::vector<int> places = favoritePlaces(db, c.kind, c.group, c.a);
+            removeFavorite(db, c.kind, c.group, c.a);
+            r = restoreFavorite(db, c.kind, c.group, c.a, places);
+        }
         EXPECT_EQ(std::pair(r.status, r.position), c.result) << groups;
         EXPECT_EQ(describe(db).substr(groupsAt), groups);
         // The dialog's reorders and clears keep the working lists, which share the counts, in step.
         const bool inStep = db.workingTvMembers == db.tvMembers && db.workingRadioMembers == db.radioMembers;
-        EXPECT_TRUE(inStep || c.op == Add || c.op == Remove) << groups;
+        EXPECT_TRUE(inStep || c.op == Add || c.op == Remove || c.op == PutBack) << groups;
     }
 }
 

@@ -20,8 +20,10 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <random>
 #include <tuple>
+#include <utility>
 
 #include "CMainFrame.h"
 #include "channel_list_model.h"
@@ -248,6 +250,8 @@ public:
             std::fflush(log);
         }
         newBeforeStep = view->flags().newRecordPending;
+        // The counts before a step that may begin a New.
+        if (!newBeforeStep && (step.action == "new" || step.action == "menu")) countsBeforeNew = counts(view->database());
         Rng rng(step.arg);
         random->rng = &rng;
         for (const auto& a : actions)
@@ -290,7 +294,27 @@ public:
         {"search", 2, [this](Rng& r) { search(r); }},
         {"favourites", 2, [this](Rng& r) { favorites(r); }},
         {"open", 1, [this](Rng& r) { openFile(r); }},
+        {"failsave", 2, [this](Rng& r) { failingSave(r); }},
+        {"refuse", 1, [this](Rng& r) { refusedOpen(r); }},
     };
+
+    // A save whose write fails: the file is a link into a folder that is gone
+    // for the length of the step.
+    void failingSave(Rng& rng) {
+        const QString file = QString::fromStdString(view->flags().filePath), aside = file + ".aside";
+        if (!QFile::rename(file, aside)) return;
+        QFile::link(dir.filePath(QStringLiteral("gone/channels.bin")), file);
+        chance(rng, 50) ? userClick(1041) : menu(command::kSave);
+        QFile::remove(file);
+        QFile::rename(aside, file);
+    }
+    // File > Open of a file that is gone or not a channel file.
+    void refusedOpen(Rng& rng) {
+        const QString path = dir.filePath(QStringLiteral("refused.bin"));
+        writeBytes(path, {'n', 'o', 't', ' ', 'a', ' ', 'l', 'i', 's', 't'});
+        random->openPaths.push_back(chance(rng, 50) ? path : dir.filePath(QStringLiteral("missing.bin")));
+        menu(command::kOpen);
+    }
 
     void typeText(Rng& rng) {
         const int id = kFields[pick(rng, kFields.size())];
@@ -411,6 +435,20 @@ public:
         const ChannelDatabase& db = view->database();
         const EditFlags& f = view->flags();
         if (!f.fileLoaded) return "no file loaded";
+        // A New that ended without being saved (Cancel, a refused Open, after
+        // failed saves) leaves the committed tables as they were before it.
+        const bool written = f.filePath != lastPath || stamp(lastPath) != lastStamp;
+        // The New itself changes only the working tables and the counts (the
+        // step may have committed the form first, on a selection change).
+        if (f.newRecordPending && !newBeforeStep && countsBeforeNew) {
+            newSnapshot = db;
+            std::tie(newSnapshot->satelliteCount, newSnapshot->transponderCount, newSnapshot->tvCount,
+                     newSnapshot->radioCount) = *std::exchange(countsBeforeNew, std::nullopt);
+        }
+        if (!f.newRecordPending && newBeforeStep && !written && newSnapshot)
+            if (std::string changed = differingTable(db, *newSnapshot, false); !changed.empty())
+                return "a New ended unsaved, and its " + changed + " are not as before it";
+        if (!f.newRecordPending) newSnapshot.reset();
         // Checked first: another file opened decides which indices may lie outside.
         if (std::string saved = savedFileMismatch(); !saved.empty()) return saved;
         if (db.satelliteCount > kMaxSatellitesInFile || db.transponderCount > kTransponderCapacity ||
@@ -541,6 +579,11 @@ public:
     bool loadedOutside = false;  // the file as loaded had indices outside their tables
     int opened = 0;
     bool newBeforeStep = false;
+    static std::tuple<std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t> counts(const ChannelDatabase& db) {
+        return {db.satelliteCount, db.transponderCount, db.tvCount, db.radioCount};
+    }
+    std::optional<std::tuple<std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t>> countsBeforeNew;
+    std::optional<ChannelDatabase> newSnapshot;  // the tables as the pending New found them
 };
 
 std::uint32_t envNumber(const char* name, std::uint32_t fallback) {
@@ -588,6 +631,14 @@ TEST_F(MonkeyTest, SequencesThatOnceFailedStaySound) {
         // the list showing the old order.
         {14, {{"open", 478858513u}, {"edit", 3540464103u}, {"switch", 3165226628u}, {"menu", 2857482876u},
               {"switch", 282856232u}, {"cancel", 3727170980u}, {"drag", 2436840193u}}},
+        // A New, a save whose write failed, then Cancel or a refused Open:
+        // the failed save had carried the New into the committed tables, and
+        // the discard dropped the list's last channel instead.
+        {1, {{"edit", 1u}, {"save", 1u}, {"new", 1u}, {"failsave", 1u}, {"cancel", 1u}}},
+        {1, {{"edit", 1u}, {"save", 1u}, {"new", 1u}, {"failsave", 1u}, {"refuse", 1u}}},
+        // A New, then an Open of a missing file: the favourite boxes came back
+        // on, and a click changed the committed member lists under the New.
+        {1, {{"edit", 1u}, {"new", 1u}, {"refuse", 4u}, {"box", 7u}, {"cancel", 1u}}},
     };
     for (const auto& c : cases) {
         if (&c != cases) {  // a fresh window for each

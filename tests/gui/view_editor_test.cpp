@@ -131,17 +131,20 @@ TEST_F(EditorTest, DropDownsSaveTheShownTransponderValue) {
     // A pick made for transponder 0 ...
     pick(1082, QStringLiteral("Vertical"));
     pick(1052, QStringLiteral("1/2"));
-    // ... is not carried to transponder 1 when another channel is shown.
+    // ... goes into transponder 0 when another channel is shown, and is not
+    // carried to transponder 1.
     selectRow(1017, 1);
     EXPECT_EQ(text(1082), QStringLiteral("Vertical"));
     EXPECT_EQ(text(1052), QStringLiteral("AUTO"));
     click(1041);
     ChannelDatabase expected = smallDatabase();
+    expected.transponders[0].polarization = 1;
+    expected.transponders[0].fec = 1;
     EXPECT_EQ(readBytes(path), fileBytes(expected, 1));
 
     selectRow(1017, 0);
-    EXPECT_EQ(text(1082), QStringLiteral("Horizontal"));
-    EXPECT_EQ(text(1052), QStringLiteral("3/4"));
+    EXPECT_EQ(text(1082), QStringLiteral("Vertical"));
+    EXPECT_EQ(text(1052), QStringLiteral("1/2"));
 }
 
 TEST_F(EditorTest, CancelPutsTheStoredValuesBack) {
@@ -160,6 +163,67 @@ TEST_F(EditorTest, CancelPutsTheStoredValuesBack) {
     // Nothing of the cancelled edit reaches a later save.
     click(1041);
     EXPECT_EQ(readBytes(path), fileBytes(smallDatabase(), 2));
+}
+
+TEST_F(EditorTest, TypedFieldsGoIntoTheirRecordWhenTheSelectionMoves) {
+    const auto original = readBytes(path);
+    const struct {
+        int page, id;
+        const char* typed;
+        bool sorted;
+    } cases[] = {{0, 1026, "Typed", false}, {0, 1026, "Typed", true}, {1, 1080, "12345", false}, {2, 1056, "Typed Sat", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.typed << c.sorted);
+        writeBytes(path, original);
+        open(path);
+        click(1040);
+        if (c.sorted) clickHeader(1017, 1, 2);  // names Z to A: TV 0 on row 2
+        const int row = selectedRow(1017);
+        showPage(c.page);
+        type(c.id, QString::fromLatin1(c.typed));
+        selectRow(1017, row == 2 ? 0 : 2);
+        EXPECT_TRUE(cell(1017, row, c.page + 1).startsWith(c.typed)) << "the list shows it";
+        selectRow(1017, row);
+        click(1043);  // Cancel puts the shown record's fields back: they hold the edit now
+        EXPECT_EQ(text(c.id), QString::fromLatin1(c.typed));
+        const ChannelDatabase db = saved();
+        EXPECT_EQ(c.page == 0   ? fieldText(db.tv[0].name)
+                  : c.page == 1 ? std::to_string(db.transponders[0].frequency)
+                                : fieldText(db.satellites[0].name),
+                  c.typed);
+    }
+}
+
+TEST_F(EditorTest, ASaveOverAFileChangedOnDiskAsksFirst) {
+    click(1040);
+    type(1026, QStringLiteral("Mine"));
+    ChannelDatabase theirs = smallDatabase();
+    setFieldText(theirs.tv[1].name, "Theirs");
+    writeBytes(path, fileBytes(theirs, 0));
+    prompter->answers = {ui::Answer::No};
+    click(1041);
+    ASSERT_EQ(prompter->messages.size(), 1);
+    const auto& m = prompter->messages[0];
+    EXPECT_EQ(m.caption + ": " + m.text, "Ardel Editor: The file has changed on disk since it was opened. Overwrite it?");
+    EXPECT_TRUE(m.buttons == ui::Buttons::YesNo && m.icon == ui::Icon::Exclamation);
+    EXPECT_EQ(readBytes(path), fileBytes(theirs, 0)) << "No saves nothing";
+    prompter->answers = {ui::Answer::Yes};
+    EXPECT_EQ(fieldText(saved().tv[0].name), "Mine");
+    click(1041);  // the file is the one this save wrote: no question
+    EXPECT_EQ(prompter->messages.size(), 2);
+}
+
+TEST_F(EditorTest, NewAndDeleteFollowTheStateAndSaveEntersEditing) {
+    view->handleCommand(32792);  // Ctrl+S right after the load
+    EXPECT_TRUE(editable(1026) && !enabled(1040));
+    open(path);
+    clickHeader(1017, 1);  // a sort before Edit refuses New and Delete
+    click(1040);
+    EXPECT_FALSE(enabled(1069) || enabled(1042));
+    click(1043);
+    view->handleCommand(32786);  // Cut, then an Open whose chooser is cancelled ends it
+    view->handleCommand(57601);
+    EXPECT_TRUE(enabled(1069) && enabled(1042));
 }
 
 TEST_F(EditorTest, NamesAreLimitedToTheirFields) {

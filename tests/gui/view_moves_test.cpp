@@ -205,6 +205,16 @@ TEST_F(MovesTest, PasteInASortedListMovesByTheNumberCell) {
     EXPECT_EQ(savedNames(), "ACDEB 0:EBA 1:C");
 }
 
+TEST_F(MovesTest, MenuDeleteOnAnEmptyListDeletesNothing) {
+    open(writeDatabase(letteredDatabase(0, {})));
+    click(1040);
+    click(1129);  // radio active,
+    click(1128);  // the empty TV list shown
+    prompter->answers = {ui::Answer::Yes};
+    rightClick(1017, 0, Del);
+    EXPECT_EQ(view->database().radioCount, 2);
+}
+
 TEST_F(MovesTest, MenuDeleteAsksAndSelectsTheNewLastRow) {
     for (ui::Answer answer : {ui::Answer::No, ui::Answer::Yes}) {
         prompter->answers = {answer};

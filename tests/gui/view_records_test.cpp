@@ -136,6 +136,57 @@ TEST_F(RecordsTest, FailedSaveLeavesTheListsShowingWhatTheNextSaveWrites) {
     EXPECT_EQ(fieldText(saved().tv[0].name), "Kept");
 }
 
+TEST_F(RecordsTest, APendingNewLeavesTheTablesAsTheyWereThroughFailedSavesAndRefusedOpens) {
+    enum End { Cancel, DamagedOpen, MissingOpenBoxCancel };
+    const struct {
+        int page;
+        bool failSave;
+        End end;
+    } cases[] = {
+        {0, true, Cancel}, {1, true, Cancel}, {0, true, DamagedOpen}, {0, false, MissingOpenBoxCancel},
+    };
+    const ChannelDatabase lettered = letteredDatabase(6, {"AB", "CD", "EF"});
+    QDir(dir.path()).mkdir(QStringLiteral("gone"));
+    writeBytes(dir.filePath(QStringLiteral("damaged.bin")), {'n', 'o', 't'});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.page << c.failSave << c.end);
+        path = writeDatabase(lettered, QStringLiteral("gone/channels.bin"));
+        open(path);
+        click(1040);
+        click(1041);  // the run's backup is made: a later save goes as far as the write
+        selectRow(1017, 2);
+        showPage(c.page);
+        click(1069);
+        if (c.failSave) {
+            ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("gone"))).removeRecursively());
+            click(1041);
+            EXPECT_TRUE(view->flags().newRecordPending);
+            QDir(dir.path()).mkdir(QStringLiteral("gone"));
+        }
+        if (c.end == DamagedOpen) open(dir.filePath(QStringLiteral("damaged.bin")));  // "Save changes?" No
+        if (c.end == MissingOpenBoxCancel) {
+            open(dir.filePath(QStringLiteral("missing.bin")));
+            EXPECT_FALSE(enabled(1001));
+            click(1002);
+        }
+        if (c.end != DamagedOpen) click(1043);
+        const ChannelDatabase db = saved();
+        std::string names;
+        for (int i = 0; i < db.tvCount; ++i) names += fieldText(db.tv[i].name);
+        EXPECT_EQ(names, "ABCDEF");
+        EXPECT_EQ(memberNames(db, ChannelKind::Tv), "0:AB 1:CD 2:EF");
+        EXPECT_EQ(counts(db), counts(lettered));
+    }
+}
+
+TEST_F(RecordsTest, AChannelAGroupListsTwiceGoesBackToBothPlaces) {
+    open(writeDatabase(letteredDatabase(4, {"ABAC"})));
+    click(1001);
+    click(1001);
+    EXPECT_EQ(text(1098), QStringLiteral("003"));
+    EXPECT_EQ(memberNames(view->database(), ChannelKind::Tv), "0:ABAC");
+}
+
 TEST_F(RecordsTest, UneditedOddValuesSurviveASave) {
     ChannelDatabase odd = smallDatabase();
     odd.tv[1].name.fill('Z');               // no terminating zero

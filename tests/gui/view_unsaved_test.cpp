@@ -5,7 +5,7 @@
 namespace velmora::test {
 namespace {
 
-enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, Sort, Cut };
+enum class Step { Edit, Save, Cancel, Rename, SameServiceId, Frequency, TablesChanged, Sort, Cut, OtherRow };
 
 struct Sequence {
     const char* name;
@@ -28,6 +28,7 @@ protected:
         case Step::TablesChanged: view->database().tvMembers[0] = 1; break;
         case Step::Sort: clickHeader(1017, 1); break;
         case Step::Cut: view->handleCommand(32786); break;
+        case Step::OtherRow: selectRow(1017, 1); break;
         }
     }
 };
@@ -54,6 +55,7 @@ const Sequence kSequences[] = {
     {"SortedSaved", {Step::Edit, Step::Save, Step::Sort}, false},
     {"SortedThenRenamed", {Step::Edit, Step::Save, Step::Sort, Step::Rename}, true},
     {"CutPending", {Step::Edit, Step::Save, Step::Cut}, false},
+    {"RenamedThenOtherRow", {Step::Edit, Step::Save, Step::Rename, Step::OtherRow}, true},
 };
 INSTANTIATE_TEST_SUITE_P(Sequences, UnsavedTest, ::testing::ValuesIn(kSequences),
                          [](const ::testing::TestParamInfo<Sequence>& info) { return std::string(info.param.name); });
