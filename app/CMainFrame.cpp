@@ -2,12 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 
 #include "CArdelEditView.h"
@@ -78,8 +84,44 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
     connect(view_, &CArdelEditView::fileOpened, this, [this](const QString& path) {
         recentFiles_.add(path);
         updateRecentFilesMenu();
+        showFileName(path);
     });
+    // The title's unsaved marker follows what Save would write.
+    unsavedCheck_ = new QTimer(this);
+    unsavedCheck_->setSingleShot(true);
+    unsavedCheck_->setInterval(150);
+    connect(unsavedCheck_, &QTimer::timeout, this, [this] {
+        if (windowTitle().contains(QLatin1String("[*]"))) setWindowModified(view_->hasUnsavedChanges());
+    });
+    connect(view_, &CArdelEditView::formEdited, unsavedCheck_, qOverload<>(&QTimer::start));
+    resize(firstStartSize());
     updateCommandStates();
+}
+
+void CMainFrame::showFileName(const QString& path) {
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - ") + QString::fromLatin1(ui::kAppTitle));
+    setWindowModified(view_->hasUnsavedChanges());
+}
+
+QSize CMainFrame::firstStartSize() const {
+    // The list takes what the form leaves; it needs its columns, its
+    // scroll bar and its frame.
+    const QTableView* list = view_->tvList();
+    const int listWidth = list->horizontalHeader()->length() + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth();
+    const QSize hint = sizeHint();
+    return {hint.width() - list->sizeHint().width() + listWidth + 8, std::max(hint.height(), 720)};
+}
+
+void CMainFrame::showWithSavedGeometry(const QSettings& settings) {
+    if (restoreGeometry(settings.value(QStringLiteral("MainFrame/Geometry")).toByteArray()))
+        show();
+    else
+        showMaximized();
+}
+
+void CMainFrame::saveGeometryTo(QSettings& settings) const {
+    settings.setValue(QStringLiteral("MainFrame/Geometry"), saveGeometry());
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -267,6 +309,7 @@ bool CMainFrame::executeCommand(int id) {
 }
 
 void CMainFrame::updateCommandStates() {
+    if (unsavedCheck_) unsavedCheck_->start();
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
         const int id = it.key();
         QAction* action = it.value();

@@ -14,6 +14,8 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QSettings;
+class QTimer;
 class QToolBar;
 
 namespace velmora {
@@ -81,6 +83,12 @@ public:
     // file is gone, taken off the list with a message.
     void openRecentFile(const QString& path);
 
+    // The window's size and position as the last run left them; without
+    // them (a first start) maximized, and wide enough for the form and the
+    // four list columns when it is not.
+    void showWithSavedGeometry(const QSettings& settings);
+    void saveGeometryTo(QSettings& settings) const;
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +101,8 @@ private:
     QAction* addCommand(QMenu* menu, int id, const QString& caption, const QString& icon = QString());
     bool frameCommand(int id);
     void showAbout();
+    QSize firstStartSize() const;
+    void showFileName(const QString& path);
 
     CArdelEditView* view_ = nullptr;
     QMenu* fileMenu_ = nullptr;
@@ -101,6 +111,8 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QMap<int, QAction*> actions_;
+    // Judging "unsaved" builds the file in memory: once per burst of changes.
+    QTimer* unsavedCheck_ = nullptr;
 };
 
 }  // namespace velmora

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     velmora::CMainFrame frame(nullptr, options);
     frame.recentFiles().load(settings);
     frame.updateRecentFilesMenu();
-    frame.showMaximized();
+    frame.showWithSavedGeometry(settings);
     frame.repaint();
     frame.view()->initialUpdate();
     frame.updateCommandStates();
@@ -83,5 +83,6 @@ int main(int argc, char** argv) {
 
     const int rc = QApplication::exec();
     frame.recentFiles().save(settings);
+    frame.saveGeometryTo(settings);
     return rc;
 }

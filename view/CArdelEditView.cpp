@@ -33,6 +33,24 @@ constexpr int kPanelHeight = 560;
 // Position labels of favourite groups 0..9, in group order.
 constexpr std::array<int, kViewGroups> kFavoriteLabelIds{1098, 1099, 1100, 1101, 1102, 1109, 1111, 1112, 1113, 1114};
 
+// A channel list moves by rows, as any list does: Home and End go to the
+// first and last row (a table would go to the first and last column of the
+// row, which with whole-row selection moves nothing).
+class ChannelListView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const int rows = model() ? model()->rowCount() : 0;
+        if ((action == MoveHome || action == MoveEnd) && rows > 0) {
+            const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+            return model()->index(action == MoveHome ? 0 : rows - 1, column);
+        }
+        return QTableView::moveCursor(action, modifiers);
+    }
+};
+
 }  // namespace
 
 CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
@@ -41,6 +59,8 @@ CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     buildForm();
     setUpMoves();
     setStartupState();
+    // Every change of state is announced by this signal; the lists' marks follow it.
+    connect(this, &CArdelEditView::commandStateChanged, this, &CArdelEditView::showListMarks);
     qApp->installEventFilter(this);
     setUpReceiverLink(std::move(options));
 }
@@ -161,6 +181,16 @@ void CArdelEditView::buildForm() {
                             QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("dddd, MMMM dd, yyyy")),
                             200, 530, 220);
     date->setVisible(false);
+
+    // Whatever the user changes on the form may make Save write something new.
+    for (QWidget* w : std::as_const(controls_)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            connect(edit, &QLineEdit::textEdited, this, &CArdelEditView::formEdited);
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            connect(combo, &QComboBox::activated, this, &CArdelEditView::formEdited);
+        else if (auto* box = qobject_cast<QCheckBox*>(w))
+            connect(box, &QCheckBox::clicked, this, &CArdelEditView::formEdited);
+    }
 
     auto* listArea = new QWidget(this);
     buildLists(listArea);
@@ -311,13 +341,15 @@ void CArdelEditView::buildLists(QWidget* area) {
         label->setObjectName(QString::number(captionId));
         controls_.insert(captionId, label);
         auto* model = new ChannelListModel(this);
-        auto* list = new QTableView(area);
+        auto* list = new ChannelListView(area);
         list->setObjectName(QString::number(id));
         list->setModel(model);
         list->setItemDelegate(new ChannelCellDelegate(list));
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // Tab leaves the list for the next control instead of walking its cells.
+        list->setTabKeyNavigation(false);
         list->setShowGrid(true);
         list->setWordWrap(false);
         list->setIconSize(QSize(32, 16));

@@ -130,6 +130,7 @@ signals:
     void settingPaneText(const QString& text);  // the serial line in use
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
     void fileOpened(const QString& path);  // after every successful open
+    void formEdited();                     // the user typed or clicked on the form
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -208,6 +209,12 @@ private:
     void backToTableOrder(ChannelKind kind);
     void leaveSortedOrder();
     void keepWorkingMembersInStep(ChannelKind kind);
+    // A sorted list takes no moves, New or Delete: says so in the status bar
+    // and returns true when that is why a command is refused.
+    bool explainSortRefusal();
+    // What the lists show of the state: the sort indicator of a sorted list,
+    // the greyed row of a channel waiting for Paste.
+    void showListMarks();
 
     // New and Delete (CArdelEditView_records.cpp).
     void newButton();
@@ -315,6 +322,11 @@ private:
     SortState sortState_;  // lastSortColumn, lastSortAscending
     // Per list (TV, radio): its rows stand in a sorted order, not table order.
     std::array<bool, 2> listSorted_{};
+    // Per list: the column of its last header click while a sort is pending
+    // (-1: none), and that click's direction; the list's header shows it.
+    std::array<int, 2> sortIndicatorColumn_{-1, -1};
+    std::array<bool, 2> sortIndicatorAscending_{true, true};
+    int lastHeaderClick_ = -1;  // column of the header click that set sortPending
 
     // Controls (owned by Qt's parent chain).
     QTabBar* tabs_ = nullptr;

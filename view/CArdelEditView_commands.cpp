@@ -53,15 +53,19 @@ bool CArdelEditView::handleCommand(int id) {
     case ctl::Save:
         saveButton();
         return true;
+    // A sort refuses these without a word of their own: the status bar says why.
     case cmd::New:
     case ctl::New:
+        explainSortRefusal();
         newButton();
         return true;
     case cmd::Delete:
     case ctl::Delete:
+        explainSortRefusal();
         deleteButton();
         return true;
     case cmd::Cut:
+        explainSortRefusal();
         cutCommand();
         return true;
     case cmd::Paste:

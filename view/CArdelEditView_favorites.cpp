@@ -1,6 +1,6 @@
-// View > Favourites: the favourites dialog works on the view's tables; after
-// OK the boxes take the group names, and a reorder is saved and its channel
-// shown in the list.
+// View > Favourites: the favourites dialog works on the view's tables; the
+// boxes then show the group names, and after OK a reorder is saved and its
+// channel shown in the list.
 #include <QCheckBox>
 #include <QTableView>
 
@@ -27,12 +27,14 @@ void CArdelEditView::favoritesCommand() {
         for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) keepWorkingMembersInStep(kind);
     resetFavoriteMarks();
     if (!flags_.cutPending) showFavoriteMarks();
+    // The names are in the tables however the dialog ended (the close box
+    // too), and the next Save writes them: the boxes show them now.
+    showFavoriteCaptions();
     for (std::size_t k = 0; k < kViewGroups; ++k) groupWorkingCount_[k] = db_->memberCounts(activeKind())[k];
     if (ok) favoritesAccepted(dialog);
 }
 
 void CArdelEditView::favoritesAccepted(const FavoritesDialog& dialog) {
-    showFavoriteCaptions();
     if (!dialog.groupChanged() || !saveButton()) return;
     // The list shows the channel whose entry moved last, in table order now
     // that the save has ended any sort.

@@ -93,7 +93,10 @@ void CArdelEditView::openFile(const QString& given) {
     }
     setFavoriteBoxesEnabled(true);
     if (!result.ok()) {
-        for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
+        // Each message names the refused file on a line of its own, so that
+        // it cannot be taken for a verdict on the file still open.
+        for (const std::string& message : result.messages)
+            ui::notice(this, QString::fromStdString(message) + QLatin1Char('\n') + path);
         // A New the user chose not to save goes as Cancel drops it: Edit below
         // ends it, and its grown counts would make Save write a stale record.
         if (flags_.newRecordPending) {
@@ -106,8 +109,11 @@ void CArdelEditView::openFile(const QString& given) {
         if (selectedTvRow_ < 0 && selectedRadioRow_ < 0) {
             enterReadOnlyState();
         } else {
-            tvSwitch();
-            radioSwitch();
+            // The list and row on screen stay; selecting the row again puts
+            // its stored values back on the form.
+            QTableView* shownList = radioList_->isHidden() ? tvList_ : radioList_;
+            shownList->setFocus();
+            selectListRow(shownList, shownList == tvList_ ? selectedTvRow_ : selectedRadioRow_);
             editButton();
         }
         leaveSortedOrder();

@@ -40,7 +40,8 @@ void CArdelEditView::showFavoriteCaptions() {
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         const bool has = k < db_->groupNames.size();
         const QString name = has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString();
-        favoriteBoxes_[k]->setText(name);
+        // "&&": an ampersand of the name is shown, not taken for a mnemonic.
+        favoriteBoxes_[k]->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
         // A long group name is cut off by the box's width; the tip shows all of it.
         favoriteBoxes_[k]->setToolTip(name);
     }

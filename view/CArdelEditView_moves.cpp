@@ -29,7 +29,11 @@ constexpr int kRowHeight = 20;
 
 void CArdelEditView::setUpMoves() {
     ListDrag::Hooks hooks;
-    hooks.mayBegin = [this](QAbstractItemView* list, int row) { return mayBeginDrag(list, row); };
+    hooks.mayBegin = [this](QAbstractItemView* list, int row) {
+        if (mayBeginDrag(list, row)) return true;
+        if (row >= 0) explainSortRefusal();
+        return false;
+    };
     hooks.begun = [this](QAbstractItemView* list, int row) { dragBegun(list, row); };
     hooks.dropped = [this](QAbstractItemView* list, int row) { dragDropped(list, row); };
     hooks.cancelled = [this](QAbstractItemView* list) { dragCancelled(list); };

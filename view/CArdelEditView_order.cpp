@@ -32,8 +32,16 @@ void CArdelEditView::applyOrderFrom() {
     ChannelDatabase reference;
     const LoadResult loaded = loadChannelFile(path.toStdString(), reference);
     if (!loaded.ok()) {
-        if (loaded.messages.empty()) ui::notice(this, tr("Cannot read %1.").arg(path));
-        for (const std::string& message : loaded.messages) ui::notice(this, QString::fromStdString(message));
+        // The reader's texts speak of "the file" as if it were the open one;
+        // the message says which file is meant and that the lists are untouched.
+        QString text = loaded.status == LoadStatus::CannotOpen
+                           ? tr("The reference file cannot be read; the order of the lists was not changed.")
+                           : tr("The reference file is damaged; the order of the lists was not changed.");
+        // Its format errors say nothing more; other reasons (too short, too
+        // large, unreadable) do.
+        if (loaded.status != LoadStatus::BadMagic && loaded.status != LoadStatus::BadChannelMagic)
+            for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + QString::fromStdString(message);
+        ui::notice(this, text + QLatin1Char('\n') + path);
         return;
     }
     const ReorderPlan plan = planReorder(*db_, reference, false);

@@ -1,12 +1,13 @@
 // File > Print, Print Preview and Print Setup: the list the user last acted
 // on, laid out by the ListPrinter, through Qt's print dialogs.
+#include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QPageSetupDialog>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QShortcut>
@@ -53,13 +54,18 @@ void CArdelEditView::printPreview() {
         preparePrintJob(kind);
         printer_.print(*printer);
     });
-    // Page Down and Page Up turn whole pages; Escape closes, as in any dialog.
-    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
-        auto turn = [pages](int step) { pages->setCurrentPage(pages->currentPage() + step); };
-        connect(new QShortcut(QKeySequence(Qt::Key_PageDown), &dialog), &QShortcut::activated, pages,
-                [turn] { turn(1); });
-        connect(new QShortcut(QKeySequence(Qt::Key_PageUp), &dialog), &QShortcut::activated, pages,
-                [turn] { turn(-1); });
+    // Page Down and Page Up are the toolbar's next and previous page, so that
+    // its page counter and arrows follow (turning the pages behind the
+    // dialog's back leaves them stale); Escape closes, as in any dialog.
+    const auto toolbarAction = [&dialog](const char* text) -> QAction* {
+        const QString wanted = QCoreApplication::translate("QPrintPreviewDialog", text);
+        for (QAction* action : dialog.findChildren<QAction*>())
+            if (action->text() == wanted) return action;
+        return nullptr;
+    };
+    for (const auto& [key, text] : {std::pair{Qt::Key_PageDown, "Next page"}, std::pair{Qt::Key_PageUp, "Previous page"}}) {
+        if (QAction* turn = toolbarAction(text))
+            connect(new QShortcut(QKeySequence(key), &dialog), &QShortcut::activated, turn, &QAction::trigger);
     }
     ui::Prompter::current().runDialog(dialog);
 }

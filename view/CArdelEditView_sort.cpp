@@ -5,6 +5,7 @@
 // position in its Number cell, and Save puts each row back into its record
 // through it. The file keeps its order.
 #include <QDialog>
+#include <QHeaderView>
 #include <QTableView>
 
 #include "CArdelEditView.h"
@@ -41,17 +42,48 @@ void CArdelEditView::headerClicked(ChannelKind kind, int column) {
     // The list holding a pending New keeps its order: the new record is not
     // in it before Save, and its working table must keep the New's order.
     const bool holdsNew = flags_.newRecordPending && pendingNew_.record.kind == kind;
+    const std::size_t list = kind == ChannelKind::Tv ? 0 : 1;
+    // Outside edit mode the rows stay, but the click still counts: the
+    // header says so with an ascending indicator.
+    sortIndicatorAscending_[list] = true;
     if (flags_.editActive && !holdsNew && column >= 0 && column < kListColumns) {
         const bool ascending = sortState_.click(column);
+        sortIndicatorAscending_[list] = ascending;
         listUpdateInProgress_ = true;
         sortRows(kind, column, ascending, number);
         listUpdateInProgress_ = false;
         keepWorkingMembersInStep(kind);
     }
     flags_.sortPending = true;
+    if (column >= 0 && column < kListColumns) sortIndicatorColumn_[list] = lastHeaderClick_ = column;
     setControlEnabled(1069, false);
     setControlEnabled(1042, false);
     emit commandStateChanged();
+}
+
+bool CArdelEditView::explainSortRefusal() {
+    if (!flags_.editActive || !flags_.sortPending) return false;
+    const int column = lastHeaderClick_ >= 0 && lastHeaderClick_ < kListColumns ? lastHeaderClick_ : 0;
+    emit statusText(QStringLiteral("Sorted by %1: Save or Cancel to move channels")
+                        .arg(QString::fromLatin1(ChannelListModel::kHeaders[static_cast<std::size_t>(column)])));
+    return true;
+}
+
+void CArdelEditView::showListMarks() {
+    for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const std::size_t list = kind == ChannelKind::Tv ? 0 : 1;
+        if (!flags_.sortPending) sortIndicatorColumn_[list] = -1;
+        QHeaderView* header = listOf(kind)->horizontalHeader();
+        const int column = sortIndicatorColumn_[list];
+        header->setSortIndicatorShown(column >= 0);
+        if (column >= 0)
+            header->setSortIndicator(column, sortIndicatorAscending_[list] ? Qt::AscendingOrder : Qt::DescendingOrder);
+        // The cut channel's row, found by its Number cell: greyed till Paste.
+        // A running drag holds its own channel; the cut's waits beside it.
+        const std::optional<HeldChannel>& cut = heldBeforeDrag_ ? heldBeforeDrag_ : held_;
+        const bool held = flags_.cutPending && cut && cut->kind == kind;
+        modelOf(kind)->setMarkedNumber(held ? cut->heldIndex + 1 : 0);
+    }
 }
 
 void CArdelEditView::sortRows(ChannelKind kind, int column, bool ascending, int number) {

@@ -1,6 +1,7 @@
 #include "channel_list_model.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QPainter>
 #include <QStyle>
 
@@ -64,6 +65,12 @@ const ChannelRow* ChannelListModel::row(int r) const {
     return &rows_[static_cast<std::size_t>(r)];
 }
 
+void ChannelListModel::setMarkedNumber(int number) {
+    if (number == markedNumber_) return;
+    markedNumber_ = number;
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::ForegroundRole});
+}
+
 int ChannelListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -81,6 +88,9 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    case Qt::ForegroundRole:
+        if (markedNumber_ > 0 && r->cells[0].toInt() == markedNumber_) return QBrush(QColor(Qt::gray));
+        return {};
     default:
         return {};
     }

@@ -46,6 +46,9 @@ public:
     std::vector<QByteArray> columnBytes(int column) const;
     const QString& cell(int row, int column) const;
     const ChannelRow* row(int row) const;
+    // The row whose Number cell holds `number` is drawn greyed (0: none).
+    void setMarkedNumber(int number);
+    int markedNumber() const { return markedNumber_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -55,6 +58,7 @@ public:
 private:
     std::vector<ChannelRow> rows_;
     QIcon scrambledIcon_;
+    int markedNumber_ = 0;
 };
 
 // Paints the list cells as the style does, but keeps the shaped text of each

@@ -97,7 +97,11 @@ FavoritesDialog::FavoritesDialog(ChannelDatabase& db, QWidget* parent) : QDialog
             list->setFlow(QListView::TopToBottom);
             list->setWrapping(true);
             list->setResizeMode(QListView::Adjust);
-            list->setUniformItemSizes(true);
+            // Each entry as wide as its own text, so that whole names show
+            // (a column is as wide as its longest entry); the list scrolls
+            // sideways when the columns are wider than the list.
+            list->setUniformItemSizes(false);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             list->setEditTriggers(QAbstractItemView::NoEditTriggers);
             list->setSelectionMode(listId == 1116 ? QAbstractItemView::SingleSelection
                                                   : QAbstractItemView::ExtendedSelection);

@@ -2,6 +2,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,7 +39,32 @@ QList<int> idsOf(const QList<MenuItem>& items) {
     return ids;
 }
 
-TEST_F(FrameStructure, TitleIsTheApplicationAlone) { EXPECT_EQ(frame->windowTitle(), "VelmoraEdit"); }
+TEST_F(FrameStructure, TitleNamesTheFileWithItsUnsavedMarker) {
+    EXPECT_EQ(frame->windowTitle(), "VelmoraEdit");
+    openThroughMenu(writeSampleFile(dir.path()));
+    EXPECT_EQ(frame->windowTitle(), "sample.bin[*] - VelmoraEdit");
+    EXPECT_FALSE(frame->isWindowModified());
+    frame->view()->handleCommand(1040);
+    auto* name = frame->view()->findChild<QLineEdit*>("1026");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_X);
+    QTRY_VERIFY(frame->isWindowModified());
+    frame->view()->handleCommand(1041);
+    QTRY_VERIFY(!frame->isWindowModified());
+}
+
+TEST_F(FrameStructure, FirstStartShowsTheFourColumnsAndTheWindowKeepsItsPlace) {
+    QSettings settings(dir.filePath("profile.ini"), QSettings::IniFormat);
+    frame->showWithSavedGeometry(settings);  // nothing stored yet
+    const QTableView* list = frame->view()->tvList();
+    EXPECT_GE(list->viewport()->width(), list->horizontalHeader()->length());
+    frame->showNormal();
+    frame->setGeometry(60, 50, 1111, 777);
+    frame->saveGeometryTo(settings);
+    CMainFrame next;
+    next.showWithSavedGeometry(settings);
+    EXPECT_EQ(next.geometry().size(), QSize(1111, 777));
+}
 
 TEST_F(FrameStructure, SixMenusInOrderWithTheirCommandsAndSeparators) {
     const QList<QAction*> menus = frame->menuBar()->actions();

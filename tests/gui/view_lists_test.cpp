@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "channel_list_model.h"
+#include "sample_data.h"
 #include "view_test_support.h"
 
 namespace velmora::test {
@@ -210,6 +211,26 @@ TEST_F(ListsTest, EnterAndEscapeNeverReachTheControls) {
     QTest::keyClick(name, Qt::Key_X);
     EXPECT_EQ(counter.presses, 1);
     name->removeEventFilter(&counter);
+}
+
+TEST_F(ListsTest, KeysMoveTheRowAndTabLeavesTheList) {
+    SampleOptions options;
+    options.tv = 200;
+    open(writeDatabase(makeSampleDatabase(options), QStringLiteral("long.bin")));
+    auto* list = find<QTableView>(1017);
+    list->setFocus();
+    selectRow(1017, 50);
+    const int page = list->viewport()->height() / list->rowHeight(0);
+    // Each key from where the one before left the row.
+    const struct { Qt::Key key; int row; bool focused; } cases[] = {
+        {Qt::Key_End, 199, true}, {Qt::Key_Home, 0, true}, {Qt::Key_PageDown, page, true},
+        {Qt::Key_PageUp, 0, true}, {Qt::Key_Tab, 0, false},
+    };
+    for (const auto& c : cases) {
+        QTest::keyClick(list, c.key);
+        EXPECT_EQ(std::pair(selectedRow(1017), view->focusWidget() == list), std::pair(c.row, c.focused)) << c.key;
+    }
+    EXPECT_EQ(view->selectedTvRow(), 0);
 }
 
 TEST(ListsBeforeLoad, SwitchesAndCommandsAreOff) {

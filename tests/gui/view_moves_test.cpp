@@ -107,13 +107,22 @@ TEST_F(MovesTest, CutAndPasteThroughEitherMenuAndDragsMoveOrChangeNothing) {
             drag(3, 3, Outside);
             EXPECT_TRUE(view->flags().cutPending && view->heldChannel()->heldIndex == 1) << "a cancelled drag holds B again";
         }
+        // The rows drawn greyed: the cut channel's while it waits for Paste.
+        const auto greyed = [&] {
+            QString out;
+            for (int r = 0; r < rows(1017); ++r)
+                if (find<QTableView>(1017)->model()->index(r, 1).data(Qt::ForegroundRole).isValid()) out += cell(1017, r, 1);
+            return out;
+        };
         if (c.end == ListMenu || c.end == EditMenu) {
             selectRow(1017, c.from);
             c.end == ListMenu ? rightClick(1017, c.from, Cut) : void(view->handleCommand(32786));
             EXPECT_FALSE(enabled(1069) || enabled(1042));
             selectRow(1017, c.to);
+            EXPECT_EQ(greyed(), QChar('A' + c.from));
             c.end == ListMenu ? rightClick(1017, c.to, Paste) : void(view->handleCommand(32811));
             EXPECT_TRUE(enabled(1069) && enabled(1042) && !view->flags().cutPending);
+            EXPECT_EQ(greyed(), QString());
         } else {
             drag(c.from, c.to, c.end);
             EXPECT_FALSE(view->listUpdateInProgress() || view->listDrag()->active());

@@ -125,21 +125,22 @@ TEST_F(OpenTest, BadMagicGivesBothMessagesAndRestoresTheForm) {
     bad[0] = 0x00;
     const QString badPath = dir.filePath(QStringLiteral("bad.bin"));
     writeBytes(badPath, bad);
+    selectRow(1017, 2);
     open(badPath);
 
-    ASSERT_EQ(prompter->messages.size(), 2);
-    EXPECT_EQ(prompter->messages[0].text, QStringLiteral("Invalid Data Format!!!"));
-    EXPECT_EQ(prompter->messages[1].text, QStringLiteral("Invalid Data Format, Check the Source File"));
+    // Each names the refused file under its text.
+    EXPECT_EQ(prompter->texts(), QStringList({"Invalid Data Format!!!\n" + badPath,
+                                              "Invalid Data Format, Check the Source File\n" + badPath}));
     for (const auto& m : prompter->messages) {
         EXPECT_EQ(m.caption, QStringLiteral("VelmoraEdit"));
         EXPECT_EQ(m.buttons, ui::Buttons::Ok);
     }
-    // The previous tables stay; the form acts as the TV and then the radio
-    // switch and enters editing.
+    // The previous tables stay; the list and row shown stay, and the form
+    // enters editing.
     EXPECT_EQ(view->database().tvCount, 3);
-    EXPECT_TRUE(shown(1018));
-    EXPECT_EQ(selectedRow(1018), 0);
-    EXPECT_EQ(text(1026), QStringLiteral("Bayern 3"));
+    EXPECT_TRUE(shown(1017) && !shown(1018));
+    EXPECT_EQ(selectedRow(1017), 2);
+    EXPECT_EQ(text(1026), QStringLiteral("TV Norge"));
     EXPECT_TRUE(view->flags().editActive);
     EXPECT_FALSE(enabled(1040));
     EXPECT_TRUE(enabled(1041));
@@ -159,6 +160,7 @@ TEST_F(OpenTest, RefusedFileShowsTheRestoredChannelsMarks) {
     ChannelDatabase db = smallDatabase();
     db.radioMembers[0] = 0;
     open(writeDatabase(db));
+    click(1129);
     view->flags().cutPending = true;
     writeBytes(dir.filePath(QStringLiteral("bad.bin")), std::vector<std::uint8_t>(100, 0));
     open(dir.filePath(QStringLiteral("bad.bin")));
@@ -173,7 +175,7 @@ TEST_F(OpenTest, RejectedFirstFileLeavesTheFormReadOnly) {
     writeBytes(path, bytes);
     open(path);
 
-    EXPECT_EQ(prompter->texts(), QStringList{QStringLiteral("Invalid Data Format, Check the Source File")});
+    EXPECT_EQ(prompter->texts(), QStringList{"Invalid Data Format, Check the Source File\n" + path});
     EXPECT_FALSE(view->flags().fileLoaded);
     EXPECT_TRUE(view->flags().filePath.empty());
     EXPECT_EQ(text(1054), QString());

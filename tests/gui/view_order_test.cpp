@@ -3,6 +3,7 @@
 // the lists, the form and Save do with them. When Apply Order From is offered
 // is checked with the other commands in view_moves_test.
 #include <QDialog>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 
 #include "channel_edit.h"
@@ -23,20 +24,30 @@ protected:
 };
 
 TEST_F(OrderTest, HeaderClicksSortInEditModeAndSaveKeepsTheFileOrder) {
-    clickHeader(1017, 1);  // outside edit mode the rows stay
+    QStringList status;
+    QObject::connect(view.get(), &CArdelEditView::statusText, [&](const QString& t) { status << t; });
+    auto indicator = [&](int listId) {  // "column+" or "column-", "" when hidden
+        const QHeaderView* h = find<QTableView>(listId)->horizontalHeader();
+        if (!h->isSortIndicatorShown()) return QString();
+        return QString::number(h->sortIndicatorSection()) + (h->sortIndicatorOrder() == Qt::AscendingOrder ? "+" : "-");
+    };
+    clickHeader(1017, 2);  // outside edit mode the rows stay, but the header tells
     EXPECT_TRUE(view->flags().sortPending && numbers(1017) == QStringLiteral("123@0"));
+    EXPECT_EQ(indicator(1017) + indicator(1018), "2+");
     click(1040);
+    view->handleCommand(32786);  // a Cut refused by the sort says why
+    EXPECT_EQ(status, QStringList{"Sorted by Transponder: Save or Cancel to move channels"});
     selectRow(1017, 1);  // ZDF
     clickHeader(1017, 1);
     EXPECT_EQ(numbers(1017) + text(1105), QStringLiteral("132@2002"));
     EXPECT_FALSE(enabled(1069) || enabled(1042));
     clickHeader(1017, 1);  // the second click reverses
-    EXPECT_EQ(numbers(1017), QStringLiteral("231@0"));
+    EXPECT_EQ(numbers(1017) + indicator(1017), QStringLiteral("231@01-"));
     selectRow(1017, 1);
     type(1026, QStringLiteral("TV Norge HD"));
     const ChannelDatabase db = saved();
     EXPECT_EQ(fieldText(db.tv[2].name) + fieldText(db.tv[1].name), "TV Norge HDZDF");
-    EXPECT_EQ(numbers(1017), QStringLiteral("123@2"));
+    EXPECT_EQ(numbers(1017) + indicator(1017), QStringLiteral("123@2"));
     // An open whose chooser is cancelled ends the sort: table order again.
     clickHeader(1017, 0, 2);
     view->handleCommand(57601);
@@ -113,6 +124,14 @@ TEST_F(OrderTest, ApplyOrderFromReportsThenPutsBothListsInTheReferenceOrderForSa
     EXPECT_EQ(cell(1017, 0, 1) + cell(1018, 0, 1), "TV NorgeNRK P1");
     EXPECT_EQ(selectedRow(1017), 2);  // the selection followed its channel
     view->handleCommand(kApplyOrder);
+    EXPECT_EQ(cell(1017, 0, 1), "TV Norge");
+    // A damaged reference is named as such; the user's lists stay.
+    std::vector<std::uint8_t> damaged = fileBytes(ref, 0);
+    damaged[64] = 0;
+    writeBytes(refPath, damaged);
+    prompter->openPaths = {refPath};
+    view->handleCommand(kApplyOrder);
+    EXPECT_EQ(prompter->texts().last(), "The reference file is damaged; the order of the lists was not changed.\n" + refPath);
     EXPECT_EQ(cell(1017, 0, 1), "TV Norge");
 
     const ChannelDatabase db = saved();

@@ -74,16 +74,21 @@ TEST_F(PrintTest, PreviewTurnsPagesWithPageKeysAndClosesWithEscape) {
     options.tv = 300;
     open(writeDatabase(makeSampleDatabase(options)));
     std::vector<int> pages;  // page count, then the page after each key; 0 once closed
+    QStringList counter;     // the toolbar's page number after each key
     prompter->dialogHandler = [&](QDialog& dialog) {
         dialog.show();
         dialog.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         auto* preview = dialog.findChild<QPrintPreviewWidget*>();
         pages.push_back(std::min(preview->pageCount(), 3));
+        QLineEdit* number = nullptr;  // the one line edit that is not the zoom box's
+        for (QLineEdit* e : dialog.findChildren<QLineEdit*>())
+            if (!qobject_cast<QComboBox*>(e->parentWidget())) number = e;
         QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}) {
             QTest::keyClick(keys, key);
             pages.push_back(preview->currentPage());
+            counter << (number ? number->text() : QString());
         }
         QTest::keyClick(keys, Qt::Key_Escape);
         pages.push_back(dialog.isVisible());
@@ -91,6 +96,7 @@ TEST_F(PrintTest, PreviewTurnsPagesWithPageKeysAndClosesWithEscape) {
     };
     view->handleCommand(kPreview);
     EXPECT_EQ(pages, (std::vector<int>{3, 2, 3, 2, 0}));
+    EXPECT_EQ(counter, QStringList({"2", "3", "2"}));
 }
 
 }  // namespace
