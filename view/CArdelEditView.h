@@ -16,6 +16,7 @@
 #include "channel_database.h"
 #include "list_printer.h"
 #include "channel_edit.h"
+#include "edit_history.h"
 #include "list_order.h"
 #include "port_controller.h"
 
@@ -253,6 +254,12 @@ private:
     // Edit > Apply Order From… (CArdelEditView_order.cpp).
     bool applyOrderAvailable() const;
     void applyOrderFrom();
+
+    // Undo history (CArdelEditView_history.cpp). Every change of the tables
+    // a person makes is one step: the table operation is given `step`, and
+    // on success the step is kept under `text`, as it reads after "Undo "
+    // ("Delete 5 Channels").
+    void recordStep(EditStep step, const QString& text);
 
     // Unsaved changes (CArdelEditView_unsaved.cpp).
     void rememberSavedImage();
