@@ -24,8 +24,8 @@ std::size_t changeHeap(const TableChange& change) {
             if constexpr (std::is_same_v<C, LockChanged>) return heap(c.indices) + heap(c.before);
             if constexpr (std::is_same_v<C, FavoritesReplaced>) {
                 std::size_t n = 0;
-                for (const FavoriteSection* f : {&c.before, &c.after})
-                    n += heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
+                for (const FavoriteSection* f : {c.before.get(), c.after.get()})
+                    n += sizeof(FavoriteSection) + heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
                 return n;
             }
             return 0;
