@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -137,6 +139,34 @@ TEST(EditHistory, UndoAndRedoOfRandomCommandsMeetEveryStateAgainByteForByte) {
             ASSERT_EQ(serializeUnchanged(db), states[s]) << "seed " << seed << " redo to " << s;
         }
         EXPECT_FALSE(history.redo(db));
+    }
+}
+
+TEST(EditHistory, AStepSelectsTheChannelsItTouchedWhereTheyStand) {
+    const std::vector<int> set{7, 3, 4};
+    const struct {
+        std::function<void(ChannelDatabase&, EditStep*)> run;
+        std::vector<int> done, undone;
+        int rowDone;
+    } cases[] = {
+        {[&](ChannelDatabase& db, EditStep* s) { moveChannels(db, ChannelKind::Radio, set, 10, s); }, {10, 11, 12}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) { moveChannels(db, ChannelKind::Radio, set, MoveDirection::Up, s); }, {2, 3, 6}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) { removeChannels(db, ChannelKind::Radio, set, s); }, {}, {3, 4, 7}, 3},
+        {[&](ChannelDatabase& db, EditStep* s) { setLocked(db, ChannelKind::Radio, set, true, s); }, {3, 4, 7}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) {
+             HeldChannel held = *holdChannel(db, ChannelKind::Radio, 2);
+             held.record.locked = 7;
+             moveChannel(db, held, 9, s);
+         },
+         {9}, {2}, -1},
+    };
+    for (const auto& c : cases) {
+        ChannelDatabase db = makeSampleDatabase({});
+        EditStep step;
+        c.run(db, &step);
+        const StepSelection done = stepSelection(step, false), undone = stepSelection(step, true);
+        EXPECT_TRUE(done.channelsTouched && done.kind == ChannelKind::Radio);
+        EXPECT_EQ(std::tuple(done.channels, undone.channels, done.row), std::tuple(c.done, c.undone, c.rowDone));
     }
 }
 
