@@ -114,6 +114,10 @@ TEST(EditHistory, UndoAndRedoOfRandomCommandsMeetEveryStateAgainByteForByte) {
         options.seed = seed;
         options.groups = 12;  // beyond the ten the form shows
         ChannelDatabase db = makeSampleDatabase(options);
+        // References past their tables, as damaged files hold them, must come back too.
+        db.tv[5].transponderIndex = 999;
+        db.transponders[3].satelliteIndex = 200;
+        db.tvMembers[2] = db.radioMembers[1] = 9000;
         std::mt19937 rng(static_cast<unsigned>(seed));
         EditHistory history;
         std::vector<Bytes> states{serializeUnchanged(db)};
