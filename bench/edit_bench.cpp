@@ -182,12 +182,16 @@ BENCHMARK(BM_UndoRedoDeleteEverySecond)->Unit(benchmark::kMicrosecond);
 
 int stepSizes() {
     ChannelDatabase db = quarterDatabase();
-    velmora::EditStep remove, move;
+    velmora::EditStep remove, move, satellite;
     velmora::removeChannels(db, ChannelKind::Tv, everySecond(db.tvCount), &remove);
     db = quarterDatabase();
     const auto held = velmora::holdChannel(db, ChannelKind::Tv, 0);
     velmora::moveChannel(db, *held, db.tvCount - 1, &move);
-    for (const auto& [what, step] : {std::pair{"delete every second TV channel", &remove}, std::pair{"move the first TV channel to the end", &move}}) {
+    db = quarterDatabase();
+    velmora::deleteSatellite(db, 0, &satellite);
+    for (const auto& [what, step] : {std::pair{"delete every second TV channel", &remove},
+                                     std::pair{"move the first TV channel to the end", &move},
+                                     std::pair{"delete satellite 0 (5000 channels)", &satellite}}) {
         const std::size_t bytes = velmora::stepBytes(*step);
         std::printf("%-40s %9zu bytes, %8zu steps in 64 MB\n", what, bytes, velmora::EditHistory::kDefaultLimit / bytes);
     }

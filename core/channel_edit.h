@@ -90,7 +90,7 @@ std::optional<HeldChannel> holdChannel(const ChannelDatabase& db, ChannelKind ki
 
 // ---- moves ----
 
-// Where a block of held channels (`held`, ascending table indices) goes when
+// Where a block of held channels (`held`, table indices, each once) goes when
 // pasted on row `row`: the index its first channel ends at. Below every held
 // channel the block ends at `row`; otherwise it starts at row - h (h the held
 // channels above `row`): right before that row's channel, or around it when

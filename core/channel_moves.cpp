@@ -114,7 +114,7 @@ bool inPlace(const std::vector<std::uint16_t>& s, std::size_t to) {
     return s.empty() || (s.front() == to && s.back() - s.front() + 1u == s.size());
 }
 
-MoveResult done(ChannelsMoved&& move, ChannelDatabase& db, EditStep* step, std::vector<int> now) {
+MoveResult madeMove(ChannelsMoved&& move, ChannelDatabase& db, EditStep* step, std::vector<int> now) {
     MoveResult r;
     r.now = std::move(now);
     r.changed = true;
@@ -155,10 +155,8 @@ void applyChange(ChannelDatabase& db, const ChannelReplaced& c, bool undo) {
 
 int pasteTarget(std::span<const int> held, int row) {
     if (held.empty()) return row;
-    const auto above = std::count_if(held.begin(), held.end(), [&](int i) { return i < row; });
-    const int h = static_cast<int>(above);
-    if (h == static_cast<int>(held.size()) && row > held.back()) return row - h + 1;
-    return row - h;
+    const auto h = static_cast<int>(std::count_if(held.begin(), held.end(), [&](int i) { return i < row; }));
+    return h == static_cast<int>(held.size()) ? row - h + 1 : row - h;
 }
 
 MoveResult moveChannels(ChannelDatabase& db, ChannelKind kind, std::span<const int> channels, int to,
@@ -170,7 +168,7 @@ MoveResult moveChannels(ChannelDatabase& db, ChannelKind kind, std::span<const i
     std::vector<int> now(k);
     for (std::size_t i = 0; i < k; ++i) now[i] = to + static_cast<int>(i);
     if (inPlace(*set, sz(to))) return {EditStatus::Done, false, std::move(now)};
-    return done(ChannelsMoved{kind, MoveShape::Block, static_cast<std::uint16_t>(to), std::move(*set)}, db, step,
+    return madeMove(ChannelsMoved{kind, MoveShape::Block, static_cast<std::uint16_t>(to), std::move(*set)}, db, step,
                 std::move(now));
 }
 
@@ -186,7 +184,7 @@ MoveResult moveChannels(ChannelDatabase& db, ChannelKind kind, std::span<const i
     if (k == 0 || (up ? set->front() == 0 : set->back() + 1u == count))
         return {EditStatus::Done, false, asInts(*set)};
     std::vector<int> now = asInts(*set, up ? -1 : 1);
-    return done(ChannelsMoved{kind, up ? MoveShape::StepUp : MoveShape::StepDown, 0, std::move(*set)}, db, step,
+    return madeMove(ChannelsMoved{kind, up ? MoveShape::StepUp : MoveShape::StepDown, 0, std::move(*set)}, db, step,
                 std::move(now));
 }
 

@@ -1,5 +1,7 @@
 #include "edit_history.h"
 
+#include <algorithm>
+
 #include "channel_edit_internal.h"
 
 namespace velmora {
@@ -24,8 +26,8 @@ std::size_t changeHeap(const TableChange& change) {
             if constexpr (std::is_same_v<C, LockChanged>) return heap(c.indices) + heap(c.before);
             if constexpr (std::is_same_v<C, FavoritesReplaced>) {
                 std::size_t n = 0;
-                for (const FavoriteSection* f : {&c.before, &c.after})
-                    n += heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
+                for (const FavoriteSection* f : {c.before.get(), c.after.get()})
+                    n += sizeof(FavoriteSection) + heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
                 return n;
             }
             return 0;
@@ -42,6 +44,42 @@ void undoStep(ChannelDatabase& db, const EditStep& step) {
 
 void redoStep(ChannelDatabase& db, const EditStep& step) {
     for (const TableChange& c : step.changes) std::visit([&](const auto& change) { applyChange(db, change, false); }, c);
+}
+
+StepSelection stepSelection(const EditStep& step, bool undone) {
+    StepSelection out;
+    const auto take = [&](ChannelKind kind, const std::vector<std::uint16_t>& indices, int shift) {
+        out = {true, kind, {}, -1};
+        for (std::uint16_t i : indices) out.channels.push_back(i + shift);
+    };
+    // The last change that moves, removes, inserts, marks or locks channels
+    // says it; a cascade's transponders and satellites come after its channels.
+    for (auto c = step.changes.rbegin(); c != step.changes.rend() && !out.channelsTouched; ++c) {
+        if (const auto* m = std::get_if<ChannelsMoved>(&*c)) {
+            const int shift = m->shape == MoveShape::StepUp ? -1 : 1;
+            if (undone || m->shape != MoveShape::Block) take(m->kind, m->moved, undone ? 0 : shift);
+            else {
+                take(m->kind, {}, 0);
+                for (std::size_t i = 0; i < m->moved.size(); ++i) out.channels.push_back(m->to + static_cast<int>(i));
+            }
+        } else if (const auto* r = std::get_if<ChannelsRemoved>(&*c)) {
+            const bool present = undone != r->inserted;
+            take(r->kind, present ? r->indices : std::vector<std::uint16_t>{}, 0);
+            if (!present && !r->indices.empty()) out.row = r->indices.front();
+        } else if (const auto* e = std::get_if<EntriesRemoved>(&*c)) {
+            std::vector<std::uint16_t> named;
+            for (const GroupEntry& g : e->entries) named.push_back(g.channel);
+            std::sort(named.begin(), named.end());
+            named.erase(std::unique(named.begin(), named.end()), named.end());
+            take(e->kind, named, 0);
+        } else if (const auto* l = std::get_if<LockChanged>(&*c)) {
+            take(l->kind, l->indices, 0);
+        }
+    }
+    // A record edit alone; beside a move it is the moved channel's record.
+    for (auto c = step.changes.rbegin(); c != step.changes.rend() && !out.channelsTouched; ++c)
+        if (const auto* x = std::get_if<ChannelReplaced>(&*c)) take(x->kind, {x->index}, 0);
+    return out;
 }
 
 std::size_t stepBytes(const EditStep& step) {

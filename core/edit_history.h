@@ -4,6 +4,8 @@
 //
 // Undo and redo act on the committed tables, which is what Save writes; a
 // view that keeps working tables (a sorted list) builds them again after.
+// A view's undo command holds one EditStep: the operation that made it ran
+// already, so its first redo does nothing; later ones call redoStep.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,17 @@ namespace velmora {
 void undoStep(ChannelDatabase& db, const EditStep& step);
 // Makes `step` again on the tables it was undone to.
 void redoStep(ChannelDatabase& db, const EditStep& step);
+
+// The channels a step touched, where they stand once it is undone (`undone`)
+// or done: what a list selects after Undo or Redo. `row`: where the list
+// stands when none of them is left (the first removed index), else -1.
+struct StepSelection {
+    bool channelsTouched = false;
+    ChannelKind kind = ChannelKind::Tv;
+    std::vector<int> channels;  // ascending
+    int row = -1;
+};
+StepSelection stepSelection(const EditStep& step, bool undone);
 
 // Bytes the step holds: its own and what its changes allocated.
 std::size_t stepBytes(const EditStep& step);

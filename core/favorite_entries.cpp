@@ -104,7 +104,7 @@ void applyChange(ChannelDatabase& db, const LockChanged& c, bool undo) {
 }
 
 void applyChange(ChannelDatabase& db, const FavoritesReplaced& c, bool undo) {
-    const FavoriteSection& f = undo ? c.before : c.after;
+    const FavoriteSection& f = *(undo ? c.before : c.after);
     db.general.favoriteGroupCount = f.groupCount;
     db.groupNames = f.names;
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
@@ -133,7 +133,8 @@ FavoriteSection favoriteSection(const ChannelDatabase& db) {
 }
 
 void noteFavoritesReplaced(const ChannelDatabase& db, FavoriteSection before, EditStep& step) {
-    step.changes.emplace_back(FavoritesReplaced{std::move(before), favoriteSection(db)});
+    step.changes.emplace_back(FavoritesReplaced{std::make_shared<const FavoriteSection>(std::move(before)),
+                                                std::make_shared<const FavoriteSection>(favoriteSection(db))});
 }
 
 SelectionMarks selectionMarks(const ChannelDatabase& db, ChannelKind kind, std::span<const int> channels,

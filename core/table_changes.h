@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -129,8 +130,9 @@ struct FavoriteSection {
     std::vector<std::uint16_t> tvCounts, radioCounts;
     std::vector<std::uint16_t> tvMembers, radioMembers;
 };
+// Held apart, so that every other change stays small.
 struct FavoritesReplaced {
-    FavoriteSection before, after;
+    std::shared_ptr<const FavoriteSection> before, after;
 };
 
 using TableChange = std::variant<ChannelsMoved, ChannelsReordered, ChannelsRemoved, TranspondersRemoved,

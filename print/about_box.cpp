@@ -19,6 +19,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     version->setObjectName("version");
     auto* description = new QLabel(descriptionLine(), this);
     description->setObjectName("description");
+    auto* licence = new QLabel(licenceText(), this);
+    licence->setObjectName("licence");
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* close = new QPushButton(tr("OK"), this);
     close->setObjectName("1");
@@ -29,6 +32,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(description, 1, 1);
+    layout->addWidget(licence, 2, 1);
     layout->addWidget(close, 0, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     layout->setHorizontalSpacing(16);
@@ -36,6 +40,14 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 QString AboutBox::versionLine() { return QStringLiteral("VelmoraEdit Version 1.0"); }
+
+QString AboutBox::licenceText() {
+    return tr("Release %1\n"
+              "Copyright \u00a9 The VelmoraEdit developers\n"
+              "Licensed under the GNU General Public License, version 3 or later\n"
+              "(GPL-3.0-or-later). There is NO WARRANTY, to the extent permitted by law.")
+        .arg(QStringLiteral(VELMORA_RELEASE));
+}
 
 QString AboutBox::descriptionLine() { return QStringLiteral("Channel list editor for Velmora receivers"); }
 

@@ -1,4 +1,5 @@
-// The About box: the application icon, two lines of text and a close button.
+// The About box: the application icon, two lines of text, the release and
+// licence, and a close button.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,8 @@ public:
 
     static QString versionLine();
     static QString descriptionLine();
+    // The release number and the licence the program is distributed under.
+    static QString licenceText();
 };
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -112,6 +114,10 @@ TEST(EditHistory, UndoAndRedoOfRandomCommandsMeetEveryStateAgainByteForByte) {
         options.seed = seed;
         options.groups = 12;  // beyond the ten the form shows
         ChannelDatabase db = makeSampleDatabase(options);
+        // References past their tables, as damaged files hold them, must come back too.
+        db.tv[5].transponderIndex = 999;
+        db.transponders[3].satelliteIndex = 200;
+        db.tvMembers[2] = db.radioMembers[1] = 9000;
         std::mt19937 rng(static_cast<unsigned>(seed));
         EditHistory history;
         std::vector<Bytes> states{serializeUnchanged(db)};
@@ -137,6 +143,34 @@ TEST(EditHistory, UndoAndRedoOfRandomCommandsMeetEveryStateAgainByteForByte) {
             ASSERT_EQ(serializeUnchanged(db), states[s]) << "seed " << seed << " redo to " << s;
         }
         EXPECT_FALSE(history.redo(db));
+    }
+}
+
+TEST(EditHistory, AStepSelectsTheChannelsItTouchedWhereTheyStand) {
+    const std::vector<int> set{7, 3, 4};
+    const struct {
+        std::function<void(ChannelDatabase&, EditStep*)> run;
+        std::vector<int> done, undone;
+        int rowDone;
+    } cases[] = {
+        {[&](ChannelDatabase& db, EditStep* s) { moveChannels(db, ChannelKind::Radio, set, 10, s); }, {10, 11, 12}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) { moveChannels(db, ChannelKind::Radio, set, MoveDirection::Up, s); }, {2, 3, 6}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) { removeChannels(db, ChannelKind::Radio, set, s); }, {}, {3, 4, 7}, 3},
+        {[&](ChannelDatabase& db, EditStep* s) { setLocked(db, ChannelKind::Radio, set, true, s); }, {3, 4, 7}, {3, 4, 7}, -1},
+        {[&](ChannelDatabase& db, EditStep* s) {
+             HeldChannel held = *holdChannel(db, ChannelKind::Radio, 2);
+             held.record.locked = 7;
+             moveChannel(db, held, 9, s);
+         },
+         {9}, {2}, -1},
+    };
+    for (const auto& c : cases) {
+        ChannelDatabase db = makeSampleDatabase({});
+        EditStep step;
+        c.run(db, &step);
+        const StepSelection done = stepSelection(step, false), undone = stepSelection(step, true);
+        EXPECT_TRUE(done.channelsTouched && done.kind == ChannelKind::Radio);
+        EXPECT_EQ(std::tuple(done.channels, undone.channels, done.row), std::tuple(c.done, c.undone, c.rowDone));
     }
 }
 

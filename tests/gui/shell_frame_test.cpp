@@ -260,7 +260,7 @@ TEST_F(FrameStructure, AboutOpensTheAboutBoxThroughTheDialogSeam) {
     prompter.dialogHandler = [&](QDialog& box) {
         const auto* icon = box.findChild<QLabel*>("icon");
         seenIcon = icon && !icon->pixmap().isNull() ? "icon" : "";
-        for (const char* name : {"version", "description"})
+        for (const char* name : {"version", "description", "licence"})
             if (auto* l = box.findChild<QLabel*>(name)) texts.append(l->text());
         if (auto* b = box.findChild<QAbstractButton*>("1")) {
             seenButton = b->text();
@@ -271,9 +271,10 @@ TEST_F(FrameStructure, AboutOpensTheAboutBoxThroughTheDialogSeam) {
     frame->commandAction(57664)->trigger();
     EXPECT_EQ(prompter.dialogsRun, QStringList{"100"});
     EXPECT_EQ(seenIcon, "icon");
-    ASSERT_EQ(texts.size(), 2);
+    ASSERT_EQ(texts.size(), 3);
     EXPECT_FALSE(texts[0].isEmpty());
     EXPECT_FALSE(texts[1].isEmpty());
+    EXPECT_TRUE(texts[2].contains("GPL-3.0-or-later")) << texts[2].toStdString();
     EXPECT_FALSE(seenButton.isEmpty());
 }
 

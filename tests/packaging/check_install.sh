@@ -9,7 +9,8 @@ share=${2:-}/share id=${3:-} man=${4:-}
 case $1 in
 install) rm -rf "$3" && cmake --install "$2" --prefix "$3" >/dev/null ;;
 files)
-  for f in ../bin/velmora ../bin/velmoraedit applications/$id.desktop mime/packages/$id.xml metainfo/$id.metainfo.xml; do
+  for f in ../bin/velmora ../bin/velmoraedit applications/$id.desktop mime/packages/$id.xml metainfo/$id.metainfo.xml \
+           doc/velmoraedit/copyright; do
     [ -s "$share/$f" ] || fail "missing: $f"
   done
   for size in 16 22 24 32 48 64 128 256; do
