@@ -178,11 +178,11 @@ int runFav(const Args& a) {
     ChannelDatabase db;
     if (!edit.load(db)) return kExitFailure;
     const ChannelKind kind = kKinds.at(a.kind);
-    const auto set = listed(a, std::string(kindName(kind)) + " channel", db.channelCount(kind));
-    if (!set) return kExitFailure;
     if (a.group > db.groupCount())
         return refuse(a.file, "there is no favourite group " + std::to_string(a.group) + " (the file has " +
                                   std::to_string(db.groupCount()) + ")");
+    const auto set = listed(a, std::string(kindName(kind)) + " channel", db.channelCount(kind));
+    if (!set) return kExitFailure;
     const bool add = a.action == "add", one = set->size() == 1;
     const int k = static_cast<int>(set->size());
     const std::string channels = one ? channelText(db, kind, set->front() + 1) : channelsText(kind, k);
