@@ -216,7 +216,7 @@ int runFav(const Args& a) {
         // A channel the group listed twice keeps its earlier entry.
         const std::vector<int> left = favoritePlaces(db, kind, a.group - 1, set->front());
         if (!left.empty())
-            done += " at place " + std::to_string(r.position) + "; it is still in it at place " +
+            done += " at place " + std::to_string(r.position) + "; its earlier entry stays at place " +
                     std::to_string(left.back());
     }
     return edit.save(db, done + others(k - r.changed, "not in it"));

@@ -175,7 +175,7 @@ TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
         {"fav {new} tv 1-10000 add 1 -o {out}", withFile(sampleFile(SampleOptions::capacity())), 2,
          "The favourite groups are full (10000 entries); nothing written", false, false},
         {"fav {new} tv 2 remove 1 -o {out}", withFile(serializeUnchanged(twice)), 0,
-         "at place 11; it is still in it at place 1", false, false},
+         "at place 11; its earlier entry stays at place 1", false, false},
         {"reorder {in} --like {in} --with-favorites", {}, 0, "nothing to change", false, false},
         {"delete {in} tv 1", {}, 0, "deleted tv 1 '", true, true},
         {"delete {in} transponder 1", {}, 0, "written all the same", true, true, "/dev/full"},
