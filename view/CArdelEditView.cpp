@@ -58,7 +58,8 @@ protected:
         keptRow_ = -1;
         const QModelIndex index = indexAt(event->position().toPoint());
         if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && index.isValid() &&
-            selectionModel()->isRowSelected(index.row()) && selectionModel()->selectedRows().size() > 1) {
+            selectionModel()->isRowSelected(index.row()) &&
+            (selectionModel()->selection().size() > 1 || selectionModel()->selection().front().height() > 1)) {
             keptRow_ = index.row();
             setFocus(Qt::MouseFocusReason);
             selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);

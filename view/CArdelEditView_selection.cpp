@@ -47,27 +47,37 @@ void CArdelEditView::listSelectionMoved(ChannelKind kind) {
     if (active || follow) showSelectionCount();
 }
 
-std::vector<int> CArdelEditView::selectedRows() const {
+namespace {
+
+// Rows of the selection's ranges, ascending, each once. Read from the ranges
+// themselves: asking the selection model row by row costs a pass over all
+// ranges per row, which a selection of thousands of single rows cannot pay.
+std::vector<int> rowsOf(const QItemSelection& selection, int count) {
     std::vector<int> rows;
-    if (activeList_ == ActiveList::None) return rows;
-    const QItemSelectionModel* selection = listOf(activeKind())->selectionModel();
-    const QModelIndexList indexes = selection->selectedRows();
-    rows.reserve(static_cast<std::size_t>(indexes.size()));
-    const int count = modelOf(activeKind())->rowCount();
-    for (const QModelIndex& index : indexes)
-        if (index.row() < count) rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selection)
+        for (int r = range.top(); r <= range.bottom() && r < count; ++r) rows.push_back(r);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+}  // namespace
+
+std::vector<int> CArdelEditView::selectedRows() const {
+    if (activeList_ == ActiveList::None) return {};
+    return rowsOf(listOf(activeKind())->selectionModel()->selection(), modelOf(activeKind())->rowCount());
 }
 
 bool CArdelEditView::multiSelection() const {
     if (activeList_ == ActiveList::None || flags_.newRecordPending) return false;
     const QItemSelectionModel* selection = listOf(activeKind())->selectionModel();
     if (!selection->hasSelection()) return false;
+    const QItemSelection& ranges = selection->selection();
     const int row = selectedRow();
-    // Cheap test first: most selections are the current row alone.
-    if (row >= 0 && selection->isRowSelected(row)) return selection->selectedRows().size() > 1;
-    return true;
+    // Most selections are one range of the selected row alone.
+    if (ranges.size() == 1) return ranges.front().height() > 1 || ranges.front().top() != row;
+    const std::vector<int> rows = selectedRows();
+    return rows.size() > 1 || (rows.size() == 1 && rows.front() != row);
 }
 
 std::vector<int> CArdelEditView::selectedRecords() const {
