@@ -84,7 +84,9 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
     createStatusBar();
     createAccelerators();
 
-    connect(view_, &CArdelEditView::statusText, this, [this](const QString& text) { messagePane_->setText(text); });
+    // An empty message (a selection back to one row) gives the pane its idle text again.
+    connect(view_, &CArdelEditView::statusText, this,
+            [this](const QString& text) { messagePane_->setText(text.isEmpty() ? idleText() : text); });
     connect(view_, &CArdelEditView::commandStateChanged, this, &CMainFrame::updateCommandStates);
     connect(view_, &CArdelEditView::fileOpened, this, [this](const QString& path) {
         recentFiles_.add(path);
