@@ -2,6 +2,7 @@
 // question per Delete, the boxes' three states, the block moves and their
 // enabling. The block arithmetic itself is core's and tested there.
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTest>
@@ -144,6 +145,21 @@ TEST_F(SelectionTest, KeyboardMovesMoveToAndBlockPasteKeepTheSelection) {
     };
     const auto command = [&](int id) { return [=, this] { view->handleCommand(id); }; };
     const auto cutPaste = [&](int row) { return [=, this] { view->handleCommand(32786); pick(QString::number(row)); view->handleCommand(32811); }; };
+    // A drag of row `from`, dropped on row `to` (-1: below the last row).
+    const auto drag = [&](int from, int to) {
+        return [=, this] {
+            QWidget* vp = list()->viewport();
+            const auto at = [&](int r) { return list()->visualRect(list()->model()->index(r, 1)).center(); };
+            prompter->dragHandler = [&](QDrag& d) {
+                const QPoint target = to >= 0 ? at(to) : QPoint(20, vp->height() - 5);
+                sendDrag<QDragEnterEvent>(vp, d.mimeData(), target);
+                sendDrag<QDragMoveEvent>(vp, d.mimeData(), target);
+                sendDrag<QDropEvent>(vp, d.mimeData(), target);
+                return Qt::MoveAction;
+            };
+            pressAndMove(vp, at(from), {QApplication::startDragDistance() + 1, 0});
+        };
+    };
     const struct { const char* clicks; std::function<void()> move; const char* selected; const char* result; } cases[] = {
         {"1 +2", command(32820), "BC", "BCADEF 0:EBA 1:C"},
         {"0 +1", command(32820), "AB", "ABCDEF 0:EBA 1:C"},  // already at the top
@@ -154,6 +170,8 @@ TEST_F(SelectionTest, KeyboardMovesMoveToAndBlockPasteKeepTheSelection) {
         {"1 -2", cutPaste(4), "BC", "ADEBCF 0:EBA 1:C"},   // below the block: it ends at the row
         {"3 +5", cutPaste(1), "DF", "ADFBCE 0:EBA 1:C"},   // above: right before the row
         {"1 +3", cutPaste(3), "BD", "ACBDEF 0:EBA 1:C"},   // a held row keeps its place
+        {"1 -2", drag(2, 4), "BC", "ADEBCF 0:EBA 1:C"},    // any selected row drags them all
+        {"0 +2", drag(0, -1), "AC", "BDEFAC 0:EBA 1:C"},   // below the last row: to the end
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.clicks);
