@@ -144,7 +144,16 @@ TEST_F(SelectionTest, KeyboardMovesMoveToAndBlockPasteKeepTheSelection) {
         };
     };
     const auto command = [&](int id) { return [=, this] { view->handleCommand(id); }; };
-    const auto cutPaste = [&](int row) { return [=, this] { view->handleCommand(32786); pick(QString::number(row)); view->handleCommand(32811); }; };
+    const auto cutPaste = [&](int row) {
+        return [=, this] {
+            view->handleCommand(32786);
+            int greyed = 0;
+            for (int r = 0; r < rows(1017); ++r) greyed += list()->model()->index(r, 1).data(Qt::ForegroundRole).isValid();
+            EXPECT_EQ(greyed, 2) << "every held row is greyed";
+            pick(QString::number(row));
+            view->handleCommand(32811);
+        };
+    };
     // A drag of row `from`, dropped on row `to` (-1: below the last row).
     const auto drag = [&](int from, int to) {
         return [=, this] {
