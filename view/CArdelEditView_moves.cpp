@@ -102,7 +102,8 @@ bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     if (const ChannelEntry* now = db_->channelAt(kind, static_cast<std::size_t>(held.heldIndex))) held.record = *now;
     EditStep step;
     if (moveChannel(*db_, held, to, &step) != EditStatus::Done) return false;
-    recordStep(std::move(step), QStringLiteral("Move Channel"));
+    // A paste on its own row moves nothing: no step to undo.
+    if (to != held.heldIndex) recordStep(std::move(step), QStringLiteral("Move Channel"));
     held_.reset();
     heldBeforeDrag_.reset();
     heldBlockBeforeDrag_.clear();
