@@ -37,6 +37,10 @@ void CArdelEditView::setUpMoves() {
     hooks.begun = [this](QAbstractItemView* list, int row) { dragBegun(list, row); };
     hooks.dropped = [this](QAbstractItemView* list, int row) { dragDropped(list, row); };
     hooks.cancelled = [this](QAbstractItemView* list) { dragCancelled(list); };
+    // A block's picture shows the row under the cursor and how many go.
+    hooks.caption = [this](QAbstractItemView*, int) {
+        return heldBlock_.size() > 1 ? QStringLiteral("(%1 channels)").arg(heldBlock_.size()) : QString();
+    };
     drag_ = new ListDrag(std::move(hooks), this);
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
         QTableView* list = listOf(kind);
