@@ -64,15 +64,6 @@ void pairStep(const std::vector<Key>& keyA, const std::vector<char>& hasA, const
 
 Matching emptyMatching(std::size_t na, std::size_t nb) { return {std::vector<int>(na, -1), std::vector<int>(nb, -1)}; }
 
-// Ids of a channel: serviceId above its transponder key; none when its
-// transponder or that transponder's satellite lies outside its table.
-bool channelIds(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t& key) {
-    const TransponderEntry* tp = db.transponderOf(ch);
-    if (!tp || !db.satelliteOf(*tp)) return false;
-    key = std::uint64_t{ch.serviceId} << 42 | transponderKey(db, *tp);
-    return true;
-}
-
 // Every field a diff compares, packed into kRecordKeySize bytes per
 // channel: equal keys are records no diff tells apart.
 constexpr std::size_t kRecordKeySize = 8 + 2 + kChannelNameSize + 4 * 2 + 3;
@@ -107,6 +98,13 @@ std::string recordKeys(const ChannelDatabase& db, ChannelKind kind, std::size_t 
 
 std::string_view storedName(const ChannelEntry& ch) { return nameOf(ch); }
 
+bool channelIdKey(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t& key) {
+    const TransponderEntry* tp = db.transponderOf(ch);
+    if (!tp || !db.satelliteOf(*tp)) return false;
+    key = std::uint64_t{ch.serviceId} << 42 | transponderKey(db, *tp);
+    return true;
+}
+
 std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& tp) {
     const SatelliteEntry* sat = db.satelliteOf(tp);
     return std::uint64_t{tp.frequency} << 25 | std::uint64_t{tp.polarization} << 17 |
@@ -129,7 +127,7 @@ ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b
                         std::vector<char>& has) {
         keys.assign(n, 0);
         has.assign(n, 0);
-        for (std::size_t i = 0; i < n; ++i) has[i] = channelIds(db, db.channels(kind)[i], keys[i]);
+        for (std::size_t i = 0; i < n; ++i) has[i] = channelIdKey(db, db.channels(kind)[i], keys[i]);
     };
     std::vector<std::uint64_t> idsA, idsB;
     std::vector<char> hasA, hasB;

@@ -51,6 +51,11 @@ std::uint64_t transponderKey(const ChannelDatabase& db, const TransponderEntry& 
 // yet another value of its own.
 std::uint64_t channelTransponderKey(const ChannelDatabase& db, const ChannelEntry& ch);
 
+// The "by ids" key of a channel: its serviceId above its transponder key.
+// False, and no key, when its transponder or that transponder's satellite
+// lies outside its table. Equal keys are the same service tuned the same way.
+bool channelIdKey(const ChannelDatabase& db, const ChannelEntry& ch, std::uint64_t& key);
+
 // A channel's name up to the first zero, as stored (no copy).
 std::string_view storedName(const ChannelEntry& ch);
 
