@@ -17,6 +17,11 @@ void addEditCommands(CLI::App& app, int& exitCode);
 // Exit codes: 0 printed, 2 an unreadable file.
 void addListCommands(CLI::App& app, int& exitCode);
 
+// dedupe: duplicate channels removed. Exit codes: 0 removed (or --dry-run),
+// 1 none to remove (nothing written), 2 nothing written (an unreadable or
+// locked file, a failed write).
+void addDedupeCommand(CLI::App& app, int& exitCode);
+
 // ports: the serial devices present.
 void addPortsCommand(CLI::App& app);
 

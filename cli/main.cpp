@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     velmora::cli::addFileCommands(app, exitCode);
     velmora::cli::addEditCommands(app, exitCode);
     velmora::cli::addListCommands(app, exitCode);
+    velmora::cli::addDedupeCommand(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
