@@ -48,6 +48,7 @@ constexpr CommandText kCommandTexts[] = {
     {command::kMoveToBottom, "Move the selected channels to the bottom of the list\nMove to Bottom"},
     {command::kMoveTo, "Give the selected channels a new position\nMove To"},
     {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
+    {command::kRemoveDuplicates, "Remove channels stored twice, keeping their favourite entries\nRemove Duplicates"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
@@ -187,6 +188,10 @@ void CMainFrame::createMenus() {
     view->addSeparator();
     addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
 
+    QMenu* tools = bar->addMenu(tr("&Tools"));
+    tools->setObjectName("menu-tools");
+    addCommand(tools, kRemoveDuplicates, tr("Remove &Duplicates..."));
+
     QMenu* port = bar->addMenu(tr("&Port"));
     port->setObjectName("menu-port");
     addCommand(port, kOpenPort, tr("&Open Port"))->setCheckable(true);
@@ -205,7 +210,7 @@ void CMainFrame::createMenus() {
     addCommand(about, kAbout, tr("&About VelmoraEdit..."), ":/images/toolbar/about.png");
 
     // Menus show the state of the moment they open.
-    for (QMenu* menu : {file, edit, view, port, window, about})
+    for (QMenu* menu : {file, edit, view, tools, port, window, about})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
 }
 

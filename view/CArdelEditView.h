@@ -283,6 +283,9 @@ private:
     // Edit > Apply Order From… (CArdelEditView_order.cpp).
     bool applyOrderAvailable() const;
     void applyOrderFrom();
+    // Tools > Remove Duplicates.
+    bool removeDuplicatesAvailable() const;
+    void removeDuplicatesCommand();
 
     // Undo history (CArdelEditView_history.cpp). Every change of the tables
     // a person makes is one step: the table operation is given `step`, and

@@ -32,6 +32,7 @@ constexpr int MoveDown = 32821;
 constexpr int MoveToTop = 32822;
 constexpr int MoveToBottom = 32823;
 constexpr int MoveTo = 32824;
+constexpr int RemoveDuplicates = 32860;
 }  // namespace cmd
 
 namespace ctl {
@@ -128,6 +129,9 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::ApplyOrder:
         applyOrderFrom();
         return true;
+    case cmd::RemoveDuplicates:
+        removeDuplicatesCommand();
+        return true;
     case ctl::Search:
         searchButton();
         return true;
@@ -192,6 +196,8 @@ bool CArdelEditView::commandEnabled(int id) const {
         return canOpenFavorites();
     case cmd::ApplyOrder:
         return applyOrderAvailable();
+    case cmd::RemoveDuplicates:
+        return removeDuplicatesAvailable();
     default:
         return false;
     }
