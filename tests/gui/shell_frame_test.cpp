@@ -66,19 +66,20 @@ TEST_F(FrameStructure, FirstStartShowsTheFourColumnsAndTheWindowKeepsItsPlace) {
     EXPECT_EQ(next.geometry().size(), QSize(1111, 777));
 }
 
-TEST_F(FrameStructure, SixMenusInOrderWithTheirCommandsAndSeparators) {
+TEST_F(FrameStructure, SevenMenusInOrderWithTheirCommandsAndSeparators) {
     const QList<QAction*> menus = frame->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 6);
-    const QStringList titles = {"&File", "&Edit", "&View", "&Port", "&Window", "&About"};
+    ASSERT_EQ(menus.size(), 7);
+    const QStringList titles = {"&File", "&Edit", "&View", "&Tools", "&Port", "&Window", "&About"};
     const QList<QList<int>> expected = {
         {57601, 32792, 0, 57607, 57609, 57606, 0, 57665},
         {32812, 32786, 32811, 0, 32776, 0, 32820, 32821, 32822, 32823, 32824, 0, 32795},
         {32789, 32790, 0, 32788},
+        {32860},
         {32814, 32813, 0, 32784, 32815},
         {59392, 59393},
         {57664},
     };
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(titles[i].toStdString());
         EXPECT_EQ(menus[i]->text(), titles[i]);
         ASSERT_NE(menus[i]->menu(), nullptr);
