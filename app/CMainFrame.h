@@ -38,6 +38,12 @@ inline constexpr int kCompareWith = 32841;        // File > Compare With…
 inline constexpr int kVersions = 32842;           // File > Versions…
 inline constexpr int kRevert = 32843;             // File > Revert
 inline constexpr int kReviewBeforeSaving = 32844; // View > Review Before Saving
+// Moves of the selected channels (Edit menu and the lists' menu).
+inline constexpr int kMoveUp = 32820;
+inline constexpr int kMoveDown = 32821;
+inline constexpr int kMoveToTop = 32822;
+inline constexpr int kMoveToBottom = 32823;
+inline constexpr int kMoveTo = 32824;
 inline constexpr int kTvChannels = 32789;
 inline constexpr int kRadioChannels = 32790;
 inline constexpr int kFavourites = 32788;
