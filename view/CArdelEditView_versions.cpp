@@ -19,6 +19,17 @@ namespace {
 
 QString fromPath(const std::string& path) { return QString::fromStdString(path); }
 
+// The file on disk as the old side; a file that is gone or unreadable counts
+// as empty, so that everything shows as added rather than "No changes".
+ChannelDatabase diskSide(const std::string& path) {
+    ChannelDatabase db;
+    if (!loadChannelFile(path, db).ok()) {
+        db = ChannelDatabase();
+        db.allocateTables(false);
+    }
+    return db;
+}
+
 ui::FileRequest channelFileRequest(const QString& caption) {
     ui::FileRequest request;
     request.caption = caption;
@@ -84,8 +95,7 @@ void CArdelEditView::refreshChanges() {
     // The file on disk is read again only when it changed (a Save, another program).
     const DiskStamp now = diskStampOf(flags_.filePath);
     if (!(now == changesBaseStamp_) || !changesBase_.tablesAllocated()) {
-        changesBase_ = ChannelDatabase();
-        loadChannelFile(flags_.filePath, changesBase_);
+        changesBase_ = diskSide(flags_.filePath);
         changesBaseStamp_ = now;
     }
     const ChannelDatabase unsaved = tablesAsSaved();
@@ -119,8 +129,7 @@ bool CArdelEditView::reviewBeforeSave() {
         const QScopedValueRollback commitNow(formCommitHeld_, false);
         commitShownRecords();
     }
-    ChannelDatabase onDisk;
-    loadChannelFile(flags_.filePath, onDisk);
+    const ChannelDatabase onDisk = diskSide(flags_.filePath);
     const ChannelDatabase unsaved = tablesAsSaved();
     ChangesWindow review(this, ChangesWindow::Mode::Review);
     review.showDiff(diffLists(onDisk, unsaved), onDisk, unsaved, fromPath(flags_.filePath),

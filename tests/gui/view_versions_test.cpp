@@ -110,11 +110,15 @@ TEST_F(VersionsTest, ARestoredVersionIsUnsavedUntilSaveWritesIt) {
 
     ASSERT_TRUE(view->restoreVersion(kept[1].path));
     EXPECT_TRUE(view->hasUnsavedChanges());
+    view->handleCommand(32840);  // Show Changes follows the list until the save
+    EXPECT_EQ(topTexts(view->changesWindow()->tree()).value(0).toStdString(), "TV channels (1) / changed (1)");
     EXPECT_EQ(readBytes(path) == original, false);
     // A store that cannot be written says so; the save goes on.
     view->setVersionStore(std::make_unique<VersionStore>(path.toStdString() + "/not-a-folder"));
     ASSERT_TRUE(view->saveButton());
     EXPECT_EQ(readBytes(path), original);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(topTexts(view->changesWindow()->tree()).value(0).toStdString(), "No changes");
     EXPECT_TRUE(status.filter("The earlier version was not kept").size() == 1) << status.join('\n').toStdString();
 }
 
