@@ -21,6 +21,8 @@ void addListCommands(CLI::App& app, int& exitCode);
 // 1 none to remove (nothing written), 2 nothing written (an unreadable or
 // locked file, a failed write).
 void addDedupeCommand(CLI::App& app, int& exitCode);
+// versions: the versions of a file kept in the version store. Exit code 0.
+void addVersionCommands(CLI::App& app, int& exitCode);
 
 // ports: the serial devices present.
 void addPortsCommand(CLI::App& app);

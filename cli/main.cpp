@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     velmora::cli::addListCommands(app, exitCode);
     velmora::cli::addDedupeCommand(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
+    velmora::cli::addVersionCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
     velmora::cli::addPortsCommand(app);

@@ -71,9 +71,9 @@ TEST_F(FrameStructure, SevenMenusInOrderWithTheirCommandsAndSeparators) {
     ASSERT_EQ(menus.size(), 7);
     const QStringList titles = {"&File", "&Edit", "&View", "&Tools", "&Port", "&Window", "&About"};
     const QList<QList<int>> expected = {
-        {57601, 32792, 0, 57607, 57609, 57606, 0, 57665},
+        {57601, 32792, 32843, 0, 32840, 32841, 32842, 0, 57607, 57609, 57606, 0, 57665},
         {32812, 32786, 32811, 0, 32776, 0, 32820, 32821, 32822, 32823, 32824, 0, 32795},
-        {32789, 32790, 0, 32788},
+        {32789, 32790, 0, 32788, 0, 32844},
         {32860},
         {32814, 32813, 0, 32784, 32815},
         {59392, 59393},
