@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QUndoView>
+#include <QStyle>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
@@ -44,6 +47,9 @@ constexpr CommandText kCommandTexts[] = {
     {command::kDownload, "Download the Data\nDownload"},
     {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
+    {command::kUndo, "Undo the last change of the channel lists\nUndo"},
+    {command::kRedo, "Redo the change undone last\nRedo"},
+    {command::kUndoHistory, "Show the changes that can be undone and redone\nUndo History"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
     // Without it the About toolbar button would have no tooltip at all.
@@ -78,6 +84,13 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
     createToolBar();
     createStatusBar();
     createAccelerators();
+    // View > Undo History: beside the lists, hidden until asked for.
+    history_ = new QDockWidget(tr("Undo History"), this);
+    history_->setObjectName("undo-history-dock");
+    history_->setWidget(view_->createHistoryView(history_));
+    addDockWidget(Qt::RightDockWidgetArea, history_);
+    history_->hide();
+    connect(history_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCommandStates);
 
     connect(view_, &CArdelEditView::statusText, this, [this](const QString& text) { messagePane_->setText(text); });
     connect(view_, &CArdelEditView::commandStateChanged, this, &CMainFrame::updateCommandStates);
@@ -159,6 +172,9 @@ void CMainFrame::createMenus() {
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName("menu-edit");
+    addCommand(edit, kUndo, tr("&Undo\tCtrl+Z"))->setIcon(QIcon::fromTheme("edit-undo", style()->standardIcon(QStyle::SP_ArrowBack)));
+    addCommand(edit, kRedo, tr("&Redo\tCtrl+Shift+Z"))->setIcon(QIcon::fromTheme("edit-redo", style()->standardIcon(QStyle::SP_ArrowForward)));
+    edit->addSeparator();
     addCommand(edit, kNew, tr("&New\tCtrl+N"));
     addCommand(edit, kCut, tr("Cu&t"));
     addCommand(edit, kPaste, tr("&Paste"));
@@ -172,6 +188,7 @@ void CMainFrame::createMenus() {
     addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.png");
     view->addSeparator();
     addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
+    addCommand(view, kUndoHistory, tr("Undo &History"))->setCheckable(true);
 
     QMenu* port = bar->addMenu(tr("&Port"));
     port->setObjectName("menu-port");
@@ -204,7 +221,7 @@ void CMainFrame::createToolBar() {
     toolBar_->setFloatable(true);
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const int toolbarSlots[] = {kOpen, kSave, 0, kTvChannels, kRadioChannels, kFavourites, 0,
+    const int toolbarSlots[] = {kOpen, kSave, 0, kUndo, kRedo, 0, kTvChannels, kRadioChannels, kFavourites, 0,
                          kDownload, kUpload, 0, kPortSettings, kPrint, 0, kAbout};
     for (int id : toolbarSlots) {
         if (id == 0)
@@ -251,9 +268,10 @@ void CMainFrame::createAccelerators() {
         QKeySequence keys;
         int id;
     };
-    // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+Insert, Shift+Insert, Shift+Delete,
-    // Alt+Backspace, F6 and Shift+F6 are left unbound: those commands have no
-    // handler, so the keys do nothing to the channel lists.
+    // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Insert, Shift+Insert, Shift+Delete, F6 and
+    // Shift+F6 are left unbound: those commands have no handler, so the keys
+    // do nothing to the channel lists. Undo and Redo act on the lists; in an
+    // editable field of the form the view gives their keys to the field.
     const Accelerator table[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kSaveButton},
@@ -262,9 +280,19 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_F), kSearchButton},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndo},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), kUndo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), kRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), kRedo},
     };
+    QMap<int, QAction*> byId;  // one action per command, with all its keys
     for (const Accelerator& a : table) {
+        if (QAction* known = byId.value(a.id)) {
+            known->setShortcuts(known->shortcuts() << a.keys);
+            continue;
+        }
         auto* action = new QAction(this);
+        byId.insert(a.id, action);
         action->setObjectName(QStringLiteral("accel-%1").arg(a.id));
         action->setShortcut(a.keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -297,6 +325,9 @@ bool CMainFrame::frameCommand(int id) {
     case command::kToggleStatusBar:
         statusBar()->setVisible(!statusBar()->isVisibleTo(this));
         return true;
+    case command::kUndoHistory:
+        history_->setVisible(!history_->isVisibleTo(this));
+        return true;
     default:
         return false;
     }
@@ -326,6 +357,22 @@ void CMainFrame::updateCommandStates() {
             action->setEnabled(true);
             action->setChecked(statusBar()->isVisibleTo(this));
             break;
+        case command::kUndoHistory:
+            if (!history_) break;
+            action->setEnabled(true);
+            action->setChecked(history_->isVisibleTo(this));
+            // Its clicks are Undo and Redo: they follow the same rules.
+            history_->widget()->setEnabled(view_->commandEnabled(command::kUndo) || view_->commandEnabled(command::kRedo));
+            break;
+        case command::kUndo:
+        case command::kRedo: {
+            action->setEnabled(view_->commandEnabled(id));
+            const QString text = id == command::kUndo ? view_->undoText() : view_->redoText();
+            const QString keys = id == command::kUndo ? QStringLiteral("Ctrl+Z") : QStringLiteral("Ctrl+Shift+Z");
+            action->setText(QStringLiteral("&") + text + QLatin1Char('\t') + keys);
+            action->setToolTip(text);
+            break;
+        }
         default:
             action->setEnabled(view_ && view_->commandEnabled(id));
             if (action->isCheckable()) action->setChecked(view_ && view_->commandChecked(id));

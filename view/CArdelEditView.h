@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -28,6 +29,8 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QTableView;
+class QUndoStack;
+class QUndoView;
 
 namespace velmora {
 
@@ -125,6 +128,14 @@ public:
     // The TV or radio list as File > Print prints it, into a PDF of A4 pages
     // at 600 dpi; false when the file cannot be written.
     bool printListToPdf(const QString& path, ChannelKind kind);
+
+    // Undo history (CArdelEditView_history.cpp): the steps of the tables,
+    // and a view of them for the frame to place (owned by `parent`).
+    QUndoStack* undoStack() const { return undoStack_.get(); }
+    QUndoView* createHistoryView(QWidget* parent);
+    // What Undo and Redo would do, as their menu items read: "Undo Move Channel".
+    QString undoText() const;
+    QString redoText() const;
 
 signals:
     void statusText(const QString& text);  // message pane of the status bar
@@ -260,6 +271,28 @@ private:
     // on success the step is kept under `text`, as it reads after "Undo "
     // ("Delete 5 Channels").
     void recordStep(EditStep step, const QString& text);
+    friend class HistoryCommand;
+    void setUpHistory();
+    // The keys of Undo and Redo in an editable field of the form undo its typing.
+    bool fieldUndoKey(QObject* watched, QEvent* event);
+    bool historyAvailable() const;  // Undo and Redo may act at all
+    void undoCommand();
+    void redoCommand();
+    void applyHistoryStep(const EditStep& step, bool undo);
+    void showHistoryStep();
+    void keepHistoryWithinLimit();
+    void clearHistory();
+    // The records a save may change, as they stood before it: the save's
+    // commits and band rule become steps, and a New it inserted one more.
+    struct RecordSnapshot {
+        std::vector<SatelliteEntry> satellites;
+        std::vector<SatelliteExtra> extras;
+        std::vector<TransponderEntry> transponders;
+        std::vector<ChannelEntry> tv, radio;
+        FavoriteSection favorites;
+    };
+    RecordSnapshot snapshotRecords() const;
+    void recordSave(const RecordSnapshot& before, const std::optional<NewRecord>& inserted);
 
     // Unsaved changes (CArdelEditView_unsaved.cpp).
     void rememberSavedImage();
@@ -362,6 +395,15 @@ private:
     // The file as last loaded or saved, as the writer produces it.
     std::vector<std::uint8_t> savedImage_;
     DiskStamp diskStamp_;
+
+    // The undo history. Its commands count their bytes here, so the stack
+    // is declared after the count and goes first.
+    std::size_t historyBytes_ = 0;
+    std::size_t historyLimit_ = EditHistory::kDefaultLimit;
+    bool historyReplaying_ = false;                   // a rebuild: commands change nothing
+    std::optional<StepSelection> historySelection_;  // what the last applied step touched
+    std::unique_ptr<QUndoStack> undoStack_;
+    QPointer<QUndoView> historyView_;
 
     // Declared in this order so that the transfers, which use the port, go first.
     std::unique_ptr<ui::PortController> port_;

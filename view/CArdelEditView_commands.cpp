@@ -2,6 +2,7 @@
 // without a handler here is answered "not handled" and so stays disabled.
 #include <QCheckBox>
 #include <QTableView>
+#include <QUndoStack>
 
 #include "CArdelEditView.h"
 #include "transfer_controller.h"
@@ -24,6 +25,8 @@ constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
 constexpr int ApplyOrder = 32795;
+constexpr int Undo = 57643;
+constexpr int Redo = 57644;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
@@ -108,6 +111,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::ApplyOrder:
         applyOrderFrom();
         return true;
+    case cmd::Undo:
+        undoCommand();
+        return true;
+    case cmd::Redo:
+        redoCommand();
+        return true;
     case ctl::Search:
         searchButton();
         return true;
@@ -166,6 +175,10 @@ bool CArdelEditView::commandEnabled(int id) const {
         return canOpenFavorites();
     case cmd::ApplyOrder:
         return applyOrderAvailable();
+    case cmd::Undo:
+        return historyAvailable() && undoStack_->canUndo();
+    case cmd::Redo:
+        return historyAvailable() && undoStack_->canRedo();
     default:
         return false;
     }

@@ -68,8 +68,10 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         // may list it twice); any other takes the last of those places.
         const RemovedEntries& removed = groupRemovedEntries_[k];
         const bool same = place > 0 && removed.kind == kind && removed.channel == channel;
-        const FavoriteChange r = same ? restoreFavorite(*db_, kind, group, channel, removed.places)
-                                      : addFavorite(*db_, kind, group, channel, place);
+        EditStep step;
+        const FavoriteChange r = same ? restoreFavorite(*db_, kind, group, channel, removed.places, &step)
+                                      : addFavorite(*db_, kind, group, channel, place, &step);
+        recordStep(std::move(step), tr("Favourite Group %1").arg(group + 1));
         if (r.status != EditStatus::Done && r.status != EditStatus::AlreadyMember) {
             box->setChecked(false);
             ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
@@ -80,7 +82,9 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         groupEntryIndex_[k] = static_cast<int>(db_->groupMemberOffset(kind, k)) + r.position - 1;
     } else {
         std::vector<int> places = favoritePlaces(*db_, kind, group, channel);
-        const FavoriteChange r = removeFavorite(*db_, kind, group, channel);
+        EditStep step;
+        const FavoriteChange r = removeFavorite(*db_, kind, group, channel, &step);
+        recordStep(std::move(step), tr("Favourite Group %1").arg(group + 1));
         if (r.status == EditStatus::Done) {
             groupRemovedPosition_[k] = r.position;
             groupRemovedFlag_[k] = true;
@@ -111,7 +115,12 @@ void CArdelEditView::lockBoxClicked() {
     // is the new record alone, which exists only in the working table.
     if (channelUsesWorking(flags_, kind)) db_->workingChannels(kind)[static_cast<std::size_t>(row)].locked = value;
     const int record = selectedRecord();
-    if (!flags_.newRecordPending && record >= 0) db_->channels(kind)[static_cast<std::size_t>(record)].locked = value;
+    if (!flags_.newRecordPending && record >= 0) {
+        EditStep step;
+        const int records[] = {record};
+        if (setLocked(*db_, kind, records, locked, &step) == EditStatus::Done)
+            recordStep(std::move(step), locked ? tr("Lock Channel") : tr("Unlock Channel"));
+    }
 }
 
 }  // namespace velmora

@@ -95,7 +95,9 @@ bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     // Edits made since the channel was taken (a saved name, the lock box)
     // travel with it instead of being undone by the copy taken then.
     if (const ChannelEntry* now = db_->channelAt(kind, static_cast<std::size_t>(held.heldIndex))) held.record = *now;
-    if (moveChannel(*db_, held, to) != EditStatus::Done) return false;
+    EditStep step;
+    if (moveChannel(*db_, held, to, &step) != EditStatus::Done) return false;
+    recordStep(std::move(step), tr("Move Channel"));
     held_.reset();
     heldBeforeDrag_.reset();
     flags_.cutPending = false;
@@ -134,7 +136,9 @@ void CArdelEditView::menuDelete() {
     commitShownRecords();
     const int rowsBefore = modelOf(kind)->rowCount();
     DeleteResult removed;
-    removed.status = removeChannel(*db_, kind, record);
+    EditStep step;
+    removed.status = removeChannel(*db_, kind, record, &step);
+    if (removed.status == EditStatus::Done) recordStep(std::move(step), tr("Delete Channel"));
     (kind == ChannelKind::Tv ? removed.tvRemoved : removed.radioRemoved) = 1;
     // As the form's Delete: the new last row is selected when the last one
     // went, and the form empties when the list did.
