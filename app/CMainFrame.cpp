@@ -137,7 +137,10 @@ void CMainFrame::saveGeometryTo(QSettings& settings) const {
     settings.setValue(QStringLiteral("MainFrame/Geometry"), saveGeometry());
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Closing the window hides the dock once the frame's members are gone.
+    if (history_) history_->disconnect(this);
+}
 
 QAction* CMainFrame::addCommand(QMenu* menu, int id, const QString& caption, const QString& icon) {
     auto* action = new QAction(caption, this);

@@ -143,6 +143,7 @@ signals:
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
     void fileOpened(const QString& path);  // after every successful open
     void formEdited();                     // the user typed or clicked on the form
+    void stepRecorded();                   // a new step is on the undo stack
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -104,6 +104,7 @@ void CArdelEditView::recordStep(EditStep step, const QString& text) {
     }
     undoStack_->push(command);  // drops the steps that could have been redone
     if (historyBytes_ > historyLimit_) keepHistoryWithinLimit();
+    emit stepRecorded();
     emit commandStateChanged();
 }
 
