@@ -191,7 +191,7 @@ public:
         // A new step ends the branch above it; the point it makes is known
         // once the action is over (a commit may make several at once).
         QObject::connect(view.get(), &CArdelEditView::stepRecorded, [this] {
-            historyPoints.resize(static_cast<std::size_t>(view->undoStack()->index()) + 1);
+            historyPoints.resize(static_cast<std::size_t>(view->undoStack()->index()));
         });
         frame->updateCommandStates();
         // A real modal window (one that went round the prompter) would wait
