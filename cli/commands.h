@@ -8,7 +8,7 @@ namespace velmora::cli {
 // info, dump, check, resave, sample.
 void addFileCommands(CLI::App& app, int& exitCode);
 
-// delete, move, fav. Exit codes: 0 done (or nothing to change), 2 nothing
+// delete, move, fav, lock. Exit codes: 0 done (or nothing to change), 2 nothing
 // written (a number outside its table, a missing group, a full table, an
 // unreadable or locked file).
 void addEditCommands(CLI::App& app, int& exitCode);

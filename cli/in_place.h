@@ -1,5 +1,5 @@
 // How the verbs that write a channel file (resave, delete, move, fav,
-// reorder, sample) reach their target, so that they all keep the same
+// lock, reorder, sample) reach their target, so that they all keep the same
 // promises:
 //  - exit 2 means FILE (or OUT) was not changed; standard output never says a
 //    change was made before it was;

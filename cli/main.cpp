@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     velmora::cli::addPortsCommand(app);
     // After the commands, which would otherwise inherit it.
     app.footer(
-        "Numbers are decimal: digits only, leading zeros allowed (0010 is 10).\n"
+        "Numbers are decimal: digits only, leading zeros allowed (0010 is 10). delete, move, fav and lock take "
+        "lists of positions: 7, 3-9 or 1,4,10-12.\n"
         "FILE - reads standard input, -o - writes standard output.\n"
         "Verbs that write over FILE lock it while they work (another program waits a few seconds, then gets exit 2 "
         "\"FILE is being changed by another program\"), keep the old FILE as FILE.bak (replaced only once the save "

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::cli {
 
@@ -25,5 +27,31 @@ std::string numberRule(std::uint64_t min, std::uint64_t max);
 // outside min..max, and hands on the value without leading zeros (CLI11's own
 // conversion reads "010" as octal).
 CLI::Validator wholeNumber(std::uint64_t min, std::uint64_t max);
+
+// The channels, transponders or satellites a verb acts on, 1-based as the
+// editor shows them: "7", "3-9", "1,4,10-12". Ranges are inclusive and a
+// position named twice counts once.
+struct PositionList {
+    // Ascending, disjoint and not touching: [first, last] each.
+    std::vector<std::pair<int, int>> ranges;
+
+    int size() const;  // how many positions are named
+    int last() const;  // the highest
+    // The first named position above `count`; 0 when all lie within.
+    int firstAbove(int count) const;
+    // 0-based indices, ascending; for a list within its table only.
+    std::vector<int> indices() const;
+};
+
+// Nullopt when `text` is not such a list: an empty item, a zero, a reversed
+// range, a number above INT_MAX, anything but digits, '-' and ','.
+std::optional<PositionList> parsePositions(std::string_view text);
+
+// What a position list option says when refused.
+std::string positionRule();
+
+// For Option::transform: refuses what parsePositions refuses. Whether the
+// positions exist is known only once the file is read.
+CLI::Validator positionList();
 
 }  // namespace velmora::cli

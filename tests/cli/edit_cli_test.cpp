@@ -60,6 +60,32 @@ TEST_F(EditCli, writesWhatTheEditorsOperationsAndSaveWrite) {
         {"fav {in} tv 7 add 3 -o {out}", [](ChannelDatabase& db) { addFavorite(db, K::Tv, 2, 6); }},
         {"fav {in} radio 40 remove 1 -o {out}", [](ChannelDatabase& db) { removeFavorite(db, K::Radio, 0, 39); }},
         {"delete {in} tv 0010 -o {out}", [](ChannelDatabase& db) { removeChannel(db, K::Tv, 9); }},  // not octal
+        // Lists: repeats count once, the same operation on the set as the editor's.
+        {"delete {in} tv 9,3-5,4,120 -o {out}", [](auto& db) { removeChannels(db, K::Tv, std::vector{2, 3, 4, 8, 119}); }},
+        {"delete {in} transponder 24,1-2 -o {out}", [](auto& db) { deleteTransponders(db, std::vector{0, 1, 23}); }},
+        {"delete {in} satellite 3,1 -o {out}", [](auto& db) { deleteSatellites(db, std::vector{0, 2}); }},
+        {"move {in} tv 5,9-11 2 -o {out}", [](auto& db) { moveChannels(db, K::Tv, std::vector{4, 8, 9, 10}, 1); }},
+        {"move {in} radio 3,7 down -o {out}", [](auto& db) { moveChannels(db, K::Radio, std::vector{2, 6}, MoveDirection::Down); }},
+        {"move {in} tv 1,60-70 bottom -o {out}", [](auto& db) {
+             std::vector<int> set{0};
+             for (int i = 59; i < 70; ++i) set.push_back(i);
+             moveChannels(db, K::Tv, set, MoveDirection::Bottom);
+         }},
+        {"fav {in} tv 1-60 add 2 -o {out}", [](auto& db) {
+             std::vector<int> set(60);
+             std::iota(set.begin(), set.end(), 0);
+             addFavorites(db, K::Tv, 1, set);
+         }},
+        {"fav {in} tv 1-120 remove 1 -o {out}", [](auto& db) {
+             std::vector<int> set(120);
+             std::iota(set.begin(), set.end(), 0);
+             removeFavorites(db, K::Tv, 0, set, FavoriteRemoval::LastEntry);
+         }},
+        {"lock {in} radio 1-40 on -o {out}", [](auto& db) {
+             std::vector<int> set(40);
+             std::iota(set.begin(), set.end(), 0);
+             setLocked(db, K::Radio, set, true);
+         }},
         {"delete {in} tv 1", [](ChannelDatabase& db) { removeChannel(db, K::Tv, 0); }},  // in place
     };
     for (const auto& [line, edit] : cases) {
@@ -77,6 +103,11 @@ TEST_F(EditCli, refusalsExitTwoAndWriteNothing) {
         {"move {in} radio 1 0", "TO must be a positive whole number"},
         {"fav {in} tv 1 add 4", "there is no favourite group 4 (the file has 3)"},
         {"fav {in} tv 1 add 126", "GROUP must be a whole number from 1 to 125"},
+        {"delete {in} tv 3,9-3", "LIST must be a position, a range or a list of them"},
+        {"delete {in} transponder 20-25", "there is no transponder 25 (the file has 24)"},
+        {"move {in} tv 1-5 117", "5 TV channels cannot start at 117 (the file has 120: TO from 1 to 116)"},
+        {"move {in} tv 1 sideways", "TO must be a positive whole number, or up, down, top or bottom"},
+        {"lock {in} radio 1,41 on", "there is no radio channel 41 (the file has 40)"},
         {"delete {new} tv 1", "cannot open"},
         {"reorder {in} --like {new}", "cannot open"},
     };
@@ -123,6 +154,10 @@ TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
     ChannelDatabase odd;
     ASSERT_TRUE(readChannelFile(original, odd).ok());
     setFieldText(odd.tv[0].name, "A\x1b\"B\n");
+    ChannelDatabase twice = odd;  // tv 2 stands first and last in group 1
+    twice.tvMembers.insert(twice.tvMembers.begin() + twice.tvMemberCount[0], 1);
+    twice.tvMembers.insert(twice.tvMembers.begin(), 1);
+    twice.tvMemberCount[0] += 2;
     SampleOptions many;
     many.groups = 12;
     const struct {
@@ -136,6 +171,11 @@ TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
         {"fav {in} tv 1 remove 1", {}, 0, "nothing to change", false, false},
         {"fav {in} tv 1 remove 1 -o {out}", {}, 0, "nothing to change; wrote", false, false},
         {"move {in} tv 3 3", {}, 0, "nothing to change", false, false},
+        {"move {in} tv 1-3,9 up", {}, 0, "nothing to change", false, false},
+        {"fav {new} tv 1-10000 add 1 -o {out}", withFile(sampleFile(SampleOptions::capacity())), 2,
+         "The favourite groups are full (10000 entries); nothing written", false, false},
+        {"fav {new} tv 2 remove 1 -o {out}", withFile(serializeUnchanged(twice)), 0,
+         "at place 11; its earlier entry stays at place 1", false, false},
         {"reorder {in} --like {in} --with-favorites", {}, 0, "nothing to change", false, false},
         {"delete {in} tv 1", {}, 0, "deleted tv 1 '", true, true},
         {"delete {in} transponder 1", {}, 0, "written all the same", true, true, "/dev/full"},
