@@ -403,6 +403,7 @@ private:
     std::size_t historyLimit_ = EditHistory::kDefaultLimit;
     bool historyReplaying_ = false;                   // a rebuild: commands change nothing
     std::optional<StepSelection> historySelection_;  // what the last applied step touched
+    unsigned historyRefill_ = 0;                      // what the applied steps changed (HistoryRefill)
     std::unique_ptr<QUndoStack> undoStack_;
     QPointer<QUndoView> historyView_;
 

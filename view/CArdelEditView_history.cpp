@@ -35,6 +35,32 @@ constexpr int kMinKeptSteps = 200;
 // What a command costs beside its step: the object, Qt's private part, its text.
 constexpr std::size_t kCommandOverhead = 160;
 
+// What a list shows of the tables a step changed: a channel's row, and in
+// every row its transponder and satellite. Favourite entries and group names
+// show only on the form, which the reselection fills afresh.
+enum HistoryRefill : unsigned { kTvRows = 1, kRadioRows = 2, kTransponders = 4, kSatellites = 8 };
+
+unsigned refillOf(const EditStep& step) {
+    unsigned refill = 0;
+    const auto rows = [](ChannelKind kind) { return kind == ChannelKind::Tv ? kTvRows : kRadioRows; };
+    for (const TableChange& change : step.changes)
+        refill |= std::visit(
+            [&](const auto& c) -> unsigned {
+                using C = std::decay_t<decltype(c)>;
+                if constexpr (std::is_same_v<C, ChannelsMoved> || std::is_same_v<C, ChannelsReordered> ||
+                              std::is_same_v<C, ChannelsRemoved> || std::is_same_v<C, LockChanged> ||
+                              std::is_same_v<C, ChannelReplaced>)
+                    return rows(c.kind);
+                if constexpr (std::is_same_v<C, TranspondersRemoved> || std::is_same_v<C, TransponderReplaced>)
+                    return kTransponders | kTvRows | kRadioRows;
+                if constexpr (std::is_same_v<C, SatellitesRemoved> || std::is_same_v<C, SatelliteReplaced>)
+                    return kSatellites | kTvRows | kRadioRows;
+                return 0;
+            },
+            change);
+    return refill;
+}
+
 QString quoted(const std::string& name) { return QLatin1Char('\'') + QString::fromLatin1(name) + QLatin1Char('\''); }
 
 bool sameSection(const FavoriteSection& a, const FavoriteSection& b) {
@@ -179,11 +205,13 @@ void CArdelEditView::applyHistoryStep(const EditStep& step, bool undo) {
     if (historyReplaying_) return;
     undo ? undoStep(*db_, step) : redoStep(*db_, step);
     historySelection_ = stepSelection(step, undo);
+    historyRefill_ |= refillOf(step);
 }
 
 void CArdelEditView::showHistoryStep() {
     if (!historySelection_) return;
     const StepSelection touched = *std::exchange(historySelection_, std::nullopt);
+    const unsigned refill = std::exchange(historyRefill_, 0) | (flags_.sortPending ? kTvRows | kRadioRows : 0);
     const QScopedValueRollback hold(formCommitHeld_, true);
     flags_.sortPending = false;
     db_->syncWorkingTables();
@@ -191,10 +219,10 @@ void CArdelEditView::showHistoryStep() {
     // Put-back places name channels by index: they may name others now.
     groupRemovedFlag_.fill(false);
     groupRemovedEntries_ = {};
-    fillTransponderChooser();
+    if (refill & kTransponders) fillTransponderChooser();
     showFavoriteCaptions();
-    fillTvList();
-    fillRadioList();
+    if (refill & kTvRows) fillTvList();
+    if (refill & kRadioRows) fillRadioList();
 
     ChannelKind kind = activeKind();
     int row = selectedRow();
