@@ -400,7 +400,8 @@ bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
     if (fieldUndoKey(watched, event)) return true;
     // A press in the history view goes back or forward from the tables as
     // they are: what was typed goes into its record first.
-    if (historyView_ && event->type() == QEvent::MouseButtonPress && watched == historyView_->viewport())
+    if (historyView_ && ((event->type() == QEvent::MouseButtonPress && watched == historyView_->viewport()) ||
+                         (event->type() == QEvent::KeyPress && watched == historyView_)))
         commitShownRecords();
     // Enter and Escape never reach the form's controls (no default button
     // fires, no field is left half-committed). A running drag would end here.
