@@ -16,6 +16,7 @@
 // drops an eighth of the limit more, as long as 200 steps remain.
 #include <QCheckBox>
 #include <QEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -243,6 +244,21 @@ void CArdelEditView::showHistoryStep() {
         QTableView* list = listOf(kind);
         list->setFocus();
         selectListRow(list, row);
+        if (touched.channelsTouched && kind == touched.kind && touched.channels.size() > 1) {
+            // Every channel of a block step, runs of neighbours as one range each.
+            const std::vector<int>& rows = touched.channels;
+            const int last = list->model()->columnCount() - 1;
+            QItemSelection selection;
+            for (std::size_t i = 0; i < rows.size();) {
+                std::size_t j = i;
+                while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) ++j;
+                selection.select(list->model()->index(rows[i], 0), list->model()->index(rows[j], last));
+                i = j + 1;
+            }
+            list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            showSelectionMarks();
+            showSelectionCount();
+        }
     } else {
         emptyFormAfterLastChannel();
     }

@@ -72,6 +72,11 @@ void CArdelEditView::deleteButton() {
     if (!flags_.editActive || flags_.newRecordPending || flags_.sortPending || flags_.cutPending) return;
     const ChannelKind kind = activeKind();
     const int rowsBefore = modelOf(kind)->rowCount();
+    if (currentTab_ == 0) {
+        deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
+                       QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);
+        return;
+    }
     // Each page checks the table it deletes from.
     bool exists = false;
     const char* question = nullptr;
@@ -85,9 +90,7 @@ void CArdelEditView::deleteButton() {
         question = "All channels and transponders related to this satellite will be deleted, proceed SAVING?";
         break;
     default:
-        exists = selectedRecord() >= 0;
-        question = "Marked channel will be deleted, proceed saving?";
-        break;
+        return;
     }
     if (!exists) {
         ui::notice(this, QStringLiteral("Not Delete!!"));
@@ -103,14 +106,10 @@ void CArdelEditView::deleteButton() {
     if (currentTab_ == 1) {
         text = tr("Delete Transponder %1").arg(currentTransponder_ + 1);
         removed = deleteTransponder(*db_, currentTransponder_, &step);
-    } else if (currentTab_ == 2) {
+    } else {
         text = tr("Delete Satellite '%1'")
                    .arg(QString::fromLatin1(fieldText(db_->satellites[static_cast<std::size_t>(currentSatellite_)].name)));
         removed = deleteSatellite(*db_, currentSatellite_, &step);
-    } else {
-        text = tr("Delete Channel");
-        removed.status = removeChannel(*db_, kind, selectedRecord(), &step);
-        (kind == ChannelKind::Tv ? removed.tvRemoved : removed.radioRemoved) = 1;
     }
     if (removed.status == EditStatus::Done) recordStep(std::move(step), text);
     if (removed.status == EditStatus::Done) refreshAfterDelete(removed, rowsBefore);
