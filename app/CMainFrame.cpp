@@ -55,6 +55,11 @@ constexpr CommandText kCommandTexts[] = {
     {command::kUndo, "Undo the last change of the channel lists\nUndo"},
     {command::kRedo, "Redo the change undone last\nRedo"},
     {command::kUndoHistory, "Show the changes that can be undone and redone\nUndo History"},
+    {command::kShowChanges, "List what Save would change in the file on disk\nShow Changes"},
+    {command::kCompareWith, "Compare the open list with another channel file\nCompare With"},
+    {command::kVersions, "The earlier versions of this file kept before each save\nVersions"},
+    {command::kRevert, "Read the file again from disk, dropping the unsaved changes\nRevert"},
+    {command::kReviewBeforeSaving, "Show the changes before each save, with Save and Cancel\nReview Before Saving"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
     // Without it the About toolbar button would have no tooltip at all.
@@ -134,6 +139,7 @@ QSize CMainFrame::firstStartSize() const {
 }
 
 void CMainFrame::showWithSavedGeometry(const QSettings& settings) {
+    view_->setReviewBeforeSaving(settings.value(QStringLiteral("Editor/ReviewBeforeSaving"), false).toBool());
     if (restoreGeometry(settings.value(QStringLiteral("MainFrame/Geometry")).toByteArray()))
         show();
     else
@@ -142,6 +148,7 @@ void CMainFrame::showWithSavedGeometry(const QSettings& settings) {
 
 void CMainFrame::saveGeometryTo(QSettings& settings) const {
     settings.setValue(QStringLiteral("MainFrame/Geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("Editor/ReviewBeforeSaving"), view_->reviewBeforeSaving());
 }
 
 CMainFrame::~CMainFrame() {
@@ -173,6 +180,11 @@ void CMainFrame::createMenus() {
     fileMenu_ = file;
     addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.png");
     addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.png");
+    addCommand(file, kRevert, tr("Re&vert"));
+    file->addSeparator();
+    addCommand(file, kShowChanges, tr("Show &Changes\tCtrl+Shift+D"));
+    addCommand(file, kCompareWith, tr("Co&mpare With..."));
+    addCommand(file, kVersions, tr("Versio&ns..."));
     file->addSeparator();
     addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.png");
     addCommand(file, kPrintPreview, tr("Print Pre&view"));
@@ -206,6 +218,8 @@ void CMainFrame::createMenus() {
     view->addSeparator();
     addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
     addCommand(view, kUndoHistory, tr("Undo &History"))->setCheckable(true);
+    view->addSeparator();
+    addCommand(view, kReviewBeforeSaving, tr("Review Before &Saving"))->setCheckable(true);
 
     QMenu* port = bar->addMenu(tr("&Port"));
     port->setObjectName("menu-port");
@@ -296,6 +310,7 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_D), kDeleteButton},
         {QKeySequence(Qt::CTRL | Qt::Key_F), kSearchButton},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), kShowChanges},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndo},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), kUndo},

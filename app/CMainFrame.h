@@ -37,6 +37,11 @@ inline constexpr int kApplyOrder = 32795;  // Edit > Apply Order From…
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;
 inline constexpr int kUndoHistory = 32830;  // View > Undo History
+inline constexpr int kShowChanges = 32840;        // File > Show Changes
+inline constexpr int kCompareWith = 32841;        // File > Compare With…
+inline constexpr int kVersions = 32842;           // File > Versions…
+inline constexpr int kRevert = 32843;             // File > Revert
+inline constexpr int kReviewBeforeSaving = 32844; // View > Review Before Saving
 // Moves of the selected channels (Edit menu and the lists' menu).
 inline constexpr int kMoveUp = 32820;
 inline constexpr int kMoveDown = 32821;

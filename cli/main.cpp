@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     velmora::cli::addEditCommands(app, exitCode);
     velmora::cli::addListCommands(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
+    velmora::cli::addVersionCommands(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
     velmora::cli::addPortsCommand(app);

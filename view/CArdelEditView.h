@@ -20,6 +20,7 @@
 #include "edit_history.h"
 #include "list_order.h"
 #include "port_controller.h"
+#include "version_store.h"
 
 class QAbstractItemView;
 class QCheckBox;
@@ -31,10 +32,12 @@ class QTabBar;
 class QTableView;
 class QUndoStack;
 class QUndoView;
+class QTimer;
 
 namespace velmora {
 
 struct SaveOptions;
+class ChangesWindow;
 
 namespace ui {
 class TransferController;
@@ -136,6 +139,20 @@ public:
     // What Undo and Redo would do, as their menu items read: "Undo Move Channel".
     QString undoText() const;
     QString redoText() const;
+    // Versions and changes (CArdelEditView_versions.cpp). Save and upload
+    // keep the file they replace in the version store.
+    VersionStore& versionStore() { return *versions_; }
+    void setVersionStore(std::unique_ptr<VersionStore> store);
+    // Save shows the changes first and writes only on Save (off by default).
+    void setReviewBeforeSaving(bool on) { reviewBeforeSaving_ = on; }
+    bool reviewBeforeSaving() const { return reviewBeforeSaving_; }
+    // Show Changes' window; nullptr before it was first opened.
+    ChangesWindow* changesWindow() const;
+    // The tables as Save would write them, read back from the writer's bytes.
+    ChannelDatabase tablesAsSaved() const;
+    // A kept version's tables become the open list, unsaved; false (after a
+    // message) when the version cannot be read.
+    bool restoreVersion(const std::string& path);
 
 signals:
     void statusText(const QString& text);  // message pane of the status bar
@@ -337,6 +354,23 @@ private:
     };
     static DiskStamp diskStampOf(const std::string& path);
     bool confirmOverwriteIfChanged();
+
+    // Versions and changes (CArdelEditView_versions.cpp).
+    void keepVersion();
+    void revertFile();
+    void showChanges();
+    void refreshChanges();
+    void compareWith();
+    bool reviewBeforeSave();
+    void versionsCommand();
+    void selectChannel(ChannelKind kind, int index);
+    std::unique_ptr<VersionStore> versions_ = std::make_unique<VersionStore>();
+    QPointer<ChangesWindow> changes_;
+    QTimer* changesTimer_ = nullptr;
+    ChannelDatabase changesBase_;  // the file on disk as Show Changes last read it
+    DiskStamp changesBaseStamp_;
+    bool reviewBeforeSaving_ = false;
+    bool reverting_ = false;  // File > Revert asked already
 
     // Receiver link (CArdelEditView_transfers.cpp).
     void setUpReceiverLink(ViewOptions options);
