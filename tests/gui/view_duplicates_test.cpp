@@ -6,6 +6,7 @@ namespace velmora::test {
 namespace {
 
 constexpr int kRemoveDuplicates = 32860;
+constexpr int kUndo = 57643;
 
 // letteredDatabase gives every second TV channel the same ids: A, C, E are
 // one service and B, D, F another.
@@ -26,14 +27,15 @@ TEST_F(DuplicatesTest, AsksThenRemovesTheCopiesKeepingTheirEntries) {
     const struct {
         int tv;
         std::vector<std::string> groups;
-        bool edit, yes;
+        bool edit, yes, undo;
         QStringList texts;
         std::string result;
     } cases[] = {
-        {6, {"EBA", "C"}, true, true, {question}, "AB 0:BA 1:A"},
-        {6, {"EBA", "C"}, true, false, {question}, "ABCDEF 0:EBA 1:C"},
-        {2, {"BA"}, true, true, {QStringLiteral("No duplicate channels found.")}, "AB 0:BA"},
-        {6, {"EBA", "C"}, false, true, {}, ""},  // outside edit mode the command is not offered
+        {6, {"EBA", "C"}, true, true, false, {question}, "AB 0:BA 1:A"},
+        {6, {"EBA", "C"}, true, true, true, {question}, "ABCDEF 0:EBA 1:C"},  // one step undoes it all
+        {6, {"EBA", "C"}, true, false, false, {question}, "ABCDEF 0:EBA 1:C"},
+        {2, {"BA"}, true, true, false, {QStringLiteral("No duplicate channels found.")}, "AB 0:BA"},
+        {6, {"EBA", "C"}, false, true, false, {}, ""},  // outside edit mode the command is not offered
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tv);
@@ -44,6 +46,7 @@ TEST_F(DuplicatesTest, AsksThenRemovesTheCopiesKeepingTheirEntries) {
         prompter->answers = {c.yes ? ui::Answer::Yes : ui::Answer::No};
         view->handleCommand(kRemoveDuplicates);
         EXPECT_EQ(prompter->texts(), c.texts);
+        if (c.undo) view->handleCommand(kUndo);
         if (c.edit) EXPECT_EQ(savedNames(), c.result);
     }
 }
