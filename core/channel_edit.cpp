@@ -2,6 +2,9 @@
 // channel, holding a channel, and the index maps of removals and insertions.
 #include "channel_edit_internal.h"
 
+#include <memory>
+#include <type_traits>
+
 namespace velmora {
 
 namespace detail {
@@ -64,9 +67,35 @@ void applyChange(ChannelDatabase& db, const GroupRenamed& c, bool undo) {
     db.groupNames[c.group] = undo ? c.before : c.after;
 }
 
+void applyChange(ChannelDatabase& db, const TablesReplaced& c, bool undo) {
+    const bool working = db.hasWorkingTables();
+    db = *(undo ? c.before : c.after);
+    if (working) db.syncWorkingTables();
+}
+
 }  // namespace detail
 
 using namespace detail;
+
+namespace {
+
+// The tables a step keeps: working tables are made again from the committed ones.
+std::shared_ptr<const ChannelDatabase> committedOnly(ChannelDatabase db) {
+    const auto drop = [](auto& table) { std::decay_t<decltype(table)>().swap(table); };
+    drop(db.workingSatellites);
+    drop(db.workingTransponders);
+    drop(db.workingTv);
+    drop(db.workingRadio);
+    drop(db.workingTvMembers);
+    drop(db.workingRadioMembers);
+    return std::make_shared<const ChannelDatabase>(std::move(db));
+}
+
+}  // namespace
+
+void replaceTables(ChannelDatabase& db, ChannelDatabase next, EditStep* step) {
+    commit(db, TablesReplaced{committedOnly(db), committedOnly(std::move(next))}, step);
+}
 
 const char* editStatusText(EditStatus status) {
     switch (status) {

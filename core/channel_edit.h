@@ -230,6 +230,11 @@ EditStatus clearGroupEntries(ChannelDatabase& db, ChannelKind kind, int group, E
 FavoriteSection favoriteSection(const ChannelDatabase& db);
 void noteFavoritesReplaced(const ChannelDatabase& db, FavoriteSection before, EditStep& step);
 
+// Every committed table and section of `db` becomes that of `next` (a kept
+// version restored); working tables db has follow, as nothing is pending
+// over a whole new list.
+void replaceTables(ChannelDatabase& db, ChannelDatabase next, EditStep* step = nullptr);
+
 // ---- New ----
 
 enum class RecordPage { Channel = 0, Transponder = 1, Satellite = 2 };

@@ -143,6 +143,7 @@ void applyChange(ChannelDatabase& db, const TransponderReplaced& c, bool undo);
 void applyChange(ChannelDatabase& db, const SatelliteReplaced& c, bool undo);
 void applyChange(ChannelDatabase& db, const GroupRenamed& c, bool undo);
 void applyChange(ChannelDatabase& db, const FavoritesReplaced& c, bool undo);
+void applyChange(ChannelDatabase& db, const TablesReplaced& c, bool undo);
 
 // Applies `change` forwards and appends it to `step` when there is one.
 template <class Change>

@@ -13,6 +13,14 @@ std::size_t heap(const std::vector<T>& v) {
     return v.capacity() * sizeof(T);
 }
 
+std::size_t tablesHeap(const ChannelDatabase& db) {
+    return sizeof(ChannelDatabase) + heap(db.satellites) + heap(db.workingSatellites) + heap(db.satelliteExtra) +
+           heap(db.transponders) + heap(db.workingTransponders) + heap(db.tv) + heap(db.workingTv) +
+           heap(db.radio) + heap(db.workingRadio) + heap(db.groupNames) + heap(db.tvMemberCount) +
+           heap(db.radioMemberCount) + heap(db.tvMembers) + heap(db.workingTvMembers) + heap(db.radioMembers) +
+           heap(db.workingRadioMembers) + heap(db.extraData);
+}
+
 std::size_t changeHeap(const TableChange& change) {
     return std::visit(
         [](const auto& c) -> std::size_t {
@@ -30,6 +38,7 @@ std::size_t changeHeap(const TableChange& change) {
                     n += sizeof(FavoriteSection) + heap(f->names) + heap(f->tvCounts) + heap(f->radioCounts) + heap(f->tvMembers) + heap(f->radioMembers);
                 return n;
             }
+            if constexpr (std::is_same_v<C, TablesReplaced>) return tablesHeap(*c.before) + tablesHeap(*c.after);
             return 0;
         },
         change);

@@ -135,9 +135,16 @@ struct FavoritesReplaced {
     std::shared_ptr<const FavoriteSection> before, after;
 };
 
+// Every table and section at once (a kept version restored), without the
+// working tables; held apart like the favourite section.
+struct TablesReplaced {
+    std::shared_ptr<const ChannelDatabase> before, after;
+};
+
 using TableChange = std::variant<ChannelsMoved, ChannelsReordered, ChannelsRemoved, TranspondersRemoved,
                                  SatellitesRemoved, EntriesRemoved, EntryMoved, LockChanged, ChannelReplaced,
-                                 TransponderReplaced, SatelliteReplaced, GroupRenamed, FavoritesReplaced>;
+                                 TransponderReplaced, SatelliteReplaced, GroupRenamed, FavoritesReplaced,
+                                 TablesReplaced>;
 
 // The changes of one person's command, in the order they were made; undone
 // in reverse.

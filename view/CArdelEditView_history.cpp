@@ -56,6 +56,7 @@ unsigned refillOf(const EditStep& step) {
                     return kTransponders | kTvRows | kRadioRows;
                 if constexpr (std::is_same_v<C, SatellitesRemoved> || std::is_same_v<C, SatelliteReplaced>)
                     return kSatellites | kTvRows | kRadioRows;
+                if constexpr (std::is_same_v<C, TablesReplaced>) return kTvRows | kRadioRows | kTransponders | kSatellites;
                 return 0;
             },
             change);

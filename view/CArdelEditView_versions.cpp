@@ -167,22 +167,28 @@ void CArdelEditView::versionsCommand() {
 }
 
 bool CArdelEditView::restoreVersion(const std::string& path) {
-    auto kept = std::make_unique<ChannelDatabase>();
-    if (const LoadResult loaded = loadChannelFile(path, *kept); !loaded.ok()) {
+    ChannelDatabase kept;
+    if (const LoadResult loaded = loadChannelFile(path, kept); !loaded.ok()) {
         QString text = tr("The version cannot be read; the open list is unchanged.");
         for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + QString::fromStdString(message);
         ui::notice(this, text + QLatin1Char('\n') + fromPath(path));
         return false;
     }
     // Like an Open of the version, except that the file it came from stays
-    // the save target and nothing counts as saved.
-    const QScopedValueRollback hold(formCommitHeld_, true);
+    // the save target, nothing counts as saved, and Undo gives the list back.
+    // What was typed goes into its record first (its own step), so that the
+    // list Undo gives back is the one Save would have written.
     if (flags_.newRecordPending) discardPendingNew();
+    commitShownRecords();
+    const QScopedValueRollback hold(formCommitHeld_, true);
     leaveSortedOrder();
     held_.reset();
     resetFavoriteMarks();
-    db_ = std::move(kept);
-    clearHistory();  // its steps belong to the tables just replaced
+    // Put-back places name channels of the list being replaced.
+    groupRemovedFlag_.fill(false);
+    groupRemovedEntries_ = {};
+    EditStep step;
+    replaceTables(*db_, std::move(kept), &step);
     flags_.sortPending = false;
     flags_.cutPending = false;
     flags_.newRecordPending = false;
@@ -199,6 +205,7 @@ bool CArdelEditView::restoreVersion(const std::string& path) {
     tvSwitch();
     setFavoriteBoxesEnabled(true);
     editButton();  // Save writes it
+    recordStep(std::move(step), tr("Restore Version"));
     emit statusText(tr("Restored the version of %1; Save writes it").arg(fromPath(path)));
     emit commandStateChanged();
     return true;

@@ -31,7 +31,7 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
     const std::vector<int> set = some(count, pick(4) ? 3 : 40);
     const int group = pick(db.groupCount());
     const int members = db.groupCount() ? db.memberCounts(kind)[static_cast<std::size_t>(group)] : 0;
-    switch (pick(19)) {
+    switch (pick(20)) {
     case 0: removeChannels(db, kind, set, &step); break;
     case 1: removeChannel(db, kind, pick(count), &step); break;
     case 2: moveChannels(db, kind, set, pick(count - static_cast<int>(set.size()) + 1), &step); break;
@@ -103,6 +103,14 @@ void randomCommand(ChannelDatabase& db, std::mt19937& rng, EditStep& step) {
         removeChannels(reference, kind, set);
         addFavorites(reference, kind, group, some(reference.channelCount(kind), 5));
         applyReorder(db, planReorder(db, reference, pick(2)), &step);
+        break;
+    }
+    case 19: {  // a kept version restored: another file altogether
+        SampleOptions other;
+        other.seed = rng();
+        other.groups = 1 + pick(12);
+        other.tv = 60 + pick(120);
+        replaceTables(db, makeSampleDatabase(other), &step);
         break;
     }
     }

@@ -7,6 +7,7 @@
 #include "changes_window.h"
 #include "channel_edit.h"
 #include "channel_reader.h"
+#include "channel_writer.h"
 #include "list_diff.h"
 #include "view_test_support.h"
 
@@ -120,6 +121,30 @@ TEST_F(VersionsTest, ARestoredVersionIsUnsavedUntilSaveWritesIt) {
     QCoreApplication::processEvents();
     EXPECT_EQ(topTexts(view->changesWindow()->tree()).value(0).toStdString(), "No changes");
     EXPECT_TRUE(status.filter("The earlier version was not kept").size() == 1) << status.join('\n').toStdString();
+}
+
+TEST_F(VersionsTest, ARestoreIsOneStepThatUndoGivesBackAndRedoMakesAgain) {
+    const auto original = readBytes(path);
+    rename(QStringLiteral("First"));
+    ASSERT_TRUE(view->saveButton());
+    rename(QStringLiteral("Typed"));
+    selectRow(1017, 1);
+    const auto saved = [&] { return serializeUnchanged(view->tablesAsSaved()); };
+    const auto beforeRestore = saved();
+    const std::string version = view->versionStore().versions(path.toStdString()).at(0).path;
+    ASSERT_TRUE(view->restoreVersion(version));
+    EXPECT_EQ(saved(), original);
+    EXPECT_EQ(view->undoText(), QStringLiteral("Undo Restore Version"));
+    for (const bool undo : {true, false, true}) {
+        view->handleCommand(undo ? 57643 : 57644);
+        EXPECT_EQ(saved(), undo ? beforeRestore : original);
+    }
+    EXPECT_EQ(view->undoText(), QStringLiteral("Undo Edit Channel 'Typed'")) << "the earlier steps stay";
+    // What is typed but not yet committed comes back with the list.
+    rename(QStringLiteral("Again"));
+    ASSERT_TRUE(view->restoreVersion(version));
+    view->handleCommand(57643);
+    EXPECT_EQ(fieldText(view->tablesAsSaved().tv[0].name), "Again");
 }
 
 }  // namespace
