@@ -35,16 +35,19 @@ std::string number4(std::size_t index) {
     return buf;
 }
 
-// Per group, each channel's first 1-based place in it; 0 where it is not a member.
-std::vector<std::vector<int>> groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
+// Per group, each channel's 1-based places in it ("3", or "3 9" for a channel
+// the group lists twice); empty where it is not a member.
+std::vector<std::vector<std::string>> groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
     const std::size_t groups = std::min<std::size_t>(db.groupCount(), kGroupCapacity);
-    std::vector<std::vector<int>> places(groups, std::vector<int>(db.channelCount(kind), 0));
+    std::vector<std::vector<std::string>> places(groups, std::vector<std::string>(db.channelCount(kind)));
     const auto& list = db.members(kind);
     std::size_t at = 0;
     for (std::size_t g = 0; g < groups; ++g) {
         for (std::size_t j = 0; j < db.memberCounts(kind)[g] && at < list.size(); ++j, ++at) {
             const std::uint16_t ch = list[at];
-            if (ch < places[g].size() && places[g][ch] == 0) places[g][ch] = static_cast<int>(j + 1);
+            if (ch >= places[g].size()) continue;
+            std::string& cell = places[g][ch];
+            cell += (cell.empty() ? "" : " ") + std::to_string(j + 1);
         }
     }
     return places;
@@ -79,8 +82,7 @@ void exportKind(const ChannelDatabase& db, ChannelKind kind, char separator, std
         cells[kPcrPid] = hex4(ch.pcrPid);
         cells[kScrambled] = ch.scrambled ? "Yes" : "No";
         cells[kLocked] = ch.locked ? "Yes" : "No";
-        for (std::size_t g = 0; g < places.size(); ++g)
-            if (places[g][i] > 0) cells[kColumnCount + g] = std::to_string(places[g][i]);
+        for (std::size_t g = 0; g < places.size(); ++g) cells[kColumnCount + g] = places[g][i];
         appendCsvRow(out, cells, separator);
     }
 }
@@ -371,13 +373,24 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                     const int index = m.bToA[r] >= 0 ? matched++ : -1;
                     const std::string_view text = cell(*rows[k][r].source, layout.groupColumn[g]);
                     if (text.empty()) continue;
-                    const auto place = decimalCell(text);
-                    if (!place || *place == 0) {
+                    std::vector<unsigned> cellPlaces;
+                    bool valid = true;
+                    for (std::size_t p = 0; p < text.size();) {
+                        const std::size_t end = std::min(text.find(' ', p), text.size());
+                        const auto place = decimalCell(text.substr(p, end - p));
+                        if (end > p) {
+                            valid = valid && place && *place > 0;
+                            if (place) cellPlaces.push_back(*place);
+                        }
+                        p = end + 1;
+                    }
+                    if (!valid) {
                         order.notes.push_back({rows[k][r].source->line, "group " + quoted(table.header[static_cast<std::size_t>(layout.groupColumn[g])], false) +
                                                                             ": " + quoted(std::string(text), false) + " is not a place in the group; cell ignored"});
                         continue;
                     }
-                    if (index >= 0) placed.emplace_back(*place, index);
+                    if (index >= 0)
+                        for (unsigned place : cellPlaces) placed.emplace_back(place, index);
                 }
                 std::stable_sort(placed.begin(), placed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
                 for (const auto& p : placed) members[g].push_back(static_cast<std::uint16_t>(p.second));

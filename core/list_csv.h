@@ -20,8 +20,8 @@ enum class ListChoice { Both, Tv, Radio };
 // Kind, Number, Name, Frequency, Polarisation, Symbol Rate, FEC, Satellite,
 // Longitude, Service ID, Network ID, Transponder ID, Video PID, Audio PID,
 // PMT PID, PCR PID, Scrambled, Locked and one per favourite group (the
-// channel's 1-based place in the group). Numbers as the form shows them,
-// texts in UTF-8, CRLF line ends.
+// channel's 1-based place in the group; "3 9" when it stands there twice).
+// Numbers as the form shows them, texts in UTF-8, CRLF line ends.
 std::string exportListCsv(const ChannelDatabase& db, ListChoice lists, char separator = ',');
 
 // Whether `bytes` look like a channel file rather than a table (its magic).
