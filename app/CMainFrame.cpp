@@ -43,6 +43,8 @@ constexpr CommandText kCommandTexts[] = {
     {command::kPortSettings, "Serial Port Setting\nSerial Port"},
     {command::kDownload, "Download the Data\nDownload"},
     {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
+    {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
+    {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
@@ -150,6 +152,7 @@ void CMainFrame::createMenus() {
     fileMenu_ = file;
     addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.png");
     addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.png");
+    addCommand(file, kExportList, tr("&Export List..."));
     file->addSeparator();
     addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.png");
     addCommand(file, kPrintPreview, tr("Print Pre&view"));
@@ -162,6 +165,8 @@ void CMainFrame::createMenus() {
     addCommand(edit, kNew, tr("&New\tCtrl+N"));
     addCommand(edit, kCut, tr("Cu&t"));
     addCommand(edit, kPaste, tr("&Paste"));
+    // Ctrl+C belongs to the lists themselves (the view binds it there).
+    addCommand(edit, kCopyRows, tr("&Copy Rows\tCtrl+C"));
     edit->addSeparator();
     addCommand(edit, kDelete, tr("&Delete\tCtrl+D"));
     addCommand(edit, kApplyOrder, tr("Apply &Order From..."));

@@ -226,6 +226,7 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         return false;
     }
     const bool groupColumns = std::any_of(layout.groupColumn.begin(), layout.groupColumn.end(), [](int c) { return c >= 0; });
+    const bool takeGroups = options.withFavorites || (options.groupsWhenNamed && groupColumns);
     if (options.withFavorites && !groupColumns) {
         error = "line 1: no column is named after a favourite group of the file";
         return false;
@@ -340,7 +341,7 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         }
     }
 
-    if (options.withFavorites) {
+    if (takeGroups) {
         // The file keeps its groups; a group named by a column takes its
         // members of each kind the list has rows of, ordered by the cells.
         ReorderPlan& plan = order.plan;

@@ -31,6 +31,7 @@ struct CsvOrderOptions {
     bool radioDefault = false;   // rows without a Kind column are radio channels
     bool names = false;          // take each matched channel's name from the Name column
     bool withFavorites = false;  // take the groups named by column headers
+    bool groupsWhenNamed = false;  // the same, without refusing a list that names none
 };
 
 // A row that matched no channel, or a cell that was not taken.

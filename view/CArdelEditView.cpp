@@ -375,6 +375,7 @@ void CArdelEditView::buildLists(QWidget* area) {
                     onListSelection(kind, selected.indexes().first().row());
                 });
         controls_.insert(id, list);
+        installCopyRowsKey(list, kind);
         layout->addWidget(label);
         layout->addWidget(list, 1);
         return std::pair{list, model};

@@ -24,6 +24,8 @@ constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
 constexpr int ApplyOrder = 32795;
+constexpr int ExportList = 32850;
+constexpr int CopyRows = 32851;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
@@ -108,6 +110,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::ApplyOrder:
         applyOrderFrom();
         return true;
+    case cmd::ExportList:
+        exportListCommand();
+        return true;
+    case cmd::CopyRows:
+        copyRowsCommand();
+        return true;
     case ctl::Search:
         searchButton();
         return true;
@@ -166,6 +174,10 @@ bool CArdelEditView::commandEnabled(int id) const {
         return canOpenFavorites();
     case cmd::ApplyOrder:
         return applyOrderAvailable();
+    case cmd::ExportList:
+        return exportListAvailable();
+    case cmd::CopyRows:
+        return copyRowsAvailable();
     default:
         return false;
     }
