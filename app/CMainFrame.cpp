@@ -42,6 +42,11 @@ constexpr CommandText kCommandTexts[] = {
     {command::kFavourites, "View the Favorite Channel\nFavorite Channel"},
     {command::kPortSettings, "Serial Port Setting\nSerial Port"},
     {command::kDownload, "Download the Data\nDownload"},
+    {command::kMoveUp, "Move the selected channels up by one place\nMove Up"},
+    {command::kMoveDown, "Move the selected channels down by one place\nMove Down"},
+    {command::kMoveToTop, "Move the selected channels to the top of the list\nMove to Top"},
+    {command::kMoveToBottom, "Move the selected channels to the bottom of the list\nMove to Bottom"},
+    {command::kMoveTo, "Give the selected channels a new position\nMove To"},
     {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
     {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
     {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
@@ -81,7 +86,9 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
     createStatusBar();
     createAccelerators();
 
-    connect(view_, &CArdelEditView::statusText, this, [this](const QString& text) { messagePane_->setText(text); });
+    // An empty message (a selection back to one row) gives the pane its idle text again.
+    connect(view_, &CArdelEditView::statusText, this,
+            [this](const QString& text) { messagePane_->setText(text.isEmpty() ? idleText() : text); });
     connect(view_, &CArdelEditView::commandStateChanged, this, &CMainFrame::updateCommandStates);
     connect(view_, &CArdelEditView::fileOpened, this, [this](const QString& path) {
         recentFiles_.add(path);
@@ -169,6 +176,13 @@ void CMainFrame::createMenus() {
     addCommand(edit, kCopyRows, tr("&Copy Rows\tCtrl+C"));
     edit->addSeparator();
     addCommand(edit, kDelete, tr("&Delete\tCtrl+D"));
+    edit->addSeparator();
+    addCommand(edit, kMoveUp, tr("Move &Up\tAlt+Up"));
+    addCommand(edit, kMoveDown, tr("Move Do&wn\tAlt+Down"));
+    addCommand(edit, kMoveToTop, tr("Move to To&p\tAlt+Home"));
+    addCommand(edit, kMoveToBottom, tr("Move to &Bottom\tAlt+End"));
+    addCommand(edit, kMoveTo, tr("&Move To...\tCtrl+M"));
+    edit->addSeparator();
     addCommand(edit, kApplyOrder, tr("Apply &Order From..."));
 
     QMenu* view = bar->addMenu(tr("&View"));
@@ -267,6 +281,11 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_F), kSearchButton},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
+        {QKeySequence(Qt::ALT | Qt::Key_Up), kMoveUp},
+        {QKeySequence(Qt::ALT | Qt::Key_Down), kMoveDown},
+        {QKeySequence(Qt::ALT | Qt::Key_Home), kMoveToTop},
+        {QKeySequence(Qt::ALT | Qt::Key_End), kMoveToBottom},
+        {QKeySequence(Qt::CTRL | Qt::Key_M), kMoveTo},
     };
     for (const Accelerator& a : table) {
         auto* action = new QAction(this);

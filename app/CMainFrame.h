@@ -35,6 +35,12 @@ inline constexpr int kDelete = 32776;
 inline constexpr int kApplyOrder = 32795;  // Edit > Apply Order From…
 inline constexpr int kExportList = 32850;  // File > Export List…
 inline constexpr int kCopyRows = 32851;    // Edit > Copy Rows
+// Moves of the selected channels (Edit menu and the lists' menu).
+inline constexpr int kMoveUp = 32820;
+inline constexpr int kMoveDown = 32821;
+inline constexpr int kMoveToTop = 32822;
+inline constexpr int kMoveToBottom = 32823;
+inline constexpr int kMoveTo = 32824;
 inline constexpr int kTvChannels = 32789;
 inline constexpr int kRadioChannels = 32790;
 inline constexpr int kFavourites = 32788;

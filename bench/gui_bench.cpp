@@ -4,6 +4,7 @@
 // the repaint of each mouse move during a drag, a header click, a search,
 // and the favourites dialog opening on a group of 10000 entries. Runs on Qt's
 // offscreen platform; each iteration also lets the pending repaints run.
+#include <QCheckBox>
 #include <QDialog>
 #include <QDrag>
 #include <QEventLoop>
@@ -272,6 +273,118 @@ void BM_FavouritesOpen10000(benchmark::State& state) {
     f.open();
 }
 BENCHMARK(BM_FavouritesOpen10000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// ---- several selected rows ----
+
+// Rows first, first+step, ... of the TV list selected, `current` the row the
+// form shows; one selection change.
+void selectEvery(QTableView* list, int first, int step, int count, int current) {
+    select(list, current);
+    QItemSelection selection;
+    const int last = list->model()->columnCount() - 1;
+    const QAbstractItemModel* model = list->model();
+    if (step == 1) selection.select(model->index(first, 0), model->index(first + count - 1, last));
+    else
+        for (int i = 0, r = first; i < count && r < model->rowCount(); ++i, r += step)
+            selection.select(model->index(r, 0), model->index(r, last));
+    list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+}
+
+// The form's Delete of every second channel (5000 selected) after its one
+// question, until the list is refilled and repainted; the file is opened
+// again before each.
+void BM_DeleteEverySecond5000(benchmark::State& state) {
+    Fixture& f = fixture();
+    QTableView* list = f.view->tvList();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.open();
+        f.view->handleCommand(1040);
+        selectEvery(list, 0, 2, 5000, 0);
+        f.prompter.answers = {velmora::ui::Answer::Yes};
+        state.ResumeTiming();
+        f.view->handleCommand(1042);
+        QCoreApplication::processEvents();
+        if (f.view->database().tvCount != 5000) state.SkipWithError("not 5000 deleted");
+    }
+    f.open();
+}
+BENCHMARK(BM_DeleteEverySecond5000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Alt+Home of every second channel (5000), to the refreshed list with the
+// moved rows selected.
+void BM_MoveEverySecondToTop5000(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.open();
+    f.view->handleCommand(1040);
+    QTableView* list = f.view->tvList();
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectEvery(list, 1, 2, 5000, 1);
+        state.ResumeTiming();
+        f.view->handleCommand(32822);
+        QCoreApplication::processEvents();
+        if (list->selectionModel()->selectedRows().size() != 5000) state.SkipWithError("moved rows not selected");
+    }
+    f.open();
+}
+BENCHMARK(BM_MoveEverySecondToTop5000)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// Alt+Down of a block of 1000 rows, again and again down the list.
+void BM_AltDownBlock1000(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.open();
+    f.view->handleCommand(1040);
+    QTableView* list = f.view->tvList();
+    selectEvery(list, 0, 1, 1000, 0);
+    int steps = 0;
+    for (auto _ : state) {
+        if (++steps == 9000) {  // at the bottom: back to the top, untimed
+            state.PauseTiming();
+            selectEvery(list, 0, 1, 1000, 0);
+            steps = 1;
+            state.ResumeTiming();
+        }
+        f.view->handleCommand(32821);
+        QCoreApplication::processEvents();
+    }
+    state.counters["selected"] = static_cast<double>(list->selectionModel()->selectedRows().size());
+    f.open();
+}
+BENCHMARK(BM_AltDownBlock1000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A click on group 1's box with every second channel selected (5000): they
+// are its members, so the clicks take them out and put them back in turn,
+// each a change of 5000 entries in a file holding 10000.
+void BM_BoxClick5000(benchmark::State& state) {
+    Fixture& f = fixture();
+    velmora::ChannelDatabase db = velmora::makeSampleDatabase(velmora::SampleOptions::capacity());
+    auto& members = db.members(velmora::ChannelKind::Tv);
+    auto& counts = db.memberCounts(velmora::ChannelKind::Tv);
+    std::size_t e = 0;
+    for (int c = 0; c < 10000; c += 2) members[e++] = static_cast<std::uint16_t>(c);
+    counts[0] = 5000;
+    const std::size_t groups = db.groupCount();
+    for (std::size_t k = 1; k < groups; ++k) counts[k] = static_cast<std::uint16_t>(5000 / (groups - 1) + (k <= 5000 % (groups - 1) ? 1 : 0));
+    for (int c = 1; c < 10000; c += 2) members[e++] = static_cast<std::uint16_t>(c);
+    db.syncWorkingTables();
+    const QString path = f.dir.filePath(QStringLiteral("half-members.bin"));
+    velmora::bench::writeFile(path, db);
+    f.prompter.openPaths.push_back(path);
+    f.view->handleCommand(57601);
+    f.view->handleCommand(1040);
+    QTableView* list = f.view->tvList();
+    selectEvery(list, 0, 2, 5000, 0);
+    auto* box = f.view->findChild<QCheckBox*>(QStringLiteral("1001"));
+    for (auto _ : state) {
+        box->click();
+        QCoreApplication::processEvents();
+    }
+    state.counters["members"] = f.view->database().memberCounts(velmora::ChannelKind::Tv)[0];
+    f.open();
+}
+BENCHMARK(BM_BoxClick5000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
@@ -49,6 +50,41 @@ protected:
         }
         return QTableView::moveCursor(action, modifiers);
     }
+
+    // A plain press on a row of a selection of several keeps the selection,
+    // so that a drag can take all of it; the release without a drag selects
+    // that row alone, as a click does.
+    void mousePressEvent(QMouseEvent* event) override {
+        keptRow_ = -1;
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && index.isValid() &&
+            selectionModel()->isRowSelected(index.row()) &&
+            (selectionModel()->selection().size() > 1 || selectionModel()->selection().front().height() > 1)) {
+            keptRow_ = index.row();
+            setFocus(Qt::MouseFocusReason);
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            return;
+        }
+        QTableView::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (keptRow_ >= 0) return;
+        QTableView::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (keptRow_ < 0) {
+            QTableView::mouseReleaseEvent(event);
+            return;
+        }
+        const int row = keptRow_;
+        keptRow_ = -1;
+        if (row < model()->rowCount())
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+private:
+    int keptRow_ = -1;
 };
 
 }  // namespace
@@ -346,7 +382,7 @@ void CArdelEditView::buildLists(QWidget* area) {
         list->setModel(model);
         list->setItemDelegate(new ChannelCellDelegate(list));
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         // Tab leaves the list for the next control instead of walking its cells.
         list->setTabKeyNavigation(false);
@@ -370,10 +406,9 @@ void CArdelEditView::buildLists(QWidget* area) {
         connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, kind](int column) { headerClicked(kind, column); });
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this, kind](const QItemSelection& selected, const QItemSelection&) {
-                    if (selected.isEmpty()) return;
-                    onListSelection(kind, selected.indexes().first().row());
-                });
+                [this, kind] { listSelectionMoved(kind); });
+        connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, kind] { listSelectionMoved(kind); });
         controls_.insert(id, list);
         installCopyRowsKey(list, kind);
         layout->addWidget(label);
@@ -402,6 +437,17 @@ bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
         if (widget && (widget == this || isAncestorOf(widget))) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) return true;
+            // The Delete key in a list deletes its selected channels, as the
+            // Channel page's Delete does.
+            if (key == Qt::Key_Delete && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
+                (watched == tvList_ || watched == radioList_) && flags_.editActive) {
+                if (activeList_ != ActiveList::None && kindOf(static_cast<QAbstractItemView*>(widget)) == activeKind() &&
+                    !explainSortRefusal() && canEditRows())
+                    deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
+                                   QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);
+                emit commandStateChanged();
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

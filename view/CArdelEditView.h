@@ -196,11 +196,39 @@ private:
     int selectedRow() const;     // row of the active list; -1 for none
     int selectedRecord() const;  // its index in the committed table; -1 for none
 
+    // Several selected rows, keyboard moves and Move To
+    // (CArdelEditView_selection.cpp). The current row is the selected row
+    // every single-channel rule reads; the others only widen what a command
+    // acts on.
+    void listSelectionMoved(ChannelKind kind);
+    // Display rows of the active list's selection, ascending.
+    std::vector<int> selectedRows() const;
+    // Their records in the committed table, ascending; the selected row's
+    // alone when the list reports none.
+    std::vector<int> selectedRecords() const;
+    // More than the selected row is selected (or another row instead of it):
+    // commands take the set path.
+    bool multiSelection() const;
+    void showSelectionCount();
+    // The box states of a selection of several: checked, partly, unchecked.
+    void showSelectionMarks();
+    // After a block change: the rows of `records` selected, `current` the
+    // selected row, in sight.
+    void selectRecords(ChannelKind kind, const std::vector<int>& records, int current);
+    bool canMoveSelection() const;
+    void moveSelection(MoveDirection direction);
+    void moveToCommand();
+    void finishBlockMove(ChannelKind kind, const MoveResult& moved, std::size_t currentAt, EditStep step);
+    // Channel deletes of the Channel page, the Delete key and the list menu:
+    // one question for the lot.
+    void deleteChannels(const QString& oneQuestion, const QString& manyQuestion, bool warningIcon);
+
     // Favourite marks, lock and scrambled boxes (CArdelEditView_marks.cpp).
     void setFavoriteBoxesEnabled(bool enabled);
     void resetFavoriteMarks();
     void showFavoriteCaptions();
     void favoriteBoxClicked(std::size_t group);
+    void favoriteBoxClickedForSelection(std::size_t group);
     void lockBoxClicked();
     void showLockPicture(bool locked);
 
@@ -236,6 +264,7 @@ private:
     void cutCommand();
     void pasteCommand(ChannelKind kind);
     bool moveHeldTo(ChannelKind kind, int to);
+    bool moveHeldBlockTo(ChannelKind kind, int row);
     void endSortForMove();
     void openListMenu(ChannelKind kind, const QPoint& pos);
     void menuDelete();
@@ -336,6 +365,13 @@ private:
         int formerRow = -1;
     } pendingNew_;
     std::optional<HeldChannel> held_;
+    // A Cut or drag of several channels: all of them, ascending table
+    // indices (held_ is the first); empty for one.
+    std::vector<int> heldBlock_;
+    std::vector<int> heldBlockBeforeDrag_;
+    // selectListRow: the form follows even when the row stays the same.
+    bool reshowSelection_ = false;
+    int shownSelectionCount_ = 0;
     // A Cut's hold that a running drag replaced; a cancelled drag restores it.
     std::optional<HeldChannel> heldBeforeDrag_;
     ListDrag* drag_ = nullptr;

@@ -29,6 +29,11 @@ constexpr int CopyRows = 32851;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
+constexpr int MoveUp = 32820;
+constexpr int MoveDown = 32821;
+constexpr int MoveToTop = 32822;
+constexpr int MoveToBottom = 32823;
+constexpr int MoveTo = 32824;
 }  // namespace cmd
 
 namespace ctl {
@@ -72,6 +77,21 @@ bool CArdelEditView::handleCommand(int id) {
         return true;
     case cmd::Paste:
         if (activeList_ != ActiveList::None) pasteCommand(activeKind());
+        return true;
+    case cmd::MoveUp:
+        moveSelection(MoveDirection::Up);
+        return true;
+    case cmd::MoveDown:
+        moveSelection(MoveDirection::Down);
+        return true;
+    case cmd::MoveToTop:
+        moveSelection(MoveDirection::Top);
+        return true;
+    case cmd::MoveToBottom:
+        moveSelection(MoveDirection::Bottom);
+        return true;
+    case cmd::MoveTo:
+        moveToCommand();
         return true;
     case ctl::Edit:
         editButton();
@@ -167,6 +187,12 @@ bool CArdelEditView::commandEnabled(int id) const {
         return canCut();
     case cmd::Paste:
         return activeList_ != ActiveList::None && canPaste(activeKind());
+    case cmd::MoveUp:
+    case cmd::MoveDown:
+    case cmd::MoveToTop:
+    case cmd::MoveToBottom:
+    case cmd::MoveTo:
+        return canMoveSelection();
     case cmd::Tv:
     case cmd::Radio:
         return flags_.fileLoaded && !flags_.newRecordPending;

@@ -56,6 +56,7 @@ void CArdelEditView::showChannelDetails(int row) {
     // so a box left over from another channel would overwrite this one.
     pidMode_->setChecked(ch->pidMode != 0);
     if (flags_.editActive) pidModeClicked();
+    lockBox_->setTristate(false);
     lockBox_->setChecked(ch->locked != 0);
     scrambledBox_->setChecked(ch->scrambled != 0);
     showLockPicture(ch->locked != 0);
@@ -345,7 +346,11 @@ void EditorSaveHooks::commitChannel(ChannelDatabase& db) {
     form.pcrPid = latin1(view_.field(1035));
     form.pidMode = view_.pidMode_->isChecked();
     form.scrambled = view_.scrambledBox_->isChecked();
-    form.locked = view_.lockBox_->isChecked();
+    // A partly checked box (several channels selected) names no value: the
+    // record keeps its own.
+    const ChannelEntry* shown = view_.selectedChannel();
+    form.locked = view_.lockBox_->checkState() == Qt::PartiallyChecked ? shown && shown->locked != 0
+                                                                      : view_.lockBox_->isChecked();
     commitChannelFields(db, view_.flags_, tv ? ChannelKind::Tv : ChannelKind::Radio,
                         tv ? view_.selectedTvRow_ : view_.selectedRadioRow_, form);
 }

@@ -94,7 +94,10 @@ void CArdelEditView::onListSelection(ChannelKind kind, int row) {
         showTransponderDetails();
         showSatelliteDetails();
         resetFavoriteMarks();
-        if (!flags_.cutPending) showFavoriteMarks();
+        if (!flags_.cutPending) {
+            showFavoriteMarks();
+            if (multiSelection()) showSelectionMarks();
+        }
     }
     if (db_->tablesAllocated()) {
         const auto& counts = db_->memberCounts(kind);
@@ -110,7 +113,9 @@ void CArdelEditView::selectListRow(QTableView* list, int row) {
     // Reselecting the selected row still reports a change, as a fresh
     // selection does: the form always follows the list.
     list->selectionModel()->clearSelection();
+    reshowSelection_ = true;
     list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    reshowSelection_ = false;
     list->scrollTo(index);
 }
 

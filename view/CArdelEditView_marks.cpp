@@ -20,6 +20,7 @@ void CArdelEditView::setFavoriteBoxesEnabled(bool enabled) {
 void CArdelEditView::resetFavoriteMarks() {
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         favoritePositions_[k]->setText(QStringLiteral("000"));
+        favoriteBoxes_[k]->setTristate(false);
         favoriteBoxes_[k]->setChecked(false);
     }
 }
@@ -57,10 +58,16 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         return;
     }
     const ChannelKind kind = activeKind();
+    const int group = static_cast<int>(k);
+    if (multiSelection()) {
+        favoriteBoxClickedForSelection(k);
+        return;
+    }
     QLabel* label = favoritePositions_[k];
     const int shown = label->text().toInt();
     groupPosition_[k] = shown;
-    const int group = static_cast<int>(k);
+    const QString stepText = QStringLiteral("Favourite Group %1").arg(k + 1);
+    EditStep step;
     if (box->isChecked()) {
         // Back to the place a channel was last taken from, else to the end.
         const int place = shown == 0 && groupRemovedFlag_[k] ? groupRemovedPosition_[k] : 0;
@@ -68,20 +75,24 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
         // may list it twice); any other takes the last of those places.
         const RemovedEntries& removed = groupRemovedEntries_[k];
         const bool same = place > 0 && removed.kind == kind && removed.channel == channel;
-        const FavoriteChange r = same ? restoreFavorite(*db_, kind, group, channel, removed.places)
-                                      : addFavorite(*db_, kind, group, channel, place);
+        const FavoriteChange r = same ? restoreFavorite(*db_, kind, group, channel, removed.places, &step)
+                                      : addFavorite(*db_, kind, group, channel, place, &step);
         if (r.status != EditStatus::Done && r.status != EditStatus::AlreadyMember) {
             box->setChecked(false);
             ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
             return;
         }
-        if (r.status == EditStatus::Done) groupRemovedFlag_[k] = false;
+        if (r.status == EditStatus::Done) {
+            groupRemovedFlag_[k] = false;
+            recordStep(std::move(step), stepText);
+        }
         label->setText(QString::asprintf("%.3d", r.position));
         groupEntryIndex_[k] = static_cast<int>(db_->groupMemberOffset(kind, k)) + r.position - 1;
     } else {
         std::vector<int> places = favoritePlaces(*db_, kind, group, channel);
-        const FavoriteChange r = removeFavorite(*db_, kind, group, channel);
+        const FavoriteChange r = removeFavorite(*db_, kind, group, channel, &step);
         if (r.status == EditStatus::Done) {
+            recordStep(std::move(step), stepText);
             groupRemovedPosition_[k] = r.position;
             groupRemovedFlag_[k] = true;
             groupRemovedEntries_[k] = {kind, channel, std::move(places)};
@@ -95,6 +106,31 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
     if (flags_.sortPending) keepWorkingMembersInStep(kind);
 }
 
+void CArdelEditView::favoriteBoxClickedForSelection(std::size_t k) {
+    // Checked now (it was unchecked or partly): the selected channels not yet
+    // in the group go to its end, in table order. Unchecked now: every entry
+    // of each selected channel goes. The put-back places are one channel's
+    // and stay out of it.
+    const ChannelKind kind = activeKind();
+    const int group = static_cast<int>(k);
+    const std::vector<int> records = selectedRecords();
+    const bool add = favoriteBoxes_[k]->checkState() == Qt::Checked;
+    EditStep step;
+    const FavoriteChange r = add ? addFavorites(*db_, kind, group, records, 0, &step)
+                                 : removeFavorites(*db_, kind, group, records, FavoriteRemoval::EveryEntry, &step);
+    if (r.status == EditStatus::Done) {
+        recordStep(std::move(step), QStringLiteral("Favourite Group %1").arg(k + 1));
+        groupWorkingCount_[k] = db_->memberCounts(kind)[k];
+        if (flags_.sortPending) keepWorkingMembersInStep(kind);
+    } else if (r.status != EditStatus::AlreadyMember && r.status != EditStatus::NotMember) {
+        ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
+    }
+    // The current channel's place in its groups, and the three states again.
+    resetFavoriteMarks();
+    showFavoriteMarks();
+    showSelectionMarks();
+}
+
 void CArdelEditView::showLockPicture(bool locked) {
     lockIndicator_->setPixmap(
         QIcon(locked ? QStringLiteral(":/images/locked.png") : QStringLiteral(":/images/unlocked.png")).pixmap(28, 24));
@@ -106,12 +142,36 @@ void CArdelEditView::lockBoxClicked() {
     const int row = selectedRow();
     const ChannelKind kind = activeKind();
     if (row < 0 || row >= db_->channelCount(kind)) return;
+    if (multiSelection()) {
+        // Every selected channel takes the box's new state, in the committed
+        // table and, while sorted, in the working rows the list shows.
+        const std::vector<int> records = selectedRecords();
+        EditStep step;
+        if (setLocked(*db_, kind, records, locked, &step) != EditStatus::Done) return;
+        if (channelUsesWorking(flags_, kind)) {
+            auto& working = db_->workingChannels(kind);
+            for (int r : selectedRows())
+                if (static_cast<std::size_t>(r) < working.size())
+                    working[static_cast<std::size_t>(r)].locked = locked ? 1 : 0;
+        }
+        const std::size_t n = records.size();
+        const QString verb = locked ? QStringLiteral("Lock") : QStringLiteral("Unlock");
+        recordStep(std::move(step), n == 1 ? verb + QStringLiteral(" Channel") : QStringLiteral("%1 %2 Channels").arg(verb).arg(n));
+        lockBox_->setTristate(false);
+        lockBox_->setChecked(locked);
+        return;
+    }
     const auto value = static_cast<std::uint8_t>(locked ? 1 : 0);
     // The record the form edits gets it at once; while a New is pending that
     // is the new record alone, which exists only in the working table.
     if (channelUsesWorking(flags_, kind)) db_->workingChannels(kind)[static_cast<std::size_t>(row)].locked = value;
     const int record = selectedRecord();
-    if (!flags_.newRecordPending && record >= 0) db_->channels(kind)[static_cast<std::size_t>(record)].locked = value;
+    if (!flags_.newRecordPending && record >= 0) {
+        EditStep step;
+        const int one[] = {record};
+        if (setLocked(*db_, kind, one, locked, &step) == EditStatus::Done)
+            recordStep(std::move(step), locked ? QStringLiteral("Lock Channel") : QStringLiteral("Unlock Channel"));
+    }
 }
 
 }  // namespace velmora

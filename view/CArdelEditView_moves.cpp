@@ -37,6 +37,10 @@ void CArdelEditView::setUpMoves() {
     hooks.begun = [this](QAbstractItemView* list, int row) { dragBegun(list, row); };
     hooks.dropped = [this](QAbstractItemView* list, int row) { dragDropped(list, row); };
     hooks.cancelled = [this](QAbstractItemView* list) { dragCancelled(list); };
+    // A block's picture shows the row under the cursor and how many go.
+    hooks.caption = [this](QAbstractItemView*, int) {
+        return heldBlock_.size() > 1 ? QStringLiteral("(%1 channels)").arg(heldBlock_.size()) : QString();
+    };
     drag_ = new ListDrag(std::move(hooks), this);
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
         QTableView* list = listOf(kind);
@@ -68,9 +72,13 @@ bool CArdelEditView::canPaste(ChannelKind kind) const {
 void CArdelEditView::cutCommand() {
     if (!canCut()) return;
     const ChannelKind kind = activeKind();
-    std::optional<HeldChannel> held = holdChannel(*db_, kind, selectedRecord());
+    // Several rows are held as one block, in table order.
+    std::vector<int> block = multiSelection() ? selectedRecords() : std::vector<int>{};
+    if (block.size() == 1) block.clear();
+    std::optional<HeldChannel> held = holdChannel(*db_, kind, block.empty() ? selectedRecord() : block.front());
     if (!held) return;
     held_ = std::move(held);
+    heldBlock_ = std::move(block);
     flags_.cutPending = true;
     setControlEnabled(kNewButton, false);
     setControlEnabled(kDeleteButton, false);
@@ -91,13 +99,18 @@ bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     // so when it began; its drop highlight is not the record shown).
     if (!listUpdateInProgress_) commitShownRecords();
     const QScopedValueRollback hold(formCommitHeld_, true);
+    if (!heldBlock_.empty()) return moveHeldBlockTo(kind, to);
     HeldChannel held = *held_;
     // Edits made since the channel was taken (a saved name, the lock box)
     // travel with it instead of being undone by the copy taken then.
     if (const ChannelEntry* now = db_->channelAt(kind, static_cast<std::size_t>(held.heldIndex))) held.record = *now;
-    if (moveChannel(*db_, held, to) != EditStatus::Done) return false;
+    EditStep step;
+    if (moveChannel(*db_, held, to, &step) != EditStatus::Done) return false;
+    // A paste on its own row moves nothing: no step to undo.
+    if (to != held.heldIndex) recordStep(std::move(step), QStringLiteral("Move Channel"));
     held_.reset();
     heldBeforeDrag_.reset();
+    heldBlockBeforeDrag_.clear();
     flags_.cutPending = false;
     listUpdateInProgress_ = false;
     endSortForMove();
@@ -107,6 +120,32 @@ bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     setControlEnabled(kDeleteButton, true);
     refreshLists();
     emit commandStateChanged();
+    return true;
+}
+
+bool CArdelEditView::moveHeldBlockTo(ChannelKind kind, int row) {
+    // The block moves in the table itself: nothing of it is copied, so edits
+    // made since the Cut stay with their channels.
+    const std::vector<int> block = heldBlock_;
+    EditStep step;
+    const MoveResult moved = moveChannels(*db_, kind, block, pasteTarget(block, row), &step);
+    if (moved.status != EditStatus::Done) return false;
+    held_.reset();
+    heldBlock_.clear();
+    heldBeforeDrag_.reset();
+    heldBlockBeforeDrag_.clear();
+    flags_.cutPending = false;
+    listUpdateInProgress_ = false;
+    endSortForMove();
+    setControlEnabled(kNewButton, true);
+    setControlEnabled(kDeleteButton, true);
+    if (moved.changed) {
+        finishBlockMove(kind, moved, 0, std::move(step));
+    } else {
+        const QScopedValueRollback hold(formCommitHeld_, true);
+        selectRecords(kind, moved.now, moved.now.front());
+        emit commandStateChanged();
+    }
     return true;
 }
 
@@ -127,18 +166,12 @@ void CArdelEditView::endSortForMove() {
 
 void CArdelEditView::menuDelete() {
     if (!canEditRows() || activeList_ == ActiveList::None) return;
-    const ChannelKind kind = activeKind();
-    const int record = selectedRecord();
-    if (record < 0) return;
-    if (!ui::confirm(this, QStringLiteral("Marked channels will be deleted, proceed SAVING?"))) return;
-    commitShownRecords();
-    const int rowsBefore = modelOf(kind)->rowCount();
-    DeleteResult removed;
-    removed.status = removeChannel(*db_, kind, record);
-    (kind == ChannelKind::Tv ? removed.tvRemoved : removed.radioRemoved) = 1;
-    // As the form's Delete: the new last row is selected when the last one
-    // went, and the form empties when the list did.
-    if (removed.status == EditStatus::Done) refreshAfterDelete(removed, rowsBefore);
+    if (selectedRecord() < 0) return;
+    // The menu asks its own question, whatever the count; the form's
+    // Delete's ending: the new last row when the last went, "End of Data"
+    // when the list emptied.
+    const QString question = QStringLiteral("Marked channels will be deleted, proceed SAVING?");
+    deleteChannels(question, question, false);
     emit commandStateChanged();
 }
 
@@ -148,7 +181,10 @@ void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
     const bool active = activeList_ == (kind == ChannelKind::Tv ? ActiveList::Tv : ActiveList::Radio);
     // The row under the cursor is selected first; selecting the selected
     // row again would reload the form and drop what was typed into it.
-    if (row >= 0 && (!active || row != selectedRow())) selectListRow(list, row);
+    // A row of a selection of several keeps the selection: the menu acts on it.
+    if (row >= 0 && (!active || row != selectedRow()) &&
+        !(active && list->selectionModel()->isRowSelected(row) && multiSelection()))
+        selectListRow(list, row);
 
     ChannelListMenu::State state;
     state.editActive = flags_.editActive;
@@ -156,6 +192,7 @@ void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
     state.canCut = canEditRows();
     state.canPaste = canPaste(kind);
     state.canDelete = canEditRows();
+    state.canMove = canMoveSelection() && activeKind() == kind;
     ChannelListMenu menu(kind, state, this);
     switch (menu.exec(list->viewport()->mapToGlobal(pos))) {
     case ChannelListMenu::New:
@@ -171,6 +208,21 @@ void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
         // The menu's own list: an empty one has nothing to delete, whichever
         // list the selection is in.
         if (activeList_ != ActiveList::None && activeKind() == kind) menuDelete();
+        break;
+    case ChannelListMenu::MoveUp:
+        moveSelection(MoveDirection::Up);
+        break;
+    case ChannelListMenu::MoveDown:
+        moveSelection(MoveDirection::Down);
+        break;
+    case ChannelListMenu::MoveToTop:
+        moveSelection(MoveDirection::Top);
+        break;
+    case ChannelListMenu::MoveToBottom:
+        moveSelection(MoveDirection::Bottom);
+        break;
+    case ChannelListMenu::MoveTo:
+        moveToCommand();
         break;
     case ChannelListMenu::Header:
         break;
@@ -190,7 +242,13 @@ void CArdelEditView::dragBegun(QAbstractItemView* list, int row) {
     // The drag's channel replaces a Cut's hold; a cancel puts that back.
     commitShownRecords();
     heldBeforeDrag_ = flags_.cutPending ? held_ : std::nullopt;
-    held_ = holdChannel(*db_, kindOf(list), row);
+    heldBlockBeforeDrag_ = flags_.cutPending ? heldBlock_ : std::vector<int>{};
+    // A selected row of several drags them all.
+    const bool block = activeList_ != ActiveList::None && activeKind() == kindOf(list) &&
+                       list->selectionModel()->isRowSelected(row) && multiSelection();
+    heldBlock_ = block ? selectedRecords() : std::vector<int>{};
+    if (heldBlock_.size() == 1) heldBlock_.clear();
+    held_ = holdChannel(*db_, kindOf(list), heldBlock_.empty() ? row : heldBlock_.front());
     // The drop highlight moves, the record editor stays with its channel.
     listUpdateInProgress_ = true;
 }
@@ -203,7 +261,9 @@ void CArdelEditView::dragDropped(QAbstractItemView* list, int row) {
 
 void CArdelEditView::dragCancelled(QAbstractItemView* list) {
     held_ = flags_.cutPending ? heldBeforeDrag_ : std::nullopt;
+    heldBlock_ = flags_.cutPending ? heldBlockBeforeDrag_ : std::vector<int>{};
     heldBeforeDrag_.reset();
+    heldBlockBeforeDrag_.clear();
     // Nothing moved and the selection never left its row: the form stays as
     // it is, and the list only scrolls back to that row.
     listUpdateInProgress_ = false;

@@ -72,6 +72,11 @@ void CArdelEditView::deleteButton() {
     if (!flags_.editActive || flags_.newRecordPending || flags_.sortPending || flags_.cutPending) return;
     const ChannelKind kind = activeKind();
     const int rowsBefore = modelOf(kind)->rowCount();
+    if (currentTab_ == 0) {
+        deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
+                       QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);
+        return;
+    }
     // Each page checks the table it deletes from.
     bool exists = false;
     const char* question = nullptr;
@@ -85,9 +90,7 @@ void CArdelEditView::deleteButton() {
         question = "All channels and transponders related to this satellite will be deleted, proceed SAVING?";
         break;
     default:
-        exists = selectedRecord() >= 0;
-        question = "Marked channel will be deleted, proceed saving?";
-        break;
+        return;
     }
     if (!exists) {
         ui::notice(this, QStringLiteral("Not Delete!!"));
@@ -100,11 +103,8 @@ void CArdelEditView::deleteButton() {
     DeleteResult removed;
     if (currentTab_ == 1) {
         removed = deleteTransponder(*db_, currentTransponder_);
-    } else if (currentTab_ == 2) {
-        removed = deleteSatellite(*db_, currentSatellite_);
     } else {
-        removed.status = removeChannel(*db_, kind, selectedRecord());
-        (kind == ChannelKind::Tv ? removed.tvRemoved : removed.radioRemoved) = 1;
+        removed = deleteSatellite(*db_, currentSatellite_);
     }
     if (removed.status == EditStatus::Done) refreshAfterDelete(removed, rowsBefore);
 }

@@ -81,8 +81,14 @@ void CArdelEditView::showListMarks() {
         // The cut channel's row, found by its Number cell: greyed till Paste.
         // A running drag holds its own channel; the cut's waits beside it.
         const std::optional<HeldChannel>& cut = heldBeforeDrag_ ? heldBeforeDrag_ : held_;
+        const std::vector<int>& block = heldBeforeDrag_ ? heldBlockBeforeDrag_ : heldBlock_;
         const bool held = flags_.cutPending && cut && cut->kind == kind;
-        modelOf(kind)->setMarkedNumber(held ? cut->heldIndex + 1 : 0);
+        std::vector<int> numbers;
+        if (held && !block.empty())
+            for (int index : block) numbers.push_back(index + 1);
+        else if (held)
+            numbers.push_back(cut->heldIndex + 1);
+        modelOf(kind)->setMarkedNumbers(std::move(numbers));
     }
 }
 

@@ -19,6 +19,13 @@ ChannelListMenu::ChannelListMenu(ChannelKind kind, const State& state, QWidget* 
     add(Cut, edit && !cut && kind == ChannelKind::Tv ? "Cut (&X)" : "Cut  (&X)", cut);
     add(Paste, "Paste(&P)", edit && state.canPaste);
     add(Delete, "Del  (&D)", edit && state.canDelete);
+    menu_.addSeparator();
+    const bool move = edit && state.canMove;
+    add(MoveUp, "Move Up", move);
+    add(MoveDown, "Move Down", move);
+    add(MoveToTop, "Move to Top", move);
+    add(MoveToBottom, "Move to Bottom", move);
+    add(MoveTo, "Move To...", move);
 }
 
 ChannelListMenu::Item ChannelListMenu::exec(const QPoint& at) {

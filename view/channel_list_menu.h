@@ -1,6 +1,6 @@
 // The right-click menu of the TV and radio lists: in edit mode a header that
-// names the list, then New, Cut, Paste and Del; outside edit mode the four
-// items alone, grayed.
+// names the list, then New, Cut, Paste and Del, then the moves of the
+// selection; outside edit mode the items alone, grayed.
 #pragma once
 
 #include <QMenu>
@@ -12,7 +12,7 @@ namespace velmora {
 class ChannelListMenu {
 public:
     // What exec returns; Header also stands for a dismissed menu.
-    enum Item { Header = 0, New = 1, Cut = 2, Paste = 3, Delete = 4 };
+    enum Item { Header = 0, New = 1, Cut = 2, Paste = 3, Delete = 4, MoveUp, MoveDown, MoveToTop, MoveToBottom, MoveTo };
 
     struct State {
         bool editActive = false;
@@ -20,6 +20,7 @@ public:
         bool canCut = false;
         bool canPaste = false;
         bool canDelete = false;
+        bool canMove = false;  // the moves of the selection
     };
 
     ChannelListMenu(ChannelKind kind, const State& state, QWidget* parent = nullptr);

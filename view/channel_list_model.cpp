@@ -1,5 +1,7 @@
 #include "channel_list_model.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QBrush>
 #include <QPainter>
@@ -66,8 +68,12 @@ const ChannelRow* ChannelListModel::row(int r) const {
 }
 
 void ChannelListModel::setMarkedNumber(int number) {
-    if (number == markedNumber_) return;
-    markedNumber_ = number;
+    setMarkedNumbers(number > 0 ? std::vector<int>{number} : std::vector<int>{});
+}
+
+void ChannelListModel::setMarkedNumbers(std::vector<int> numbers) {
+    if (numbers == markedNumbers_) return;
+    markedNumbers_ = std::move(numbers);
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::ForegroundRole});
 }
 
@@ -89,7 +95,9 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     case Qt::ForegroundRole:
-        if (markedNumber_ > 0 && r->cells[0].toInt() == markedNumber_) return QBrush(QColor(Qt::gray));
+        if (!markedNumbers_.empty() &&
+            std::binary_search(markedNumbers_.begin(), markedNumbers_.end(), r->cells[0].toInt()))
+            return QBrush(QColor(Qt::gray));
         return {};
     default:
         return {};

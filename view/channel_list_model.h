@@ -48,7 +48,9 @@ public:
     const ChannelRow* row(int row) const;
     // The row whose Number cell holds `number` is drawn greyed (0: none).
     void setMarkedNumber(int number);
-    int markedNumber() const { return markedNumber_; }
+    // Several rows at once (a block held for Paste): ascending numbers.
+    void setMarkedNumbers(std::vector<int> numbers);
+    int markedNumber() const { return markedNumbers_.empty() ? 0 : markedNumbers_.front(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,7 +60,7 @@ public:
 private:
     std::vector<ChannelRow> rows_;
     QIcon scrambledIcon_;
-    int markedNumber_ = 0;
+    std::vector<int> markedNumbers_;
 };
 
 // Paints the list cells as the style does, but keeps the shaped text of each

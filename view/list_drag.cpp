@@ -185,7 +185,7 @@ void ListDrag::run(QAbstractItemView* list, int row) {
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(kMimeType), QByteArray::number(row));
     drag->setMimeData(data);
-    drag->setPixmap(rowPicture(list, row));
+    drag->setPixmap(rowPicture(list, row, hooks_.caption ? hooks_.caption(list, row) : QString()));
     drag->setHotSpot(kHotSpot);
 
     qApp->installEventFilter(keys_);
@@ -301,12 +301,13 @@ void ListDrag::cancelFromKey() {
     ui::Prompter::current().cancelDrag();
 }
 
-QPixmap ListDrag::rowPicture(const QAbstractItemView* list, int row) {
+QPixmap ListDrag::rowPicture(const QAbstractItemView* list, int row, const QString& caption) {
     const QAbstractItemModel* model = list->model();
     const QModelIndex first = model->index(row, 0);
     const QIcon icon = qvariant_cast<QIcon>(first.data(Qt::DecorationRole));
     QStringList texts;
     for (int c = 0; c < std::min(2, model->columnCount()); ++c) texts << model->index(row, c).data().toString();
+    if (!caption.isEmpty()) texts << caption;
     const QString text = texts.join(QStringLiteral("  "));
 
     const QFontMetrics fm(list->font());

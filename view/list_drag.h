@@ -43,6 +43,9 @@ public:
         std::function<void(QAbstractItemView* list, int row)> dropped;
         // Escape, Enter, or a release anywhere but that list.
         std::function<void(QAbstractItemView* list)> cancelled;
+        // Optional: a text the picture shows after the row's (asked once the
+        // drag has begun), e.g. how many rows it carries.
+        std::function<QString(QAbstractItemView* list, int row)> caption;
     };
 
     // Where the picture sits relative to the cursor: 8 pixels right and below.
@@ -78,8 +81,8 @@ public:
     QWidget* dropHighlight() const { return highlight_; }
 
     // The picture a drag of `row` carries: the icon of its first column and
-    // the texts of its first two columns.
-    static QPixmap rowPicture(const QAbstractItemView* list, int row);
+    // the texts of its first two columns, then `caption` when given.
+    static QPixmap rowPicture(const QAbstractItemView* list, int row, const QString& caption = QString());
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -26,12 +27,14 @@
 #include <utility>
 
 #include "CMainFrame.h"
+#include "channel_list_menu.h"
 #include "channel_list_model.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "favorites_dialog.h"
 #include "file_check.h"
 #include "sample_data.h"
+#include "move_to_dialog.h"
 #include "search_dialog.h"
 #include "view_test_support.h"
 
@@ -296,7 +299,45 @@ public:
         {"open", 1, [this](Rng& r) { openFile(r); }},
         {"failsave", 2, [this](Rng& r) { failingSave(r); }},
         {"refuse", 1, [this](Rng& r) { refusedOpen(r); }},
+        {"extend", 8, [this](Rng& r) { extendSelection(r); }},
+        {"keymove", 5, [this](Rng& r) { keyMove(r); }},
+        {"moveto", 2, [this](Rng& r) { moveTo(r); }},
+        {"delkey", 2, [this](Rng&) { QTest::keyClick(find<QTableView>(visibleList()), Qt::Key_Delete); }},
     };
+
+    // Shift or Ctrl with a click or a key: a range, a toggled row, every row.
+    void extendSelection(Rng& rng) {
+        auto* list = find<QTableView>(visibleList());
+        const int n = rows(visibleList());
+        if (n == 0) return;
+        switch (pick(rng, 4)) {
+        case 0:
+        case 1:
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, chance(rng, 50) ? Qt::ShiftModifier : Qt::ControlModifier,
+                              rowCenter(list, pick(rng, n)));
+            break;
+        case 2:
+            QTest::keyClick(list, chance(rng, 50) ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
+            break;
+        default:
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            break;
+        }
+    }
+    // Up, Down, Top or Bottom, from the Edit menu or the list menu.
+    void keyMove(Rng& rng) {
+        const int which = pick(rng, 4);
+        chance(rng, 50) ? menu(command::kMoveUp + which) : listMenu(rng, ChannelListMenu::MoveUp + which);
+    }
+    // Any position the spin box takes, typed past its ends too; OK or Cancel.
+    void moveTo(Rng& rng) {
+        random->dialogHandler = [&](QDialog& d) {
+            if (auto* box = d.findChild<QSpinBox*>(QString::number(MoveToDialog::kPosition)))
+                box->setValue(pick(rng, box->maximum() + 2));
+            return chance(rng, 80) ? QDialog::Accepted : QDialog::Rejected;
+        };
+        chance(rng, 50) ? menu(command::kMoveTo) : listMenu(rng, ChannelListMenu::MoveTo);
+    }
 
     // A save whose write fails: the file is a link into a folder that is gone
     // for the length of the step.

@@ -72,7 +72,7 @@ TEST_F(FrameStructure, SixMenusInOrderWithTheirCommandsAndSeparators) {
     const QStringList titles = {"&File", "&Edit", "&View", "&Port", "&Window", "&About"};
     const QList<QList<int>> expected = {
         {57601, 32792, 32850, 0, 57607, 57609, 57606, 0, 57665},
-        {32812, 32786, 32811, 32851, 0, 32776, 32795},
+        {32812, 32786, 32811, 32851, 0, 32776, 0, 32820, 32821, 32822, 32823, 32824, 0, 32795},
         {32789, 32790, 0, 32788},
         {32814, 32813, 0, 32784, 32815},
         {59392, 59393},

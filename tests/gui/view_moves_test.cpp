@@ -139,8 +139,11 @@ TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
     const std::pair<int, const char*> commands[] = {{32786, "Cut"},    {32811, "Paste"},      {32812, "New"},
                                                     {32776, "Delete"}, {32795, "ApplyOrder"}, {32788, "Favourites"}};
     // The list menu's items, "~" for grayed; Cut's text differs with the state.
-    const QString tv = "<TV channel>|", none = "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)",
-                  grayed = "~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)", paste = "~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)";
+    const QString moves = "||Move Up|Move Down|Move to Top|Move to Bottom|Move To...",
+                  noMoves = "||~Move Up|~Move Down|~Move to Top|~Move to Bottom|~Move To...";
+    const QString tv = "<TV channel>|", none = "~New  (&N)|~Cut  (&X)|~Paste(&P)|~Del  (&D)" + noMoves,
+                  grayed = "~New  (&N)|~Cut (&X)|~Paste(&P)|~Del  (&D)" + noMoves,
+                  paste = "~New  (&N)|~Cut (&X)|Paste(&P)|~Del  (&D)" + noMoves;
     const auto cut = [&] { view->handleCommand(32786); };
     const auto sort = [&] { view->flags().sortPending = true; };
     // `offered`: the menus' commands; `items`: the list's right-click menu.
@@ -148,7 +151,7 @@ TEST_F(MovesTest, CommandsMenusAndDragsFollowTheState) {
         const char* state; std::function<void()> enter; int list; QString offered; bool drags; QString items;
     } cases[] = {
         {"viewing", [&] { open(path); }, 1017, "Favourites", false, none},
-        {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true, tv + "New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)"},
+        {"editing", [] {}, 1017, "Cut New Delete ApplyOrder Favourites", true, tv + "New  (&N)|Cut  (&X)|~Paste(&P)|Del  (&D)" + moves},
         {"cut", cut, 1017, "Paste Favourites", true, tv + paste},
         {"cut, other kind", [&] { cut(); click(1129); }, 1018, "Favourites", true, "<Radio channel>|" + none},
         {"sorted", sort, 1017, "New Delete Favourites", false, tv + grayed},

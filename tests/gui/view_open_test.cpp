@@ -77,7 +77,7 @@ TEST_F(OpenTest, HeaderAndColumnLayout) {
     }
     EXPECT_TRUE(tv->showGrid());
     EXPECT_EQ(tv->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(tv->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(tv->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
 TEST_F(OpenTest, SecondFileReplacesEverything) {

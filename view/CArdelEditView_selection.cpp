@@ -1,0 +1,221 @@
+// Several selected rows: which records they name, the status bar's count, the
+// boxes' three states, the keyboard moves and Move To. The current row stays
+// the selected row of the form; a command with more rows selected reads them
+// here, calls core once and selects the rows it moved.
+#include <QCheckBox>
+#include <QItemSelection>
+#include <QLabel>
+#include <QScopedValueRollback>
+#include <QTableView>
+#include <algorithm>
+
+#include "CArdelEditView.h"
+#include "channel_list_model.h"
+#include "move_to_dialog.h"
+#include "prompter.h"
+
+namespace velmora {
+namespace {
+
+void showBoxState(QCheckBox* box, int members, int channels) {
+    if (members > 0 && members < channels) {
+        box->setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    // Out of the third state again, so that a click only checks or unchecks.
+    box->setTristate(false);
+    box->setChecked(members > 0);
+}
+
+}  // namespace
+
+void CArdelEditView::listSelectionMoved(ChannelKind kind) {
+    QTableView* list = listOf(kind);
+    const QItemSelectionModel* selection = list->selectionModel();
+    const int row = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
+    const bool active = activeList_ == (kind == ChannelKind::Tv ? ActiveList::Tv : ActiveList::Radio);
+    const int stored = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
+    // The form follows the current row once it is selected; a range that
+    // grows or a row toggled elsewhere leaves it where it is.
+    const bool follow = row >= 0 && selection->isRowSelected(row) && (reshowSelection_ || !active || row != stored);
+    if (follow) {
+        reshowSelection_ = false;
+        onListSelection(kind, row);
+    } else if (active && !listUpdateInProgress_ && !flags_.cutPending && !flags_.newRecordPending) {
+        showSelectionMarks();
+    }
+    if (active || follow) showSelectionCount();
+}
+
+namespace {
+
+// Rows of the selection's ranges, ascending, each once. Read from the ranges
+// themselves: asking the selection model row by row costs a pass over all
+// ranges per row, which a selection of thousands of single rows cannot pay.
+std::vector<int> rowsOf(const QItemSelection& selection, int count) {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selection)
+        for (int r = range.top(); r <= range.bottom() && r < count; ++r) rows.push_back(r);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+}  // namespace
+
+std::vector<int> CArdelEditView::selectedRows() const {
+    if (activeList_ == ActiveList::None) return {};
+    return rowsOf(listOf(activeKind())->selectionModel()->selection(), modelOf(activeKind())->rowCount());
+}
+
+bool CArdelEditView::multiSelection() const {
+    if (activeList_ == ActiveList::None || flags_.newRecordPending) return false;
+    const QItemSelectionModel* selection = listOf(activeKind())->selectionModel();
+    if (!selection->hasSelection()) return false;
+    const QItemSelection& ranges = selection->selection();
+    const int row = selectedRow();
+    // Most selections are one range of the selected row alone.
+    if (ranges.size() == 1) return ranges.front().height() > 1 || ranges.front().top() != row;
+    const std::vector<int> rows = selectedRows();
+    return rows.size() > 1 || (rows.size() == 1 && rows.front() != row);
+}
+
+std::vector<int> CArdelEditView::selectedRecords() const {
+    std::vector<int> records;
+    if (!multiSelection()) {
+        if (const int record = selectedRecord(); record >= 0) records.push_back(record);
+        return records;
+    }
+    const ChannelKind kind = activeKind();
+    const int count = db_->tablesAllocated() ? db_->channelCount(kind) : 0;
+    for (int row : selectedRows()) {
+        // A sorted list finds the records through the rows' Number cells.
+        const int record = flags_.sortPending ? numberCellValue(kind, row) - 1 : row;
+        if (record >= 0 && record < count) records.push_back(record);
+    }
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    return records;
+}
+
+void CArdelEditView::showSelectionCount() {
+    const int n = multiSelection() ? static_cast<int>(selectedRows().size()) : 1;
+    if (n > 1) emit statusText(QStringLiteral("%1 channels selected").arg(n));
+    // Back to one row: the count goes, the frame shows its idle text.
+    else if (shownSelectionCount_ > 1) emit statusText(QString());
+    shownSelectionCount_ = n;
+}
+
+void CArdelEditView::showSelectionMarks() {
+    if (!selectedChannel()) return;
+    if (!multiSelection()) {
+        for (QCheckBox* box : favoriteBoxes_) box->setTristate(false);
+        lockBox_->setTristate(false);
+        resetFavoriteMarks();
+        showFavoriteMarks();
+        if (const ChannelEntry* ch = selectedChannel()) lockBox_->setChecked(ch->locked != 0);
+        return;
+    }
+    const ChannelKind kind = activeKind();
+    // While sorted the working member list holds list rows: it is read by row.
+    const std::vector<int> channels = flags_.sortPending ? selectedRows() : selectedRecords();
+    const SelectionMarks marks = selectionMarks(*db_, kind, channels, flags_.sortPending);
+    for (std::size_t k = 0; k < kViewGroups; ++k) showBoxState(favoriteBoxes_[k], marks.members[k], marks.channels);
+    showBoxState(lockBox_, marks.locked, marks.channels);
+}
+
+void CArdelEditView::selectRecords(ChannelKind kind, const std::vector<int>& records, int current) {
+    (kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_) = current;
+    rowDeleted_ = false;
+    refreshLists();
+    QTableView* list = listOf(kind);
+    if (records.size() > 1) {
+        // Runs of neighbouring rows as one range each: one selection change.
+        QItemSelection selection;
+        const QAbstractItemModel* model = list->model();
+        const int last = model->columnCount() - 1;
+        for (std::size_t i = 0; i < records.size();) {
+            std::size_t j = i;
+            while (j + 1 < records.size() && records[j + 1] == records[j] + 1) ++j;
+            selection.select(model->index(records[i], 0), model->index(records[j], last));
+            i = j + 1;
+        }
+        list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    list->scrollTo(list->model()->index(current, 0));
+    showSelectionMarks();
+    showSelectionCount();
+}
+
+bool CArdelEditView::canMoveSelection() const {
+    return canEditRows() && activeList_ != ActiveList::None && selectedRecord() >= 0;
+}
+
+void CArdelEditView::finishBlockMove(ChannelKind kind, const MoveResult& moved, std::size_t currentAt, EditStep step) {
+    const std::size_t n = moved.now.size();
+    recordStep(std::move(step), n == 1 ? QStringLiteral("Move Channel") : QStringLiteral("Move %1 Channels").arg(n));
+    const QScopedValueRollback hold(formCommitHeld_, true);
+    selectRecords(kind, moved.now, moved.now[std::min(currentAt, n - 1)]);
+    emit commandStateChanged();
+}
+
+void CArdelEditView::moveSelection(MoveDirection direction) {
+    if (explainSortRefusal() || !canMoveSelection()) return;
+    const ChannelKind kind = activeKind();
+    const std::vector<int> records = selectedRecords();
+    if (records.empty()) return;
+    const std::size_t currentAt =
+        static_cast<std::size_t>(std::lower_bound(records.begin(), records.end(), selectedRecord()) - records.begin());
+    commitShownRecords();  // before the rows move under the form
+    EditStep step;
+    const MoveResult r = moveChannels(*db_, kind, records, direction, &step);
+    if (r.status != EditStatus::Done || !r.changed) return;
+    finishBlockMove(kind, r, currentAt, std::move(step));
+}
+
+void CArdelEditView::moveToCommand() {
+    if (explainSortRefusal() || !canMoveSelection()) return;
+    const ChannelKind kind = activeKind();
+    const std::vector<int> records = selectedRecords();
+    if (records.empty()) return;
+    const int k = static_cast<int>(records.size());
+    const int last = db_->channelCount(kind) - k + 1;
+    MoveToDialog dialog(this, k, records.front() + 1, last);
+    if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
+    const int to = std::clamp(dialog.position(), 1, last) - 1;
+    const std::size_t currentAt =
+        static_cast<std::size_t>(std::lower_bound(records.begin(), records.end(), selectedRecord()) - records.begin());
+    commitShownRecords();
+    EditStep step;
+    const MoveResult r = moveChannels(*db_, kind, records, to, &step);
+    if (r.status != EditStatus::Done || !r.changed) return;
+    finishBlockMove(kind, r, currentAt, std::move(step));
+}
+
+void CArdelEditView::deleteChannels(const QString& oneQuestion, const QString& manyQuestion, bool warningIcon) {
+    const ChannelKind kind = activeKind();
+    const std::vector<int> records = selectedRecords();
+    if (records.empty()) {
+        ui::notice(this, QStringLiteral("Not Delete!!"));
+        return;
+    }
+    const std::size_t n = records.size();
+    const QString question = n == 1                                     ? oneQuestion
+                             : manyQuestion.contains(QLatin1String("%1")) ? manyQuestion.arg(n)
+                                                                          : manyQuestion;
+    if (!ui::confirm(this, question, warningIcon ? ui::Icon::Warning : ui::Icon::Exclamation)) return;
+    // What was typed goes in before the indices shift under the form.
+    commitShownRecords();
+    const int rowsBefore = modelOf(kind)->rowCount();
+    EditStep step;
+    const DeleteResult removed = removeChannels(*db_, kind, records, &step);
+    if (removed.status != EditStatus::Done) return;
+    recordStep(std::move(step), n == 1 ? QStringLiteral("Delete Channel") : QStringLiteral("Delete %1 Channels").arg(n));
+    // The channel after the first deleted one takes its row, as after a
+    // single delete; the last row when the deleted ones were at the end.
+    (kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_) = records.front();
+    refreshAfterDelete(removed, rowsBefore);
+    showSelectionCount();
+}
+
+}  // namespace velmora
