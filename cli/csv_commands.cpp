@@ -2,7 +2,7 @@
 
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -31,7 +31,9 @@ bool readText(const std::string& path, std::string& text) {
         return false;
     }
     in.seekg(0);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    text.resize(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)));
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         std::cerr << "velmora: cannot read " << printable(path, false) << "\n";
         return false;

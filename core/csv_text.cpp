@@ -30,27 +30,41 @@ public:
 
     bool atEnd() const { return at_ >= text_.size(); }
     int line() const { return line_; }
+    void setWanted(std::vector<char> wanted) { wanted_ = std::move(wanted); }
 
     // One record into `cells`; false with `error` set when it is malformed.
-    bool record(std::vector<std::string>& cells, std::string& error) {
-        cells.clear();
+    // The strings of `cells` are reused from row to row: a wide table would
+    // otherwise allocate every cell of every row anew.
+    // Cells outside `wanted` (once set) are read but left empty; `lastText`
+    // is the index of the last cell holding text, -1 for none.
+    bool record(std::vector<std::string>& cells, int& lastText, std::string& error) {
+        std::size_t n = 0;
+        lastText = -1;
         for (;;) {
             skipBlanks();
-            std::string cell;
+            if (n == cells.size()) cells.emplace_back();
+            std::string& cell = cells[n++];
+            cell.clear();
+            const bool keep = wanted_.empty() || (n <= wanted_.size() && wanted_[n - 1]);
+            bool text = false;
             if (peek() == '"') {
-                if (!quotedCell(cell, error)) return false;
+                const std::size_t start = at_;
+                if (!quotedCell(cell, keep, error)) return false;
+                text = at_ - start > 2 || !cell.empty();
             } else {
                 const std::size_t start = at_;
                 while (!atEnd() && text_[at_] != sep_ && !isLineEnd(text_[at_])) ++at_;
                 std::string_view raw = text_.substr(start, at_ - start);
                 while (!raw.empty() && isBlank(raw.back())) raw.remove_suffix(1);
-                cell = raw;
+                text = !raw.empty();
+                if (keep) cell = raw;
             }
-            cells.push_back(std::move(cell));
+            if (text) lastText = static_cast<int>(n - 1);
             if (peek() == sep_ && !atEnd()) {
                 ++at_;
                 continue;
             }
+            cells.resize(n);
             endLine();
             return true;
         }
@@ -68,7 +82,7 @@ private:
         ++line_;
     }
 
-    bool quotedCell(std::string& cell, std::string& error) {
+    bool quotedCell(std::string& cell, bool keep, std::string& error) {
         const int opened = line_;
         ++at_;
         for (;;) {
@@ -84,7 +98,7 @@ private:
             } else if (c == '\n' || (c == '\r' && peek() != '\n')) {
                 ++line_;
             }
-            cell += c;
+            if (keep) cell += c;
         }
         skipBlanks();
         if (!atEnd() && text_[at_] != sep_ && !isLineEnd(text_[at_])) {
@@ -98,40 +112,50 @@ private:
     char sep_;
     std::size_t at_ = 0;
     int line_ = 1;
+    std::vector<char> wanted_;  // empty: every cell
 };
-
-bool allEmpty(const std::vector<std::string>& cells) {
-    return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
-}
 
 }  // namespace
 
-CsvResult readCsv(std::string_view text, CsvTable& table) {
+CsvResult readCsv(std::string_view text, CsvTable& table, const ColumnPick& pick) {
     table = CsvTable{};
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     table.separator = detectSeparator(text);
     Reader reader(text, table.separator);
     std::vector<std::string> cells;
+    std::vector<int> picked;
     bool haveHeader = false;
     while (!reader.atEnd()) {
         const int line = reader.line();
         std::string error;
-        if (!reader.record(cells, error)) return {false, reader.line(), "line " + std::to_string(reader.line()) + ": " + error};
-        if (allEmpty(cells)) continue;
+        int lastText = -1;
+        if (!reader.record(cells, lastText, error))
+            return {false, reader.line(), "line " + std::to_string(reader.line()) + ": " + error};
+        if (lastText < 0) continue;  // a row of empty cells
         if (!haveHeader) {
             table.header = cells;
             haveHeader = true;
+            if (pick) {
+                picked = pick(table.header);
+                std::vector<char> wanted(table.header.size(), 0);
+                for (int c : picked) wanted[static_cast<std::size_t>(c)] = 1;
+                reader.setWanted(std::move(wanted));
+            }
             continue;
         }
         // Spreadsheets pad rows with empty cells; only text beyond the header is refused.
-        if (cells.size() > table.header.size()) {
-            if (!std::all_of(cells.begin() + static_cast<std::ptrdiff_t>(table.header.size()), cells.end(),
-                             [](const std::string& c) { return c.empty(); }))
-                return {false, line, "line " + std::to_string(line) + ": " + std::to_string(cells.size()) +
-                                         " cells, but the header has " + std::to_string(table.header.size())};
-        }
+        if (static_cast<std::size_t>(lastText) >= table.header.size())
+            return {false, line, "line " + std::to_string(line) + ": " + std::to_string(cells.size()) +
+                                     " cells, but the header has " + std::to_string(table.header.size())};
         cells.resize(table.header.size());
-        table.rows.push_back({line, cells});
+        CsvRow row{line, {}};
+        if (pick) {
+            row.cells.reserve(picked.size());
+            for (int c : picked) row.cells.push_back(cells[static_cast<std::size_t>(c)]);
+        } else {
+            row.cells = cells;
+        }
+        table.rows.push_back(std::move(row));
     }
     return {true, 0, {}};
 }
@@ -143,8 +167,11 @@ void appendCsvRow(std::string& out, const std::vector<std::string>& cells, char 
         // Every separator the reader may guess is quoted, so that the header
         // always tells the same one; blanks at the ends and a leading byte
         // order mark would be lost otherwise.
-        const bool quote = c.find_first_of(",;\t\"\r\n") != std::string::npos ||
-                           (!c.empty() && (c.front() == ' ' || c.back() == ' ')) || c.rfind("\xEF\xBB\xBF", 0) == 0;
+        bool quote = !c.empty() && (c.front() == ' ' || c.back() == ' ' || c.rfind("\xEF\xBB\xBF", 0) == 0);
+        for (std::size_t k = 0; k < c.size() && !quote; ++k) {
+            const char ch = c[k];
+            quote = ch == ',' || ch == ';' || ch == '\t' || ch == '"' || ch == '\r' || ch == '\n';
+        }
         if (!quote) {
             out += c;
             continue;

@@ -9,6 +9,7 @@
 // does none of that, so it would save little. fuzz/csv_fuzz exercises it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ namespace velmora {
 
 struct CsvRow {
     int line = 0;  // 1-based line of the text on which the row begins
-    std::vector<std::string> cells;  // as many as the header has
+    std::vector<std::string> cells;  // as many as the header has (or as picked)
 };
 
 struct CsvTable {
@@ -36,7 +37,10 @@ struct CsvResult {
 // quoted cells keep what stands between the quotes. Rows shorter than the
 // header get empty cells; longer rows, a quote left open and text after a
 // closing quote are refused.
-CsvResult readCsv(std::string_view text, CsvTable& table);
+// With `pick`, rows keep only the cells of the columns it names for the
+// header (in its order); the rest are read and checked, not kept.
+using ColumnPick = std::function<std::vector<int>(const std::vector<std::string>& header)>;
+CsvResult readCsv(std::string_view text, CsvTable& table, const ColumnPick& pick = {});
 
 // Appends one row ending in CRLF; a cell is quoted when it holds a comma,
 // semicolon, tab, quote or line break, or blanks at either end.

@@ -24,9 +24,8 @@ constexpr std::array<const char*, kColumnCount> kHeaders{
     "Locked"};
 
 std::string hex4(unsigned v) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%04x", v & 0xFFFFu);
-    return buf;
+    static constexpr char kDigits[] = "0123456789abcdef";
+    return {kDigits[v >> 12 & 15], kDigits[v >> 8 & 15], kDigits[v >> 4 & 15], kDigits[v & 15]};
 }
 
 std::string number4(std::size_t index) {
@@ -35,30 +34,45 @@ std::string number4(std::size_t index) {
     return buf;
 }
 
-// Per group, each channel's 1-based places in it ("3", or "3 9" for a channel
-// the group lists twice); empty where it is not a member.
-std::vector<std::vector<std::string>> groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
+// Each channel's places in the groups, channel by channel: (group, 1-based
+// place) pairs in group order, so that a row costs only the groups it is in.
+struct GroupPlaces {
+    std::vector<std::uint32_t> first;  // per channel, into `entries`; one more at the end
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> entries;
+};
+
+GroupPlaces groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
     const std::size_t groups = std::min<std::size_t>(db.groupCount(), kGroupCapacity);
-    std::vector<std::vector<std::string>> places(groups, std::vector<std::string>(db.channelCount(kind)));
+    const std::size_t n = db.channelCount(kind);
     const auto& list = db.members(kind);
-    std::size_t at = 0;
-    for (std::size_t g = 0; g < groups; ++g) {
-        for (std::size_t j = 0; j < db.memberCounts(kind)[g] && at < list.size(); ++j, ++at) {
-            const std::uint16_t ch = list[at];
-            if (ch >= places[g].size()) continue;
-            std::string& cell = places[g][ch];
-            cell += (cell.empty() ? "" : " ") + std::to_string(j + 1);
-        }
+    GroupPlaces out;
+    out.first.assign(n + 1, 0);
+    std::vector<std::pair<std::size_t, std::size_t>> spans(groups);  // start and count in `list`
+    for (std::size_t g = 0, at = 0; g < groups; ++g) {
+        const std::size_t count = std::min<std::size_t>(db.memberCounts(kind)[g], list.size() - std::min(at, list.size()));
+        spans[g] = {at, count};
+        for (std::size_t j = 0; j < count; ++j)
+            if (list[at + j] < n) ++out.first[list[at + j] + 1];
+        at += db.memberCounts(kind)[g];
     }
-    return places;
+    for (std::size_t i = 0; i < n; ++i) out.first[i + 1] += out.first[i];
+    out.entries.resize(out.first[n]);
+    std::vector<std::uint32_t> fill(out.first.begin(), out.first.end() - 1);
+    for (std::size_t g = 0; g < groups; ++g)
+        for (std::size_t j = 0; j < spans[g].second; ++j) {
+            const std::uint16_t ch = list[spans[g].first + j];
+            if (ch < n) out.entries[fill[ch]++] = {static_cast<std::uint16_t>(g), static_cast<std::uint16_t>(j + 1)};
+        }
+    return out;
 }
 
 void exportKind(const ChannelDatabase& db, ChannelKind kind, char separator, std::string& out) {
-    const auto places = groupPlaces(db, kind);
-    std::vector<std::string> cells(kColumnCount + places.size());
+    const std::size_t groups = std::min<std::size_t>(db.groupCount(), kGroupCapacity);
+    const GroupPlaces places = groupPlaces(db, kind);
+    std::vector<std::string> cells(kColumnCount + groups);
     for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
         const ChannelEntry& ch = db.channels(kind)[i];
-        std::fill(cells.begin(), cells.end(), std::string());
+        for (std::string& c : cells) c.clear();
         cells[kKind] = kind == ChannelKind::Tv ? "TV" : "Radio";
         cells[kNumber] = number4(i);
         cells[kName] = latin1ToUtf8(fieldText(ch.name));
@@ -82,7 +96,12 @@ void exportKind(const ChannelDatabase& db, ChannelKind kind, char separator, std
         cells[kPcrPid] = hex4(ch.pcrPid);
         cells[kScrambled] = ch.scrambled ? "Yes" : "No";
         cells[kLocked] = ch.locked ? "Yes" : "No";
-        for (std::size_t g = 0; g < places.size(); ++g) cells[kColumnCount + g] = places[g][i];
+        // "3", or "3 9" for a channel the group lists twice.
+        for (std::uint32_t e = places.first[i]; e < places.first[i + 1]; ++e) {
+            std::string& cell = cells[kColumnCount + places.entries[e].first];
+            if (!cell.empty()) cell += ' ';
+            cell += std::to_string(places.entries[e].second);
+        }
         appendCsvRow(out, cells, separator);
     }
 }
@@ -204,6 +223,7 @@ std::string exportListCsv(const ChannelDatabase& db, ListChoice lists, char sepa
     const std::size_t groups = db.tablesAllocated() ? std::min<std::size_t>(db.groupCount(), kGroupCapacity) : 0;
     for (std::size_t g = 0; g < groups; ++g) header.push_back(latin1ToUtf8(fieldText(db.groupNames[g])));
     std::string out;
+    if (db.tablesAllocated()) out.reserve((std::size_t{db.tvCount} + db.radioCount) * (160 + 2 * groups));
     appendCsvRow(out, header, separator);
     if (!db.tablesAllocated()) return out;
     if (lists != ListChoice::Radio) exportKind(db, ChannelKind::Tv, separator, out);
@@ -214,13 +234,31 @@ std::string exportListCsv(const ChannelDatabase& db, ListChoice lists, char sepa
 bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrderOptions& options, CsvOrder& order,
                   std::string& error) {
     order = CsvOrder{};
+    // Only the columns the order, names and groups need are kept.
     CsvTable table;
-    const CsvResult read = readCsv(csv, table);
+    Layout layout;
+    std::vector<int> keptAt;  // per header column: its place among the kept cells, or -1
+    const CsvResult read = readCsv(csv, table, [&](const std::vector<std::string>& header) {
+        CsvTable head;
+        head.header = header;
+        layout = layoutOf(head, db);
+        std::vector<int> keep;
+        keptAt.assign(header.size(), -1);
+        auto add = [&](int c) {
+            if (c < 0 || keptAt[static_cast<std::size_t>(c)] >= 0) return;
+            keptAt[static_cast<std::size_t>(c)] = static_cast<int>(keep.size());
+            keep.push_back(c);
+        };
+        for (int c : layout.at) add(c);
+        if (options.withFavorites || options.groupsWhenNamed)
+            for (int c : layout.groupColumn) add(c);
+        return keep;
+    });
     if (!read.ok) {
         error = read.error;
         return false;
     }
-    const Layout layout = layoutOf(table, db);
+    if (table.header.empty()) layout = layoutOf(table, db);
     if (layout.at[kName] < 0 && layout.at[kServiceId] < 0) {
         error = "line 1: no Name or Service ID column";
         return false;
@@ -231,8 +269,9 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         error = "line 1: no column is named after a favourite group of the file";
         return false;
     }
-    const auto cell = [](const CsvRow& row, int column) -> std::string_view {
-        return column >= 0 ? std::string_view(row.cells[static_cast<std::size_t>(column)]) : std::string_view();
+    const auto cell = [&keptAt](const CsvRow& row, int column) -> std::string_view {
+        if (column < 0 || keptAt[static_cast<std::size_t>(column)] < 0) return {};
+        return row.cells[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(column)])];
     };
 
     unsigned parts = 0;
