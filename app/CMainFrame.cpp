@@ -51,6 +51,11 @@ constexpr CommandText kCommandTexts[] = {
     {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
     {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
+    {command::kShowChanges, "List what Save would change in the file on disk\nShow Changes"},
+    {command::kCompareWith, "Compare the open list with another channel file\nCompare With"},
+    {command::kVersions, "The earlier versions of this file kept before each save\nVersions"},
+    {command::kRevert, "Read the file again from disk, dropping the unsaved changes\nRevert"},
+    {command::kReviewBeforeSaving, "Show the changes before each save, with Save and Cancel\nReview Before Saving"},
     {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
     // Without it the About toolbar button would have no tooltip at all.
@@ -123,6 +128,7 @@ QSize CMainFrame::firstStartSize() const {
 }
 
 void CMainFrame::showWithSavedGeometry(const QSettings& settings) {
+    view_->setReviewBeforeSaving(settings.value(QStringLiteral("Editor/ReviewBeforeSaving"), false).toBool());
     if (restoreGeometry(settings.value(QStringLiteral("MainFrame/Geometry")).toByteArray()))
         show();
     else
@@ -131,6 +137,7 @@ void CMainFrame::showWithSavedGeometry(const QSettings& settings) {
 
 void CMainFrame::saveGeometryTo(QSettings& settings) const {
     settings.setValue(QStringLiteral("MainFrame/Geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("Editor/ReviewBeforeSaving"), view_->reviewBeforeSaving());
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -159,6 +166,11 @@ void CMainFrame::createMenus() {
     fileMenu_ = file;
     addCommand(file, kOpen, tr("&Open...\tCtrl+O"), ":/images/toolbar/open.png");
     addCommand(file, kSave, tr("&Save\tCtrl+S"), ":/images/toolbar/save.png");
+    addCommand(file, kRevert, tr("Re&vert"));
+    file->addSeparator();
+    addCommand(file, kShowChanges, tr("Show &Changes\tCtrl+Shift+D"));
+    addCommand(file, kCompareWith, tr("Co&mpare With..."));
+    addCommand(file, kVersions, tr("Versio&ns..."));
     addCommand(file, kExportList, tr("&Export List..."));
     file->addSeparator();
     addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.png");
@@ -191,6 +203,8 @@ void CMainFrame::createMenus() {
     addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.png");
     view->addSeparator();
     addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
+    view->addSeparator();
+    addCommand(view, kReviewBeforeSaving, tr("Review Before &Saving"))->setCheckable(true);
 
     QMenu* port = bar->addMenu(tr("&Port"));
     port->setObjectName("menu-port");
@@ -280,6 +294,7 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_D), kDeleteButton},
         {QKeySequence(Qt::CTRL | Qt::Key_F), kSearchButton},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), kShowChanges},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
         {QKeySequence(Qt::ALT | Qt::Key_Up), kMoveUp},
         {QKeySequence(Qt::ALT | Qt::Key_Down), kMoveDown},

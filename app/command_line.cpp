@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QPointer>
@@ -9,6 +10,9 @@
 #include <cstring>
 
 #include "CMainFrame.h"
+#include "changes_window.h"
+#include "channel_reader.h"
+#include "list_diff.h"
 
 namespace velmora {
 
@@ -25,6 +29,28 @@ void addEditorArguments(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Channel file to open (.bin, .sgn)."),
                                  QStringLiteral("[FILE]"));
+    parser.addOption({QStringLiteral("compare"), QStringLiteral("Show what changed from channel file A to B.")});
+}
+
+int runCompare(QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("compare"))) return -1;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2) {
+        std::fputs("velmoraedit: --compare takes two channel files: --compare A B\n", stderr);
+        return 2;
+    }
+    ChannelDatabase a, b;
+    for (const auto& [path, db] : {std::pair{files[0], &a}, std::pair{files[1], &b}}) {
+        const LoadResult loaded = loadChannelFile(path.toStdString(), *db);
+        if (loaded.ok()) continue;
+        for (const std::string& message : loaded.messages)
+            std::fprintf(stderr, "velmoraedit: %s: %s\n", qPrintable(path), message.c_str());
+        return 2;
+    }
+    ChangesWindow window;
+    window.showDiff(diffLists(a, b), a, b, files[0], files[1]);
+    window.show();
+    return QApplication::exec();
 }
 
 QString editorFileArgument(QCommandLineParser& parser) {

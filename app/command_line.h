@@ -20,6 +20,11 @@ void addEditorArguments(QCommandLineParser& parser);
 // string when none was given.
 QString editorFileArgument(QCommandLineParser& parser);
 
+// --compare A B: the changes window between two channel files, without the
+// editor. -1 when not asked for, else the exit code (2: a usage error or a
+// file that cannot be read).
+int runCompare(QCommandLineParser& parser);
+
 // Opens `file` in the frame's form as soon as the event loop runs. A file
 // that is rejected or cannot be read says why and leaves the form empty.
 void openWhenShown(CMainFrame& frame, const QString& file);

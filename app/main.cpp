@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmoraedit: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
+    if (const int rc = velmora::runCompare(parser); rc >= 0) return rc;
     const QString file = velmora::editorFileArgument(parser);
     if (const int rc = velmora::runPrintPdf(parser); rc >= 0) return rc;
 

@@ -72,6 +72,9 @@ template <class Fixture>
 int runBenchmarks(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The versions a save keeps stay out of the user's data folder.
+    QTemporaryDir dataHome;
+    ::setenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit().constData(), 1);
     int master = -1, slave = -1;
     if (::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) ::setenv("VELMORA_COM1", ::ttyname(slave), 0);
     initResources();

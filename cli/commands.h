@@ -17,6 +17,9 @@ void addEditCommands(CLI::App& app, int& exitCode);
 // Exit codes: 0 printed, 2 an unreadable file.
 void addListCommands(CLI::App& app, int& exitCode);
 
+// versions: the versions of a file kept in the version store. Exit code 0.
+void addVersionCommands(CLI::App& app, int& exitCode);
+
 // ports: the serial devices present.
 void addPortsCommand(CLI::App& app);
 

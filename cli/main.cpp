@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     velmora::cli::addEditCommands(app, exitCode);
     velmora::cli::addListCommands(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
+    velmora::cli::addVersionCommands(app, exitCode);
     velmora::cli::addExportCommand(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);

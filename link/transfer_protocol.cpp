@@ -285,6 +285,7 @@ Actions UploadMachine::start(const std::string& path) {
     rejected_ = false;
     fileFailed_ = false;
     uploadPath_ = path;
+    versionProblem_.clear();
     uploadTotal_ = 0;
     uploadCount_ = 0;
     blocks_ = 0;
@@ -422,6 +423,10 @@ void UploadMachine::endOfTransfer(Actions& out) {
             outcome_ = Outcome::Failed;
             return;
         }
+    }
+    if (versions_ && sink_->replacing()) {
+        const KeepResult kept = versions_->keepCurrent(uploadPath_);
+        if (!kept.ok) versionProblem_ = kept.error;
     }
     if (!sink_->commit()) {
         fail(out, "Cannot write the file " + uploadPath_);

@@ -16,6 +16,7 @@
 
 #include "atomic_file.h"
 #include "channel_database.h"
+#include "version_store.h"
 
 namespace velmora::link {
 
@@ -233,6 +234,11 @@ public:
     std::uint32_t blocksReceived() const { return blocks_; }
     // The output file could not be created or written (not the peer's fault).
     bool fileFailed() const { return fileFailed_; }
+    // A completed upload that replaces a file first keeps that file in
+    // `store` (not owned; nullptr: none). A store that cannot be written does
+    // not stop the upload; versionProblem() says why until the next start.
+    void setVersionStore(VersionStore* store) { versions_ = store; }
+    const std::string& versionProblem() const { return versionProblem_; }
 
 private:
     void takeHeaderBytes(std::span<const std::uint8_t> chunk, Actions& out);
@@ -244,6 +250,8 @@ private:
 
     UploadSink* sink_;
     std::unique_ptr<FileUploadSink> ownSink_;
+    VersionStore* versions_ = nullptr;
+    std::string versionProblem_;
     UploadState state_ = UploadState::AwaitHeader;
     Outcome outcome_ = Outcome::Pending;
     std::string uploadPath_;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "edit_history.h"
 #include "list_order.h"
 #include "port_controller.h"
+#include "version_store.h"
 
 class QAbstractItemView;
 class QCheckBox;
@@ -28,10 +30,12 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QTableView;
+class QTimer;
 
 namespace velmora {
 
 struct SaveOptions;
+class ChangesWindow;
 
 namespace ui {
 class TransferController;
@@ -128,6 +132,21 @@ public:
     // The TV or radio list as File > Print prints it, into a PDF of A4 pages
     // at 600 dpi; false when the file cannot be written.
     bool printListToPdf(const QString& path, ChannelKind kind);
+
+    // Versions and changes (CArdelEditView_versions.cpp). Save and upload
+    // keep the file they replace in the version store.
+    VersionStore& versionStore() { return *versions_; }
+    void setVersionStore(std::unique_ptr<VersionStore> store);
+    // Save shows the changes first and writes only on Save (off by default).
+    void setReviewBeforeSaving(bool on) { reviewBeforeSaving_ = on; }
+    bool reviewBeforeSaving() const { return reviewBeforeSaving_; }
+    // Show Changes' window; nullptr before it was first opened.
+    ChangesWindow* changesWindow() const;
+    // The tables as Save would write them, read back from the writer's bytes.
+    ChannelDatabase tablesAsSaved() const;
+    // A kept version's tables become the open list, unsaved; false (after a
+    // message) when the version cannot be read.
+    bool restoreVersion(const std::string& path);
 
 signals:
     void statusText(const QString& text);  // message pane of the status bar
@@ -316,6 +335,23 @@ private:
     };
     static DiskStamp diskStampOf(const std::string& path);
     bool confirmOverwriteIfChanged();
+
+    // Versions and changes (CArdelEditView_versions.cpp).
+    void keepVersion();
+    void revertFile();
+    void showChanges();
+    void refreshChanges();
+    void compareWith();
+    bool reviewBeforeSave();
+    void versionsCommand();
+    void selectChannel(ChannelKind kind, int index);
+    std::unique_ptr<VersionStore> versions_ = std::make_unique<VersionStore>();
+    QPointer<ChangesWindow> changes_;
+    QTimer* changesTimer_ = nullptr;
+    ChannelDatabase changesBase_;  // the file on disk as Show Changes last read it
+    DiskStamp changesBaseStamp_;
+    bool reviewBeforeSaving_ = false;
+    bool reverting_ = false;  // File > Revert asked already
 
     // Receiver link (CArdelEditView_transfers.cpp).
     void setUpReceiverLink(ViewOptions options);

@@ -29,6 +29,11 @@ constexpr int CopyRows = 32851;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
+constexpr int ShowChanges = 32840;
+constexpr int CompareWith = 32841;
+constexpr int Versions = 32842;
+constexpr int Revert = 32843;
+constexpr int ReviewBeforeSaving = 32844;
 constexpr int MoveUp = 32820;
 constexpr int MoveDown = 32821;
 constexpr int MoveToTop = 32822;
@@ -154,6 +159,22 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::PrintSetup:
         printSetup();
         return true;
+    case cmd::ShowChanges:
+        showChanges();
+        return true;
+    case cmd::CompareWith:
+        compareWith();
+        return true;
+    case cmd::Versions:
+        versionsCommand();
+        return true;
+    case cmd::Revert:
+        revertFile();
+        return true;
+    case cmd::ReviewBeforeSaving:
+        reviewBeforeSaving_ = !reviewBeforeSaving_;
+        emit commandStateChanged();
+        return true;
     default:
         for (std::size_t k = 0; k < kViewGroups; ++k) {
             if (kFavoriteBoxIds[k] != id) continue;
@@ -204,11 +225,21 @@ bool CArdelEditView::commandEnabled(int id) const {
         return exportListAvailable();
     case cmd::CopyRows:
         return copyRowsAvailable();
+    case cmd::ShowChanges:
+    case cmd::CompareWith:
+    case cmd::Versions:
+    case cmd::Revert:
+        return flags_.fileLoaded;
+    case cmd::ReviewBeforeSaving:
+        return true;
     default:
         return false;
     }
 }
 
-bool CArdelEditView::commandChecked(int id) const { return id == cmd::OpenPort && port_->commandChecked(id); }
+bool CArdelEditView::commandChecked(int id) const {
+    if (id == cmd::ReviewBeforeSaving) return reviewBeforeSaving_;
+    return id == cmd::OpenPort && port_->commandChecked(id);
+}
 
 }  // namespace velmora

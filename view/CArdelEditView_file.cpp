@@ -57,7 +57,7 @@ void CArdelEditView::openFile(const QString& given) {
     disarmTransfers();
     resetFavoriteMarks();
     sortState_.lastAscending = false;
-    if (shouldAskSaveOnClose() && ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
+    if (!reverting_ && shouldAskSaveOnClose() && ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
         // A failed save keeps the edits only in memory: opening another file
         // now would throw them away.
         if (!saveButton()) return;
@@ -179,6 +179,7 @@ bool CArdelEditView::writeFile() {
                 .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(error)),
             ui::Buttons::Ok, ui::Icon::Critical);
     };
+    if (reviewBeforeSaving_ && !reviewBeforeSave()) return false;
     if (!confirmOverwriteIfChanged()) return false;
     // The first save over a file in this run keeps the file as it was; without
     // that copy the save does not go ahead (and nothing has been committed).
@@ -192,6 +193,7 @@ bool CArdelEditView::writeFile() {
             return false;
         }
     }
+    keepVersion();  // says so when it cannot, and the save goes on
     const SaveResult result = writeChannelFile(flags_.filePath, *db_, options, hooks_.get());
     if (!result.ok) {
         // The tables are as before the save (a New stays pending) and the

@@ -15,6 +15,8 @@ void CArdelEditView::setUpReceiverLink(ViewOptions options) {
         *port_, [this](const FileHeader& header) { db_->header = header; }, this);
 
     connect(port_.get(), &ui::PortController::statusText, this, &CArdelEditView::statusText);
+    transfers_->setVersionStore(versions_.get());
+    connect(transfers_.get(), &ui::TransferController::statusText, this, &CArdelEditView::statusText);
     connect(port_.get(), &ui::PortController::settingPaneChanged, this, &CArdelEditView::settingPaneText);
     // A lost device clears the Open port check mark without any command.
     connect(port_.get(), &ui::PortController::portOpenChanged, this, &CArdelEditView::commandStateChanged);

@@ -40,6 +40,12 @@ TransferController::~TransferController() = default;
 
 void TransferController::setUploadSink(link::UploadSink* sink) {
     upload_ = std::make_unique<link::UploadMachine>(sink);
+    upload_->setVersionStore(versions_);
+}
+
+void TransferController::setVersionStore(VersionStore* store) {
+    versions_ = store;
+    upload_->setVersionStore(store);
 }
 
 namespace {
@@ -115,6 +121,8 @@ void TransferController::uploadTo(const QString& path) {
     Prompter::current().runDialog(dialog);
     uploadDialog_ = nullptr;
     flags.uploadArmed.store(false);
+    if (!upload_->versionProblem().empty())
+        emit statusText(tr("The earlier version was not kept: %1").arg(QString::fromStdString(upload_->versionProblem())));
     upload_->cancel();
 }
 

@@ -48,6 +48,14 @@ public:
     const link::UploadMachine& uploadMachine() const { return *upload_; }
     // Lets tests make the output file fail; nullptr restores the file on disk.
     void setUploadSink(link::UploadSink* sink);
+    // An upload that replaces a file keeps that file here first (not owned).
+    void setVersionStore(VersionStore* store);
+
+signals:
+    // A version could not be kept; the upload went on.
+    void statusText(const QString& text);
+
+public:
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
 public slots:
@@ -66,6 +74,7 @@ private:
     QPointer<QWidget> dialogParent_;
     link::DownloadMachine download_;
     std::unique_ptr<link::UploadMachine> upload_;
+    VersionStore* versions_ = nullptr;
     QPointer<DownloadProgressDialog> downloadDialog_;
     QPointer<UploadProgressDialog> uploadDialog_;
     // A message box runs a nested event loop; notifications arriving then

@@ -18,6 +18,7 @@
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "cli_run.h"
+#include "version_store.h"
 
 namespace velmora::test {
 namespace {
@@ -160,6 +161,14 @@ TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
     twice.tvMemberCount[0] += 2;
     SampleOptions many;
     many.groups = 12;
+    // Versions kept as the editor keeps them, listed in UTC.
+    ::setenv("XDG_DATA_HOME", tmp.path("data").c_str(), 1);
+    ::setenv("TZ", "UTC", 1);
+    VersionStore store;
+    const std::string version = store.folderFor(in) + "/20251206T054640Z.bin";
+    ChannelDatabase shorter;
+    ASSERT_TRUE(readChannelFile(deleted, shorter).ok());
+    auto keepDeleted = [&] { return store.keep(in, deleted, 1'765'000'000), store.keep(in, original, 1'765'000'000), -1; };
     const struct {
         std::string line;
         std::function<int()> arrange;  // returns a descriptor to close afterwards, or -1
@@ -190,6 +199,10 @@ TEST_F(EditCli, inPlaceEditsKeepTheirPromises) {
         {"diff {in} - <{in}", {}, 0, "", false, false},
         {"delete - tv 1 -o - <{in}", {}, 0, std::string(deleted.begin(), deleted.end()), false, false},
         {"delete {in} tv 1 -o /dev/stdout", {}, 0, "deleted tv 1 '", false, false},
+        {"versions {new}", {}, 0, "no versions of", false, false},
+        {"versions {in}", keepDeleted, 0, "2025-12-06 05:46:40  " + version + "  " + std::to_string(deleted.size()) + " bytes  " +
+         std::to_string(shorter.tvCount) + " tv, ", false, false},
+        {"diff " + q(version) + " {in}", {}, 1, "tv added 0001", false, false},
     };
     for (const auto& row : rows) {
         writeBytes(in, original);

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "resources_init.h"
+#include "scratch_data_home.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    velmora::test::useScratchDataHome();
     // Profile settings (the device of each COM number) stay out of the user's.
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName("VelmoraEdit tests");

@@ -6,10 +6,12 @@
 
 #include "integration_serial_line.h"
 #include "resources_init.h"
+#include "scratch_data_home.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    velmora::test::useScratchDataHome();
     velmora::test::useScratchSerialLine();
     // Keep the tests' settings apart from a user's real ones.
     QApplication::setOrganizationName("VelmoraEdit tests");

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "transfer_protocol.h"
+#include "test_files.h"
 #include "transfer_test_files.h"
 
 using namespace velmora;
@@ -610,5 +611,29 @@ TEST(ChunkSplits, downloadAcksMixedWithNoiseSendEveryBlockOnce) {
         const auto block = wire.begin() + 65 + static_cast<long>(k * 1029) + 3;
         const auto image = prepareDownload(file).image;
         EXPECT_TRUE(std::equal(block, block + 1024, image.begin() + 64 + static_cast<long>(k * 1024))) << k;
+    }
+}
+
+// An upload over a file keeps that file as a version first; a store that
+// cannot be written is reported and the upload still completes.
+TEST(UploadVersions, theReplacedFileIsKeptAndAnUnwritableStoreDoesNotStopTheUpload) {
+    velmora::test::TempDir tmp;
+    const std::string target = tmp.path("list.bin");
+    const Bytes old = makeFile(1500, {}), file = makeFile(2000, {});
+    for (const bool writable : {true, false}) {
+        velmora::test::writeBytes(target, old);
+        if (!writable) velmora::test::writeBytes(tmp.path("store-file"), {0});
+        VersionStore store(tmp.path(writable ? "store" : "store-file"));
+        UploadMachine m;
+        m.setVersionStore(&store);
+        m.start(target);
+        m.feed(uploadHeader(file, true));
+        for (const Bytes& b : uploadBlocks(file)) m.feed(b);
+        m.feed(Bytes{0x03});
+        EXPECT_EQ(m.outcome(), Outcome::Succeeded);
+        EXPECT_EQ(m.versionProblem().empty(), writable) << m.versionProblem();
+        const auto kept = store.versions(target);
+        ASSERT_EQ(kept.size(), writable ? 1u : 0u);
+        if (writable) EXPECT_EQ(velmora::test::readBytes(kept[0].path), old);
     }
 }
