@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QUndoView>
+#include <QStyle>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
@@ -51,6 +54,9 @@ constexpr CommandText kCommandTexts[] = {
     {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
     {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
+    {command::kUndo, "Undo the last change of the channel lists\nUndo"},
+    {command::kRedo, "Redo the change undone last\nRedo"},
+    {command::kUndoHistory, "Show the changes that can be undone and redone\nUndo History"},
     {command::kShowChanges, "List what Save would change in the file on disk\nShow Changes"},
     {command::kCompareWith, "Compare the open list with another channel file\nCompare With"},
     {command::kVersions, "The earlier versions of this file kept before each save\nVersions"},
@@ -90,6 +96,13 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
     createToolBar();
     createStatusBar();
     createAccelerators();
+    // View > Undo History: beside the lists, hidden until asked for.
+    history_ = new QDockWidget(tr("Undo History"), this);
+    history_->setObjectName("undo-history-dock");
+    history_->setWidget(view_->createHistoryView(history_));
+    addDockWidget(Qt::RightDockWidgetArea, history_);
+    history_->hide();
+    connect(history_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCommandStates);
 
     // An empty message (a selection back to one row) gives the pane its idle text again.
     connect(view_, &CArdelEditView::statusText, this,
@@ -140,7 +153,10 @@ void CMainFrame::saveGeometryTo(QSettings& settings) const {
     settings.setValue(QStringLiteral("Editor/ReviewBeforeSaving"), view_->reviewBeforeSaving());
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Closing the window hides the dock once the frame's members are gone.
+    if (history_) history_->disconnect(this);
+}
 
 QAction* CMainFrame::addCommand(QMenu* menu, int id, const QString& caption, const QString& icon) {
     auto* action = new QAction(caption, this);
@@ -181,6 +197,9 @@ void CMainFrame::createMenus() {
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName("menu-edit");
+    addCommand(edit, kUndo, tr("&Undo\tCtrl+Z"))->setIcon(QIcon::fromTheme("edit-undo", style()->standardIcon(QStyle::SP_ArrowBack)));
+    addCommand(edit, kRedo, tr("&Redo\tCtrl+Shift+Z"))->setIcon(QIcon::fromTheme("edit-redo", style()->standardIcon(QStyle::SP_ArrowForward)));
+    edit->addSeparator();
     addCommand(edit, kNew, tr("&New\tCtrl+N"));
     addCommand(edit, kCut, tr("Cu&t"));
     addCommand(edit, kPaste, tr("&Paste"));
@@ -203,6 +222,7 @@ void CMainFrame::createMenus() {
     addCommand(view, kRadioChannels, tr("&Radio Channels"), ":/images/toolbar/radio.png");
     view->addSeparator();
     addCommand(view, kFavourites, tr("&Favourites..."), ":/images/toolbar/favorites.png");
+    addCommand(view, kUndoHistory, tr("Undo &History"))->setCheckable(true);
     view->addSeparator();
     addCommand(view, kReviewBeforeSaving, tr("Review Before &Saving"))->setCheckable(true);
 
@@ -237,7 +257,7 @@ void CMainFrame::createToolBar() {
     toolBar_->setFloatable(true);
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const int toolbarSlots[] = {kOpen, kSave, 0, kTvChannels, kRadioChannels, kFavourites, 0,
+    const int toolbarSlots[] = {kOpen, kSave, 0, kUndo, kRedo, 0, kTvChannels, kRadioChannels, kFavourites, 0,
                          kDownload, kUpload, 0, kPortSettings, kPrint, 0, kAbout};
     for (int id : toolbarSlots) {
         if (id == 0)
@@ -284,9 +304,10 @@ void CMainFrame::createAccelerators() {
         QKeySequence keys;
         int id;
     };
-    // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+Insert, Shift+Insert, Shift+Delete,
-    // Alt+Backspace, F6 and Shift+F6 are left unbound: those commands have no
-    // handler, so the keys do nothing to the channel lists.
+    // Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Insert, Shift+Insert, Shift+Delete, F6 and
+    // Shift+F6 are left unbound: those commands have no handler, so the keys
+    // do nothing to the channel lists. Undo and Redo act on the lists; in an
+    // editable field of the form the view gives their keys to the field.
     const Accelerator table[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kSaveButton},
@@ -296,14 +317,24 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), kShowChanges},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), kUndo},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), kUndo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), kRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), kRedo},
         {QKeySequence(Qt::ALT | Qt::Key_Up), kMoveUp},
         {QKeySequence(Qt::ALT | Qt::Key_Down), kMoveDown},
         {QKeySequence(Qt::ALT | Qt::Key_Home), kMoveToTop},
         {QKeySequence(Qt::ALT | Qt::Key_End), kMoveToBottom},
         {QKeySequence(Qt::CTRL | Qt::Key_M), kMoveTo},
     };
+    QMap<int, QAction*> byId;  // one action per command, with all its keys
     for (const Accelerator& a : table) {
+        if (QAction* known = byId.value(a.id)) {
+            known->setShortcuts(known->shortcuts() << a.keys);
+            continue;
+        }
         auto* action = new QAction(this);
+        byId.insert(a.id, action);
         action->setObjectName(QStringLiteral("accel-%1").arg(a.id));
         action->setShortcut(a.keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -336,6 +367,9 @@ bool CMainFrame::frameCommand(int id) {
     case command::kToggleStatusBar:
         statusBar()->setVisible(!statusBar()->isVisibleTo(this));
         return true;
+    case command::kUndoHistory:
+        history_->setVisible(!history_->isVisibleTo(this));
+        return true;
     default:
         return false;
     }
@@ -365,6 +399,22 @@ void CMainFrame::updateCommandStates() {
             action->setEnabled(true);
             action->setChecked(statusBar()->isVisibleTo(this));
             break;
+        case command::kUndoHistory:
+            if (!history_) break;
+            action->setEnabled(true);
+            action->setChecked(history_->isVisibleTo(this));
+            // Its clicks are Undo and Redo: they follow the same rules.
+            history_->widget()->setEnabled(view_->commandEnabled(command::kUndo) || view_->commandEnabled(command::kRedo));
+            break;
+        case command::kUndo:
+        case command::kRedo: {
+            action->setEnabled(view_->commandEnabled(id));
+            const QString text = id == command::kUndo ? view_->undoText() : view_->redoText();
+            const QString keys = id == command::kUndo ? QStringLiteral("Ctrl+Z") : QStringLiteral("Ctrl+Shift+Z");
+            action->setText(QStringLiteral("&") + text + QLatin1Char('\t') + keys);
+            action->setToolTip(text);
+            break;
+        }
         default:
             action->setEnabled(view_ && view_->commandEnabled(id));
             if (action->isCheckable()) action->setChecked(view_ && view_->commandChecked(id));

@@ -12,6 +12,7 @@
 #include "recent_files.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QSettings;
@@ -35,6 +36,9 @@ inline constexpr int kDelete = 32776;
 inline constexpr int kApplyOrder = 32795;  // Edit > Apply Order From…
 inline constexpr int kExportList = 32850;  // File > Export List…
 inline constexpr int kCopyRows = 32851;    // Edit > Copy Rows
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+inline constexpr int kUndoHistory = 32830;  // View > Undo History
 inline constexpr int kShowChanges = 32840;        // File > Show Changes
 inline constexpr int kCompareWith = 32841;        // File > Compare With…
 inline constexpr int kVersions = 32842;           // File > Versions…
@@ -124,6 +128,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QMap<int, QAction*> actions_;
+    QDockWidget* history_ = nullptr;  // View > Undo History
     // Judging "unsaved" builds the file in memory: once per burst of changes.
     QTimer* unsavedCheck_ = nullptr;
 };

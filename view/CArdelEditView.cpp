@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QVBoxLayout>
 
 #include "banner_label.h"
@@ -94,6 +96,7 @@ CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     setObjectName(QStringLiteral("101"));
     buildForm();
     setUpMoves();
+    setUpHistory();
     setStartupState();
     // Every change of state is announced by this signal; the lists' marks follow it.
     connect(this, &CArdelEditView::commandStateChanged, this, &CArdelEditView::showListMarks);
@@ -430,6 +433,12 @@ void CArdelEditView::setStartupState() {
 }
 
 bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
+    if (fieldUndoKey(watched, event)) return true;
+    // A press in the history view goes back or forward from the tables as
+    // they are: what was typed goes into its record first.
+    if (historyView_ && ((event->type() == QEvent::MouseButtonPress && watched == historyView_->viewport()) ||
+                         (event->type() == QEvent::KeyPress && watched == historyView_)))
+        commitShownRecords();
     // Enter and Escape never reach the form's controls (no default button
     // fires, no field is left half-committed). A running drag would end here.
     if (event->type() == QEvent::KeyPress) {

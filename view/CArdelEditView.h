@@ -30,6 +30,8 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QTableView;
+class QUndoStack;
+class QUndoView;
 class QTimer;
 
 namespace velmora {
@@ -133,6 +135,13 @@ public:
     // at 600 dpi; false when the file cannot be written.
     bool printListToPdf(const QString& path, ChannelKind kind);
 
+    // Undo history (CArdelEditView_history.cpp): the steps of the tables,
+    // and a view of them for the frame to place (owned by `parent`).
+    QUndoStack* undoStack() const { return undoStack_.get(); }
+    QUndoView* createHistoryView(QWidget* parent);
+    // What Undo and Redo would do, as their menu items read: "Undo Move Channel".
+    QString undoText() const;
+    QString redoText() const;
     // Versions and changes (CArdelEditView_versions.cpp). Save and upload
     // keep the file they replace in the version store.
     VersionStore& versionStore() { return *versions_; }
@@ -154,6 +163,7 @@ signals:
     void commandStateChanged();            // frame re-evaluates enabled/checked actions
     void fileOpened(const QString& path);  // after every successful open
     void formEdited();                     // the user typed or clicked on the form
+    void stepRecorded();                   // a new step is on the undo stack
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -321,6 +331,28 @@ private:
     // on success the step is kept under `text`, as it reads after "Undo "
     // ("Delete 5 Channels").
     void recordStep(EditStep step, const QString& text);
+    friend class HistoryCommand;
+    void setUpHistory();
+    // The keys of Undo and Redo in an editable field of the form undo its typing.
+    bool fieldUndoKey(QObject* watched, QEvent* event);
+    bool historyAvailable() const;  // Undo and Redo may act at all
+    void undoCommand();
+    void redoCommand();
+    void applyHistoryStep(const EditStep& step, bool undo);
+    void showHistoryStep();
+    void keepHistoryWithinLimit();
+    void clearHistory();
+    // The records a save may change, as they stood before it: the save's
+    // commits and band rule become steps, and a New it inserted one more.
+    struct RecordSnapshot {
+        std::vector<SatelliteEntry> satellites;
+        std::vector<SatelliteExtra> extras;
+        std::vector<TransponderEntry> transponders;
+        std::vector<ChannelEntry> tv, radio;
+        FavoriteSection favorites;
+    };
+    RecordSnapshot snapshotRecords() const;
+    void recordSave(const RecordSnapshot& before, const std::optional<NewRecord>& inserted);
 
     // Unsaved changes (CArdelEditView_unsaved.cpp).
     void rememberSavedImage();
@@ -447,6 +479,16 @@ private:
     // The file as last loaded or saved, as the writer produces it.
     std::vector<std::uint8_t> savedImage_;
     DiskStamp diskStamp_;
+
+    // The undo history. Its commands count their bytes here, so the stack
+    // is declared after the count and goes first.
+    std::size_t historyBytes_ = 0;
+    std::size_t historyLimit_ = EditHistory::kDefaultLimit;
+    bool historyReplaying_ = false;                   // a rebuild: commands change nothing
+    std::optional<StepSelection> historySelection_;  // what the last applied step touched
+    unsigned historyRefill_ = 0;                      // what the applied steps changed (HistoryRefill)
+    std::unique_ptr<QUndoStack> undoStack_;
+    QPointer<QUndoView> historyView_;
 
     // Declared in this order so that the transfers, which use the port, go first.
     std::unique_ptr<ui::PortController> port_;

@@ -2,6 +2,7 @@
 // without a handler here is answered "not handled" and so stays disabled.
 #include <QCheckBox>
 #include <QTableView>
+#include <QUndoStack>
 
 #include "CArdelEditView.h"
 #include "transfer_controller.h"
@@ -26,6 +27,8 @@ constexpr int Upload = 32815;
 constexpr int ApplyOrder = 32795;
 constexpr int ExportList = 32850;
 constexpr int CopyRows = 32851;
+constexpr int Undo = 57643;
+constexpr int Redo = 57644;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int PrintSetup = 57606;
@@ -141,6 +144,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::CopyRows:
         copyRowsCommand();
         return true;
+    case cmd::Undo:
+        undoCommand();
+        return true;
+    case cmd::Redo:
+        redoCommand();
+        return true;
     case ctl::Search:
         searchButton();
         return true;
@@ -225,6 +234,10 @@ bool CArdelEditView::commandEnabled(int id) const {
         return exportListAvailable();
     case cmd::CopyRows:
         return copyRowsAvailable();
+    case cmd::Undo:
+        return historyAvailable() && undoStack_->canUndo();
+    case cmd::Redo:
+        return historyAvailable() && undoStack_->canRedo();
     case cmd::ShowChanges:
     case cmd::CompareWith:
     case cmd::Versions:

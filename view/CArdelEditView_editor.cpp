@@ -76,13 +76,15 @@ CArdelEditView::FormCommit CArdelEditView::commitShownRecords() {
     const ChannelEntry channelBefore = channelShown ? channels[at(row)] : ChannelEntry{};
     const TransponderEntry transponderBefore = transponderShown ? db_->transponders[at(t)] : TransponderEntry{};
     const SatelliteEntry satelliteBefore = satelliteShown ? db_->satellites[at(s)] : SatelliteEntry{};
+    const SatelliteExtra extraBefore = satelliteShown ? db_->satelliteExtra[at(s)] : SatelliteExtra{};
+    const int record = selectedRecord();
+    const ChannelEntry recordBefore = record >= 0 ? db_->channels(kind)[at(record)] : ChannelEntry{};
     hooks_->commitSatellite(*db_);
     hooks_->commitTransponder(*db_);
     hooks_->commitChannel(*db_);
     if (channelShown && channels[at(row)] != channelBefore) {
         commit.kind = kind;
         commit.row = row;
-        const int record = selectedRecord();
         commit.channel = record >= 0 ? record : row;
         // A sorted row's record takes the edit as Save would carry it back,
         // so that it stays in the tables also when the sort is cancelled.
@@ -91,6 +93,22 @@ CArdelEditView::FormCommit CArdelEditView::commitShownRecords() {
     }
     if (transponderShown && db_->transponders[at(t)] != transponderBefore) commit.transponder = t;
     if (satelliteShown && db_->satellites[at(s)] != satelliteBefore) commit.satellite = s;
+    // One step per record, in the order of the commits.
+    if (commit.satellite >= 0) {
+        EditStep step;
+        noteSatelliteEdit(*db_, s, satelliteBefore, extraBefore, step);
+        recordStep(std::move(step), tr("Edit Satellite '%1'").arg(QString::fromLatin1(fieldText(db_->satellites[at(s)].name))));
+    }
+    if (commit.transponder >= 0) {
+        EditStep step;
+        noteTransponderEdit(*db_, t, transponderBefore, step);
+        recordStep(std::move(step), tr("Edit Transponder %1").arg(t + 1));
+    }
+    if (commit.channel >= 0 && record >= 0) {
+        EditStep step;
+        noteChannelEdit(*db_, kind, record, recordBefore, step);
+        recordStep(std::move(step), tr("Edit Channel '%1'").arg(QString::fromLatin1(fieldText(db_->channels(kind)[at(record)].name))));
+    }
     if (commit.any()) {
         showCommittedRows(commit);
         emit commandStateChanged();
@@ -272,12 +290,16 @@ bool CArdelEditView::saveButton() {
     const int tvNumber = numberCellValue(ChannelKind::Tv, selectedTvRow_);
     const int radioNumber = numberCellValue(ChannelKind::Radio, selectedRadioRow_);
     const bool wasSorted = flags_.sortPending;
+    const RecordSnapshot before = snapshotRecords();
+    const std::optional<NewRecord> inserted =
+        flags_.newRecordPending ? std::optional(pendingNew_.record) : std::nullopt;
     if (!writeFile()) {
         // The edits stay on the form and in the tables; the state is unchanged.
         emit commandStateChanged();
         return false;
     }
     flags_.savedOnce = true;
+    recordSave(before, inserted);
     flags_.sortPending = false;
     flags_.newRecordPending = false;
     listUpdateInProgress_ = false;

@@ -21,6 +21,8 @@ void CArdelEditView::favoritesCommand() {
     FavoritesDialog dialog(*db_, this);
     connect(&dialog, &FavoritesDialog::textRefused, this, [this] { rejectNonLatin1(); });
     const bool ok = ui::Prompter::current().runDialog(dialog) == QDialog::Accepted;
+    // Renames, empties and reorders of one session are one step, however it ended.
+    recordStep(dialog.takeStep(), tr("Edit Favourite Groups"));
     // However the dialog ended, entries may have moved or gone under the
     // marks the form shows; a sorted list reads them from the working lists.
     if (flags_.sortPending)

@@ -129,6 +129,7 @@ void CArdelEditView::openFile(const QString& given) {
     }
 
     db_ = std::move(fresh);
+    clearHistory();  // its steps belong to the tables just replaced
     flags_.filePath = path.toStdString();
     pathLabel_->setText(path);
 

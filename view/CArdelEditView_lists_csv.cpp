@@ -139,7 +139,7 @@ void CArdelEditView::applyListOrderFrom(const QString& path) {
     commitShownRecords();  // before the rows move under the form
     EditStep step;
     if (applyCsvOrder(*db_, order, &step) != EditStatus::Done) return;
-    recordStep(std::move(step), tr("Apply Order"));
+    recordStep(std::move(step), tr("Apply Order From '%1'").arg(QFileInfo(path).fileName()));
     const QScopedValueRollback hold(formCommitHeld_, true);
 
     // The selected channel of each list stays selected at its new place.

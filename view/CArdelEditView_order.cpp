@@ -1,6 +1,7 @@
 // Edit > Apply Order From…: both lists take the order of a reference file,
 // matched channel by channel as `velmora reorder` does; the favourite
 // entries follow their channels, the groups stay the file's own.
+#include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QTableView>
 
@@ -53,7 +54,9 @@ void CArdelEditView::applyOrderFrom() {
     ApplyOrderDialog dialog(this, path, QString::fromStdString(reorderReportText(plan.report, true)));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     commitShownRecords();  // before the rows move under the form
-    if (applyReorder(*db_, plan) != EditStatus::Done) return;
+    EditStep step;
+    if (applyReorder(*db_, plan, &step) != EditStatus::Done) return;
+    recordStep(std::move(step), tr("Apply Order From '%1'").arg(QFileInfo(path).fileName()));
     const QScopedValueRollback hold(formCommitHeld_, true);
 
     // The selected channel of each list stays selected at its new place.

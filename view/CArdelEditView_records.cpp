@@ -101,11 +101,17 @@ void CArdelEditView::deleteButton() {
     commitShownRecords();
 
     DeleteResult removed;
+    EditStep step;
+    QString text;
     if (currentTab_ == 1) {
-        removed = deleteTransponder(*db_, currentTransponder_);
+        text = tr("Delete Transponder %1").arg(currentTransponder_ + 1);
+        removed = deleteTransponder(*db_, currentTransponder_, &step);
     } else {
-        removed = deleteSatellite(*db_, currentSatellite_);
+        text = tr("Delete Satellite '%1'")
+                   .arg(QString::fromLatin1(fieldText(db_->satellites[static_cast<std::size_t>(currentSatellite_)].name)));
+        removed = deleteSatellite(*db_, currentSatellite_, &step);
     }
+    if (removed.status == EditStatus::Done) recordStep(std::move(step), text);
     if (removed.status == EditStatus::Done) refreshAfterDelete(removed, rowsBefore);
 }
 

@@ -182,6 +182,7 @@ bool CArdelEditView::restoreVersion(const std::string& path) {
     held_.reset();
     resetFavoriteMarks();
     db_ = std::move(kept);
+    clearHistory();  // its steps belong to the tables just replaced
     flags_.sortPending = false;
     flags_.cutPending = false;
     flags_.newRecordPending = false;

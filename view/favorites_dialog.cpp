@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "channel_edit.h"
+#include "edit_history.h"
 #include "form_field.h"
 #include "list_drag.h"
 #include "prompter.h"
@@ -264,12 +265,16 @@ void FavoritesDialog::nameLeft(int group) {
             if (currentGroup_ == group) groupName_->setText(previousName_[g]);
             return;
         }
-        clearGroupEntries(db_, groupMode_, group);
+        clearGroupEntries(db_, groupMode_, group, &step_);
         if (lastMove_ && lastMove_->kind == groupMode_ && lastMove_->group == group) lastMove_.reset();
         fillList(groupMode_, group);
     }
     // Unchanged, the stored bytes stay as they are (a full 24-byte name too).
-    if (name != previousName_[g]) setFieldText(db_.groupNames[g], name.toLatin1().toStdString());
+    if (name != previousName_[g]) {
+        const GroupName before = db_.groupNames[g];
+        setFieldText(db_.groupNames[g], name.toLatin1().toStdString());
+        noteGroupRename(db_, group, before, step_);
+    }
     if (currentGroup_ == group) groupName_->setText(name);
 }
 
@@ -300,7 +305,7 @@ void FavoritesDialog::dropped(QAbstractItemView* list, int row) {
     if (!locate(list, kind, group)) return;
     // Below the last entry: the end, once the entry has left its place.
     const int to = row >= 0 ? row : list->model()->rowCount() - 1;
-    if (moveGroupEntry(db_, kind, group, dragFrom_, to) != EditStatus::Done) {
+    if (moveGroupEntry(db_, kind, group, dragFrom_, to, &step_) != EditStatus::Done) {
         fillList(kind, group);
         return;
     }

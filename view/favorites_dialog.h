@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "channel_database.h"
+#include "table_changes.h"
 
 class QAbstractItemView;
 class QLabel;
@@ -51,6 +52,8 @@ public:
     // A drag was started (even one dropped where it began): OK saves.
     bool groupChanged() const { return groupChanged_; }
     std::optional<Move> lastMove() const { return lastMove_; }
+    // Every change of the session to the tables, in order.
+    EditStep takeStep() { return std::move(step_); }
     ChannelKind groupMode() const { return groupMode_; }
     int currentGroup() const { return currentGroup_; }
     ListDrag* listDrag() const { return drag_; }
@@ -85,6 +88,7 @@ private:
     bool groupChanged_ = false;
     int dragFrom_ = -1;  // entry the running drag took
     std::optional<Move> lastMove_;
+    EditStep step_;
 
     std::array<QRadioButton*, kViewGroups> groupButtons_{};
     std::array<QLineEdit*, kViewGroups> nameEdits_{};

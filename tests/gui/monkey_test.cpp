@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
+#include <QUndoView>
 
 #include <sys/stat.h>
 
@@ -188,6 +190,12 @@ public:
         frame->show();
         view.reset(frame->view());
         view->initialUpdate();
+        frame->executeCommand(command::kUndoHistory);  // shown, for its clicks
+        // A new step ends the branch above it; the point it makes is known
+        // once the action is over (a commit may make several at once).
+        QObject::connect(view.get(), &CArdelEditView::stepRecorded, [this] {
+            historyPoints.resize(static_cast<std::size_t>(view->undoStack()->index()));
+        });
         frame->updateCommandStates();
         // A real modal window (one that went round the prompter) would wait
         // for a user forever: close it and count it as a fault.
@@ -267,7 +275,45 @@ public:
         random->dragHandler = nullptr;
         random->openPaths.clear();
         QApplication::processEvents();
+        if (std::string fault = historyMismatch(step.action); !fault.empty()) return fault;
         return invariants();
+    }
+
+    // The bytes of the committed tables at each point of the history, as the
+    // walk last saw them; after Undo, Redo or a history click the tables
+    // must give those bytes again.
+    std::vector<std::optional<std::vector<std::uint8_t>>> historyPoints;
+    std::string historyMismatch(const std::string& action) {
+        const QUndoStack* stack = view->undoStack();
+        if (stack->count() == 0) historyPoints.clear();  // opened afresh
+        if (view->flags().newRecordPending) return {};  // the counts are the New's
+        const auto at = static_cast<std::size_t>(stack->index());
+        if (historyPoints.size() <= at) historyPoints.resize(at + 1);
+        ChannelDatabase copy = view->database();
+        std::vector<std::uint8_t> bytes = buildChannelFile(copy, SaveOptions{});
+        if (action == "undo" || action == "redo" || action == "history")
+            if (historyPoints[at] && *historyPoints[at] != bytes)
+                return action + " to point " + std::to_string(at) + ": the tables differ from when the walk was there";
+        historyPoints[at] = std::move(bytes);
+        return {};
+    }
+    void undoRedo(Rng& rng, bool undo) {
+        if (chance(rng, 50)) return menu(undo ? command::kUndo : command::kRedo);
+        // The keys, wherever the focus is: in a field they undo its typing.
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : frame.get();
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Backspace, Qt::AltModifier},
+            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}, {Qt::Key_Y, Qt::ControlModifier}};
+        const auto& [key, modifiers] = keys[(undo ? 0 : 2) + pick(rng, 2)];
+        QTest::keyClick(focus, key, modifiers);
+    }
+    void historyClick(Rng& rng) {
+        auto* history = frame->findChild<QUndoView*>(QStringLiteral("undo-history"));
+        const int n = history->model()->rowCount();
+        if (!history->isEnabled() || n == 0) return;
+        const QModelIndex row = history->model()->index(pick(rng, n), 0);
+        history->scrollTo(row);
+        QTest::mouseClick(history->viewport(), Qt::LeftButton, {}, history->visualRect(row).center());
     }
 
     static constexpr std::array kBoxes{1001, 1002, 1003, 1006, 1008, 1005, 1010, 1011, 1012, 1013, 1004, 1004, 1106};
@@ -299,6 +345,9 @@ public:
         {"open", 1, [this](Rng& r) { openFile(r); }},
         {"failsave", 2, [this](Rng& r) { failingSave(r); }},
         {"refuse", 1, [this](Rng& r) { refusedOpen(r); }},
+        {"undo", 5, [this](Rng& r) { undoRedo(r, true); }},
+        {"redo", 3, [this](Rng& r) { undoRedo(r, false); }},
+        {"history", 2, [this](Rng& r) { historyClick(r); }},
         {"extend", 8, [this](Rng& r) { extendSelection(r); }},
         {"keymove", 5, [this](Rng& r) { keyMove(r); }},
         {"moveto", 2, [this](Rng& r) { moveTo(r); }},

@@ -67,6 +67,8 @@ TEST_F(ListsCsvTest, ExportedListEditedElsewhereBringsBackOrderAndNames) {
     EXPECT_EQ(cell(1017, 0, 1) + "|" + cell(1017, 1, 1) + "|" + cell(1017, 2, 1), "TV Norge 2|ZDF|Das Erste");
     const ChannelDatabase db = saved();
     EXPECT_EQ(fieldText(db.tv[0].name), "TV Norge 2");
+    view->handleCommand(57643);  // one Undo takes back the order and the name
+    EXPECT_EQ(cell(1017, 0, 1) + "|" + cell(1017, 1, 1) + "|" + cell(1017, 2, 1), "Das Erste|ZDF|TV Norge");
 }
 
 }  // namespace
