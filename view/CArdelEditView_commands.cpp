@@ -25,6 +25,8 @@ constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
 constexpr int ApplyOrder = 32795;
+constexpr int ExportList = 32850;
+constexpr int CopyRows = 32851;
 constexpr int Undo = 57643;
 constexpr int Redo = 57644;
 constexpr int Print = 57607;
@@ -136,6 +138,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::ApplyOrder:
         applyOrderFrom();
         return true;
+    case cmd::ExportList:
+        exportListCommand();
+        return true;
+    case cmd::CopyRows:
+        copyRowsCommand();
+        return true;
     case cmd::Undo:
         undoCommand();
         return true;
@@ -222,6 +230,10 @@ bool CArdelEditView::commandEnabled(int id) const {
         return canOpenFavorites();
     case cmd::ApplyOrder:
         return applyOrderAvailable();
+    case cmd::ExportList:
+        return exportListAvailable();
+    case cmd::CopyRows:
+        return copyRowsAvailable();
     case cmd::Undo:
         return historyAvailable() && undoStack_->canUndo();
     case cmd::Redo:
