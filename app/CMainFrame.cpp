@@ -52,6 +52,8 @@ constexpr CommandText kCommandTexts[] = {
     {command::kMoveTo, "Give the selected channels a new position\nMove To"},
     {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
     {command::kRemoveDuplicates, "Remove channels stored twice, keeping their favourite entries\nRemove Duplicates"},
+    {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
+    {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
     {command::kUpload, "Upload the Data from the receiver\nUpload"},
     {command::kUndo, "Undo the last change of the channel lists\nUndo"},
     {command::kRedo, "Redo the change undone last\nRedo"},
@@ -186,6 +188,7 @@ void CMainFrame::createMenus() {
     addCommand(file, kShowChanges, tr("Show &Changes\tCtrl+Shift+D"));
     addCommand(file, kCompareWith, tr("Co&mpare With..."));
     addCommand(file, kVersions, tr("Versio&ns..."));
+    addCommand(file, kExportList, tr("&Export List..."));
     file->addSeparator();
     addCommand(file, kPrint, tr("&Print...\tCtrl+P"), ":/images/toolbar/print.png");
     addCommand(file, kPrintPreview, tr("Print Pre&view"));
@@ -201,6 +204,8 @@ void CMainFrame::createMenus() {
     addCommand(edit, kNew, tr("&New\tCtrl+N"));
     addCommand(edit, kCut, tr("Cu&t"));
     addCommand(edit, kPaste, tr("&Paste"));
+    // Ctrl+C belongs to the lists themselves (the view binds it there).
+    addCommand(edit, kCopyRows, tr("&Copy Rows\tCtrl+C"));
     edit->addSeparator();
     addCommand(edit, kDelete, tr("&Delete\tCtrl+D"));
     edit->addSeparator();

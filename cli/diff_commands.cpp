@@ -12,6 +12,7 @@
 #include "channel_writer.h"
 #include "codes.h"
 #include "commands.h"
+#include "csv_commands.h"
 #include "in_place.h"
 #include "list_diff.h"
 #include "list_reorder.h"
@@ -147,9 +148,17 @@ json diffJson(const ListDiff& d) {
 struct ReorderArgs {
     std::string file, like, out;
     bool dryRun = false, withFavorites = false, verbose = false, noBackup = false;
+    bool radio = false, names = false;
 };
 
 int runReorder(const ReorderArgs& args) {
+    if (isListFile(args.like))
+        return runListReorder({args.file, args.like, args.out, args.dryRun, args.withFavorites, args.verbose,
+                               args.noBackup, args.radio, args.names});
+    if (args.radio || args.names) {
+        std::cerr << "velmora: --radio and --names take a list (CSV or TSV) as the reference, not a channel file\n";
+        return kExitFailure;
+    }
     FileEdit edit(args.file, args.out, args.noBackup || args.dryRun);
     ChannelDatabase db, reference;
     if (!(args.dryRun ? loadFile(args.file, db) : edit.load(db)) || !loadFile(args.like, reference))
@@ -210,13 +219,17 @@ void addDiffCommands(CLI::App& app, int& exitCode) {
     auto* reorder = app.add_subcommand("reorder", "Put the channels of FILE in the order of REF; unmatched channels "
                                                   "follow in their current order");
     reorder->add_option("FILE", args->file, "channel file to reorder")->required();
-    reorder->add_option("--like", args->like, "reference channel file whose order to take")->required();
+    reorder->add_option("--like", args->like, "reference whose order to take: a channel file, or a list (CSV or TSV, "
+                                              "as export writes it) matched row by row")->required();
     reorder->add_option("-o,--output", args->out, "write here instead of over FILE (- for standard output)")->check(fileName());
     reorder->add_flag("--dry-run", args->dryRun, "print the report and write nothing");
     reorder->add_flag("--no-backup", args->noBackup, "without -o: do not keep FILE as FILE.bak before writing over it");
     reorder->add_flag("--with-favorites", args->withFavorites,
-                      "also take REF's favourite groups, mapped onto FILE's matched channels (refused when REF has none)");
+                      "also take REF's favourite groups, mapped onto FILE's matched channels (refused when REF has none); "
+                      "with a list: the membership and order of each group of FILE that a column header names");
     reorder->add_flag("-v,--verbose", args->verbose, "list every channel that did not match");
+    reorder->add_flag("--radio", args->radio, "with a list: rows without a Kind column are radio channels");
+    reorder->add_flag("--names", args->names, "with a list: also take each matched channel's name from its Name column");
     reorder->callback([args, &exitCode] { exitCode = runReorder(*args); });
 }
 

@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
+#include "csv_commands.h"
 #include "diff_commands.h"
 #include "support.h"
 #include "transfer_commands.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     velmora::cli::addDedupeCommand(app, exitCode);
     velmora::cli::addDiffCommands(app, exitCode);
     velmora::cli::addVersionCommands(app, exitCode);
+    velmora::cli::addExportCommand(app, exitCode);
     // Receiver transfer commands are registered here.
     velmora::cli::addTransferCommands(app, exitCode);
     velmora::cli::addPortsCommand(app);

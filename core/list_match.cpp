@@ -171,6 +171,53 @@ ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b
     return m;
 }
 
+std::uint64_t rowIdKey(unsigned parts, unsigned serviceId, unsigned frequency, unsigned polarization, unsigned longitude) {
+    const auto part = [parts](unsigned bit, std::uint64_t value) { return (parts & bit) ? value : 0; };
+    return part(kIdService, serviceId & 0xFFFFu) << 42 | part(kIdFrequency, frequency & 0xFFFFu) << 25 |
+           part(kIdPolarization, polarization & 0xFFu) << 17 | part(kIdLongitude, longitude & 0xFFFFu);
+}
+
+bool channelRowKey(const ChannelDatabase& db, const ChannelEntry& ch, unsigned parts, std::uint64_t& key) {
+    const TransponderEntry* tp = db.transponderOf(ch);
+    const SatelliteEntry* sat = tp ? db.satelliteOf(*tp) : nullptr;
+    if ((parts & (kIdFrequency | kIdPolarization | kIdLongitude)) && !tp) return false;
+    if ((parts & kIdLongitude) && !sat) return false;
+    key = rowIdKey(parts, ch.serviceId, tp ? tp->frequency : 0, tp ? tp->polarization : 0, sat ? sat->longitude : 0);
+    return true;
+}
+
+ChannelMatching matchRows(const ChannelDatabase& a, ChannelKind kind, const RowKeys& rows) {
+    const std::size_t na = a.tablesAllocated() ? a.channelCount(kind) : 0;
+    const std::size_t nb = rows.ids.size();
+    ChannelMatching m;
+    static_cast<Matching&>(m) = emptyMatching(na, nb);
+    m.how.assign(na, MatchedBy::None);
+    if (rows.parts != 0) {
+        std::vector<std::uint64_t> idsA(na, 0);
+        std::vector<char> hasA(na, 0);
+        for (std::size_t i = 0; i < na; ++i) hasA[i] = channelRowKey(a, a.channels(kind)[i], rows.parts, idsA[i]);
+        pairStep(idsA, hasA, rows.ids, rows.hasIds, m, [&](std::size_t i) {
+            m.how[i] = MatchedBy::Ids;
+            ++m.byIds;
+        });
+    }
+    std::vector<std::string_view> namesA(na), namesB(nb);
+    std::vector<char> hasA(na, 0), hasB(nb, 0);
+    for (std::size_t i = 0; i < na; ++i) {
+        hasA[i] = m.aToB[i] < 0;
+        if (hasA[i]) namesA[i] = storedName(a.channels(kind)[i]);
+    }
+    for (std::size_t j = 0; j < nb; ++j) {
+        hasB[j] = m.bToA[j] < 0 && rows.hasName[j];
+        if (hasB[j]) namesB[j] = rows.names[j];
+    }
+    pairStep(namesA, hasA, namesB, hasB, m, [&](std::size_t i) {
+        m.how[i] = MatchedBy::Name;
+        ++m.byName;
+    });
+    return m;
+}
+
 Matching matchTransponders(const ChannelDatabase& a, const ChannelDatabase& b) {
     auto keys = [](const ChannelDatabase& db) {
         std::vector<std::uint64_t> out(db.tablesAllocated() ? db.transponderCount : 0);

@@ -38,6 +38,25 @@ struct ChannelMatching : Matching {
 
 ChannelMatching matchChannels(const ChannelDatabase& a, const ChannelDatabase& b, ChannelKind kind);
 
+// A reference that is a table of rows rather than a channel file (a list
+// edited in a spreadsheet): each row may lack ids or a name, and the whole
+// table may lack some parts of the ids, which are then left out of the
+// comparison on both sides. Rows pair with channels of A by ids, then by
+// name, first with first as above.
+enum IdPart : unsigned { kIdService = 1, kIdFrequency = 2, kIdPolarization = 4, kIdLongitude = 8 };
+struct RowKeys {
+    unsigned parts = 0;                // IdPart bits the table has; 0: rows match by name only
+    std::vector<std::uint64_t> ids;    // rowIdKey() of each row
+    std::vector<char> hasIds;          // per row
+    std::vector<std::string> names;    // per row, Latin-1 as stored in a record
+    std::vector<char> hasName;         // per row
+};
+std::uint64_t rowIdKey(unsigned parts, unsigned serviceId, unsigned frequency, unsigned polarization, unsigned longitude);
+// The same key of a channel; false when it lacks a transponder or satellite
+// that `parts` compares.
+bool channelRowKey(const ChannelDatabase& db, const ChannelEntry& ch, unsigned parts, std::uint64_t& key);
+ChannelMatching matchRows(const ChannelDatabase& a, ChannelKind kind, const RowKeys& rows);
+
 // A transponder is known by its frequency, polarization and satellite
 // longitude, a satellite by its longitude; repeated keys pair in table order.
 Matching matchTransponders(const ChannelDatabase& a, const ChannelDatabase& b);

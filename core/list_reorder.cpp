@@ -98,6 +98,14 @@ ReorderPlan planReorder(const ChannelDatabase& db, const ChannelDatabase& refere
     return plan;
 }
 
+ReorderPlan planReorder(const ChannelDatabase& db, const ChannelMatching& tv, const ChannelMatching& radio) {
+    ReorderPlan plan;
+    std::vector<int> tvIndex, radioIndex;
+    plan.tvOrder = orderOf(db, ChannelKind::Tv, tv, tvIndex, plan.report.tv);
+    plan.radioOrder = orderOf(db, ChannelKind::Radio, radio, radioIndex, plan.report.radio);
+    return plan;
+}
+
 EditStatus applyReorder(ChannelDatabase& db, const ReorderPlan& plan, EditStep* step) {
     if (!db.tablesAllocated() || plan.tvOrder.size() != db.tvCount || plan.radioOrder.size() != db.radioCount)
         return EditStatus::BadOrder;

@@ -10,6 +10,7 @@
 
 #include "channel_database.h"
 #include "channel_edit.h"
+#include "list_match.h"
 
 namespace velmora {
 
@@ -52,6 +53,10 @@ struct ReorderPlan {
 
 // Works out the reorder of `db` like `reference` without changing anything.
 ReorderPlan planReorder(const ChannelDatabase& db, const ChannelDatabase& reference, bool withFavorites);
+
+// The same from matchings already made (a reference that is a table of
+// rows, list_match.h): the order alone, no favourite groups.
+ReorderPlan planReorder(const ChannelDatabase& db, const ChannelMatching& tv, const ChannelMatching& radio);
 
 // Carries out a plan made for `db` as it still is. The working tables follow
 // the committed ones: call only while no New, sort or cut is pending. Given a

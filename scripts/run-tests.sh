@@ -3,7 +3,7 @@
 #  1. every unit, widget and end-to-end test (CTest);
 #  2. the unit tests once more under AddressSanitizer + UndefinedBehaviorSanitizer;
 #  3. the Qt-free tests (serial watcher thread included) under ThreadSanitizer;
-#  4. the reader and transfer fuzzers for a bounded time each (clang only).
+#  4. the reader, transfer and list fuzzers for a bounded time each (clang only).
 # Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,13 +38,13 @@ fi
 cmake --build build-tsan --parallel "$JOBS"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --parallel "$JOBS" --timeout 900
 
-step "fuzzing the reader and the transfer state machines (${FUZZ_SECONDS:-30} s each)"
+step "fuzzing the reader and the transfer state machines (${FUZZ_SECONDS:-30} s each), the list reader (${CSV_FUZZ_SECONDS:-20} s)"
 if command -v clang++-14 >/dev/null; then
   if [ ! -f build-fuzz/build.ninja ]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF "${CACHE_LAUNCHER[@]}"
   fi
-  cmake --build build-fuzz --target reader_fuzz transfer_fuzz --parallel "$JOBS"
+  cmake --build build-fuzz --target reader_fuzz transfer_fuzz csv_fuzz --parallel "$JOBS"
   work=$(mktemp -d)
   cp fuzz/corpus/*.bin tests/data/damaged/*.bin "$work"/
   (cd "$work" && "$OLDPWD/build-fuzz/fuzz/reader_fuzz" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=20000 \
@@ -56,6 +56,12 @@ if command -v clang++-14 >/dev/null; then
   work=$(mktemp -d)
   (cd "$work" && "$OLDPWD/build-fuzz/fuzz/transfer_fuzz" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 \
       -malloc_limit_mb=16 -rss_limit_mb=1024 -print_final_stats=1 "$work" 2>&1 | tail -n 12)
+  rm -rf "$work"
+  # The list reader is small: 20 s covers it and keeps CI short.
+  work=$(mktemp -d)
+  cp fuzz/corpus-csv/* "$work"/
+  (cd "$work" && "$OLDPWD/build-fuzz/fuzz/csv_fuzz" -max_total_time="${CSV_FUZZ_SECONDS:-20}" -max_len=4096 \
+      -print_final_stats=1 "$work" 2>&1 | tail -n 12)
   rm -rf "$work"
 else
   echo "clang++-14 not found: fuzzing skipped"

@@ -413,6 +413,7 @@ void CArdelEditView::buildLists(QWidget* area) {
         connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, kind] { listSelectionMoved(kind); });
         controls_.insert(id, list);
+        installCopyRowsKey(list, kind);
         layout->addWidget(label);
         layout->addWidget(list, 1);
         return std::pair{list, model};

@@ -72,6 +72,9 @@ public:
     // Menu/toolbar enabling; unknown or not yet built commands are disabled.
     bool commandEnabled(int id) const;
     bool commandChecked(int id) const;
+    // What Copy Rows puts on the clipboard: a header line, then the selected
+    // rows of the list of `kind` as shown, cells tab-separated.
+    QString selectedRowsText(ChannelKind kind) const;
     // Closing or opening another file asks "Save changes to the All Data
     // Channels?": the form was put into edit mode and nothing has been saved
     // in this run, or something is unsaved. Still true after a failed save.
@@ -315,6 +318,16 @@ private:
     // Tools > Remove Duplicates.
     bool removeDuplicatesAvailable() const;
     void removeDuplicatesCommand();
+
+    // File > Export List…, Edit > Copy Rows and a list as the reference of
+    // Apply Order From (CArdelEditView_lists_csv.cpp).
+    bool exportListAvailable() const;
+    void exportListCommand();
+    bool copyRowsAvailable() const;
+    void copyRowsCommand();
+    void installCopyRowsKey(QTableView* list, ChannelKind kind);
+    static bool isListReference(const QString& path);
+    void applyListOrderFrom(const QString& path);
 
     // Undo history (CArdelEditView_history.cpp). Every change of the tables
     // a person makes is one step: the table operation is given `step`, and

@@ -25,6 +25,8 @@ constexpr int PortSettings = 32813;
 constexpr int Download = 32784;
 constexpr int Upload = 32815;
 constexpr int ApplyOrder = 32795;
+constexpr int ExportList = 32850;
+constexpr int CopyRows = 32851;
 constexpr int Undo = 57643;
 constexpr int Redo = 57644;
 constexpr int Print = 57607;
@@ -140,6 +142,12 @@ bool CArdelEditView::handleCommand(int id) {
     case cmd::RemoveDuplicates:
         removeDuplicatesCommand();
         return true;
+    case cmd::ExportList:
+        exportListCommand();
+        return true;
+    case cmd::CopyRows:
+        copyRowsCommand();
+        return true;
     case cmd::Undo:
         undoCommand();
         return true;
@@ -228,6 +236,10 @@ bool CArdelEditView::commandEnabled(int id) const {
         return applyOrderAvailable();
     case cmd::RemoveDuplicates:
         return removeDuplicatesAvailable();
+    case cmd::ExportList:
+        return exportListAvailable();
+    case cmd::CopyRows:
+        return copyRowsAvailable();
     case cmd::Undo:
         return historyAvailable() && undoStack_->canUndo();
     case cmd::Redo:

@@ -26,9 +26,14 @@ void CArdelEditView::applyOrderFrom() {
     request.caption = tr("Apply Order From");
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
+    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter)) +
+                     QStringLiteral(";;Lists (*.csv *.tsv)");
     const QString path = ui::Prompter::current().openFile(this, request);
     if (path.isEmpty()) return;
+    if (isListReference(path)) {
+        applyListOrderFrom(path);  // a list from a spreadsheet (CArdelEditView_lists_csv.cpp)
+        return;
+    }
 
     ChannelDatabase reference;
     const LoadResult loaded = loadChannelFile(path.toStdString(), reference);
