@@ -331,6 +331,7 @@ void CMainFrame::createAccelerators() {
         {QKeySequence(Qt::ALT | Qt::Key_Home), kMoveToTop},
         {QKeySequence(Qt::ALT | Qt::Key_End), kMoveToBottom},
         {QKeySequence(Qt::CTRL | Qt::Key_M), kMoveTo},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), kFilterText},
     };
     QMap<int, QAction*> byId;  // one action per command, with all its keys
     for (const Accelerator& a : table) {

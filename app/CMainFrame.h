@@ -52,6 +52,7 @@ inline constexpr int kMoveToBottom = 32823;
 inline constexpr int kMoveTo = 32824;
 // Tools menu; 32860-32869 belong to the lists' filter and the duplicates.
 inline constexpr int kRemoveDuplicates = 32860;
+inline constexpr int kFilterText = 32861;  // Ctrl+L: the filter bar's text field
 inline constexpr int kTvChannels = 32789;
 inline constexpr int kRadioChannels = 32790;
 inline constexpr int kFavourites = 32788;

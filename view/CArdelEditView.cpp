@@ -100,6 +100,7 @@ CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     setStartupState();
     // Every change of state is announced by this signal; the lists' marks follow it.
     connect(this, &CArdelEditView::commandStateChanged, this, &CArdelEditView::showListMarks);
+    connect(this, &CArdelEditView::commandStateChanged, this, &CArdelEditView::updateFilterBarState);
     qApp->installEventFilter(this);
     setUpReceiverLink(std::move(options));
 }
@@ -375,6 +376,10 @@ void CArdelEditView::buildSatellitePage(QWidget* panel) {
 void CArdelEditView::buildLists(QWidget* area) {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The filter bar is built after the lists (it reads their models) and
+    // placed above them.
+    auto* filterRow = new QVBoxLayout;
+    layout->addLayout(filterRow);
     auto makeList = [&](int id, int captionId, const QString& caption, ChannelKind kind) {
         QLabel* label = new QLabel(caption, area);
         label->setObjectName(QString::number(captionId));
@@ -422,6 +427,7 @@ void CArdelEditView::buildLists(QWidget* area) {
     std::tie(radioList_, radioModel_) = makeList(1018, 1108, QStringLiteral("Radio Channel List"), ChannelKind::Radio);
     radioList_->setVisible(false);
     control(1108)->setVisible(false);
+    filterRow->addWidget(buildFilterBar(area));
 }
 
 void CArdelEditView::setStartupState() {
@@ -429,11 +435,13 @@ void CArdelEditView::setStartupState() {
     enterReadOnlyState();
     setFavoriteBoxesEnabled(false);
     scrambledBox_->setEnabled(false);
+    updateFilterBarState();
     applyPage(currentTab_);
 }
 
 bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
     if (fieldUndoKey(watched, event)) return true;
+    if (filterKey(watched, event)) return true;
     // A press in the history view goes back or forward from the tables as
     // they are: what was typed goes into its record first.
     if (historyView_ && ((event->type() == QEvent::MouseButtonPress && watched == historyView_->viewport()) ||

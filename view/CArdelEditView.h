@@ -18,6 +18,7 @@
 #include "list_printer.h"
 #include "channel_edit.h"
 #include "edit_history.h"
+#include "list_filter.h"
 #include "list_order.h"
 #include "port_controller.h"
 #include "version_store.h"
@@ -113,6 +114,12 @@ public:
     void refreshLists();
     QTableView* tvList() const { return tvList_; }
     QTableView* radioList() const { return radioList_; }
+    // The filter bar's choice as it applies to both lists; inactive when it
+    // lets every channel through.
+    const ChannelFilter& listFilter() const { return filter_; }
+    bool listFiltered() const { return filter_.active(); }
+    // The filter's text holds a character no channel name can hold: nothing matches.
+    bool filterUnmatchable() const { return filterUnmatchable_; }
 
     // Record editor.
     void showChannelDetails(int row);
@@ -196,6 +203,32 @@ private:
     ChannelListModel* modelOf(ChannelKind kind) const;
     int numberCellValue(ChannelKind kind, int row) const;
 
+    // The filter bar over both lists (CArdelEditView_filter.cpp). Rows keep
+    // naming their records through the Number cell, as in a sorted list;
+    // selectedTvRow_ and selectedRadioRow_ stay list rows, and only the
+    // lists' own rows are shown rows.
+    QWidget* buildFilterBar(QWidget* area);
+    void updateFilterBarState();  // offered with a file, not while a New is pending
+    void filterEdited();  // the person typed or chose: both lists follow at once
+    // Shows the rows of the list of `kind` that match, as the list stands
+    // (table or sorted order); `reselect`: the selection stays on the rows
+    // still shown, the current one on its channel or its nearest shown row.
+    void applyFilter(ChannelKind kind, bool reselect);
+    // After a change in place (a box, a typed name): rows that no longer
+    // match leave both lists.
+    void refilterLists();
+    void scheduleRefilter();
+    void clearFilter();
+    // The Show and satellite choosers follow the file's groups and
+    // satellites; `reset` goes back to every channel (another file).
+    void syncFilterChoices(bool reset);
+    void focusFilter();
+    // Escape in the filter's text field empties it.
+    bool filterKey(QObject* watched, QEvent* event);
+    bool currentRowShown() const;
+    // Selects the shown ones of `listRows` (ascending) besides the selection.
+    void addListRowsToSelection(QTableView* list, const std::vector<int>& listRows);
+
     // Editor (CArdelEditView_editor.cpp).
     void editButton();
     void cancelButton();
@@ -273,6 +306,9 @@ private:
     // A sorted list takes no moves, New or Delete: says so in the status bar
     // and returns true when that is why a command is refused.
     bool explainSortRefusal();
+    // The same for what a filtered list does not take (Cut, Paste, drags,
+    // Move Up and Down).
+    bool explainFilterRefusal();
     // What the lists show of the state: the sort indicator of a sorted list,
     // the greyed row of a channel waiting for Paste.
     void showListMarks();
@@ -446,6 +482,14 @@ private:
     // A Cut's hold that a running drag replaced; a cancelled drag restores it.
     std::optional<HeldChannel> heldBeforeDrag_;
     ListDrag* drag_ = nullptr;
+    ChannelFilter filter_;
+    bool filterBarUpdating_ = false;  // the bar is being set up: no filtering yet
+    bool refilterScheduled_ = false;
+    bool filterUnmatchable_ = false;  // its text holds a character no name can hold
+    bool statusShowsCount_ = false;   // the message pane holds a count of rows
+    QLineEdit* filterText_ = nullptr;   // 32861
+    QComboBox* filterShow_ = nullptr;   // 32862
+    QComboBox* filterSatellite_ = nullptr;  // 32863
     SortState sortState_;  // lastSortColumn, lastSortAscending
     // Per list (TV, radio): its rows stand in a sorted order, not table order.
     std::array<bool, 2> listSorted_{};

@@ -43,6 +43,7 @@ constexpr int MoveToTop = 32822;
 constexpr int MoveToBottom = 32823;
 constexpr int MoveTo = 32824;
 constexpr int RemoveDuplicates = 32860;
+constexpr int FilterText = 32861;  // Ctrl+L: the filter bar's text field
 }  // namespace cmd
 
 namespace ctl {
@@ -81,7 +82,7 @@ bool CArdelEditView::handleCommand(int id) {
         deleteButton();
         return true;
     case cmd::Cut:
-        explainSortRefusal();
+        if (!explainSortRefusal()) explainFilterRefusal();
         cutCommand();
         return true;
     case cmd::Paste:
@@ -141,6 +142,9 @@ bool CArdelEditView::handleCommand(int id) {
         return true;
     case cmd::RemoveDuplicates:
         removeDuplicatesCommand();
+        return true;
+    case cmd::FilterText:
+        focusFilter();
         return true;
     case cmd::ExportList:
         exportListCommand();
@@ -223,6 +227,7 @@ bool CArdelEditView::commandEnabled(int id) const {
         return activeList_ != ActiveList::None && canPaste(activeKind());
     case cmd::MoveUp:
     case cmd::MoveDown:
+        return canMoveSelection() && !listFiltered();
     case cmd::MoveToTop:
     case cmd::MoveToBottom:
     case cmd::MoveTo:
@@ -236,6 +241,8 @@ bool CArdelEditView::commandEnabled(int id) const {
         return applyOrderAvailable();
     case cmd::RemoveDuplicates:
         return removeDuplicatesAvailable();
+    case cmd::FilterText:
+        return flags_.fileLoaded && !flags_.newRecordPending;
     case cmd::ExportList:
         return exportListAvailable();
     case cmd::CopyRows:

@@ -120,7 +120,7 @@ void CArdelEditView::showCommittedRows(const FormCommit& commit) {
     const bool others = commit.transponder >= 0 || commit.satellite >= 0;
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
         ChannelListModel* model = modelOf(kind);
-        for (int r = 0; r < model->rowCount(); ++r) {
+        for (int r = 0; r < model->listRowCount(); ++r) {
             const bool edited = commit.channel >= 0 && kind == commit.kind && r == commit.row;
             if (!edited && !others) continue;
             // Rows name their records by the Number cell, also while sorted.
@@ -141,6 +141,9 @@ void CArdelEditView::showCommittedRows(const FormCommit& commit) {
             model->setRow(r, std::move(fresh));
         }
     }
+    if (commit.satellite >= 0) syncFilterChoices(false);  // its name in the satellite chooser
+    // A renamed channel that no longer matches leaves the lists.
+    scheduleRefilter();
 }
 
 void CArdelEditView::showTransponderDetails() {

@@ -32,6 +32,7 @@ void CArdelEditView::favoritesCommand() {
     // The names are in the tables however the dialog ended (the close box
     // too), and the next Save writes them: the boxes show them now.
     showFavoriteCaptions();
+    refilterLists();  // entries gone or moved change what a group choice shows
     for (std::size_t k = 0; k < kViewGroups; ++k) groupWorkingCount_[k] = db_->memberCounts(activeKind())[k];
     if (ok) favoritesAccepted(dialog);
 }

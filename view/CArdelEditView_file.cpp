@@ -148,6 +148,9 @@ void CArdelEditView::openFile(const QString& given) {
     selectedTvRow_ = -1;
     selectedRadioRow_ = -1;
     clearRecordFields();
+    // Another file's groups and satellites: the choosers start from all
+    // channels again; the text applies to any file and stays.
+    syncFilterChoices(true);
     fillTvList();
     fillRadioList();
     enterViewingState();

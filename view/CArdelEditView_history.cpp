@@ -225,6 +225,9 @@ void CArdelEditView::showHistoryStep() {
     showFavoriteCaptions();
     if (refill & kTvRows) fillTvList();
     if (refill & kRadioRows) fillRadioList();
+    // Favourite entries change no row's text but may change what matches.
+    if (!(refill & kTvRows)) applyFilter(ChannelKind::Tv, false);
+    if (!(refill & kRadioRows)) applyFilter(ChannelKind::Radio, false);
 
     ChannelKind kind = activeKind();
     int row = selectedRow();
@@ -246,17 +249,8 @@ void CArdelEditView::showHistoryStep() {
         list->setFocus();
         selectListRow(list, row);
         if (touched.channelsTouched && kind == touched.kind && touched.channels.size() > 1) {
-            // Every channel of a block step, runs of neighbours as one range each.
-            const std::vector<int>& rows = touched.channels;
-            const int last = list->model()->columnCount() - 1;
-            QItemSelection selection;
-            for (std::size_t i = 0; i < rows.size();) {
-                std::size_t j = i;
-                while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) ++j;
-                selection.select(list->model()->index(rows[i], 0), list->model()->index(rows[j], last));
-                i = j + 1;
-            }
-            list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            // Every channel of a block step (those the filter shows).
+            addListRowsToSelection(list, touched.channels);
             showSelectionMarks();
             showSelectionCount();
         }

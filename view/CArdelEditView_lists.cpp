@@ -51,11 +51,16 @@ ChannelListModel* CArdelEditView::modelOf(ChannelKind kind) const {
 void CArdelEditView::fillTvList() {
     tvModel_->setRows(formatAll(*db_, ChannelKind::Tv));
     listSorted_[0] = false;
+    // The file's groups and satellites may have changed with its tables.
+    syncFilterChoices(false);
+    applyFilter(ChannelKind::Tv, false);
 }
 
 void CArdelEditView::fillRadioList() {
     radioModel_->setRows(formatAll(*db_, ChannelKind::Radio));
     listSorted_[1] = false;
+    syncFilterChoices(false);
+    applyFilter(ChannelKind::Radio, false);
 }
 
 int CArdelEditView::numberCellValue(ChannelKind kind, int row) const {
@@ -108,8 +113,21 @@ void CArdelEditView::onListSelection(ChannelKind kind, int row) {
 }
 
 void CArdelEditView::selectListRow(QTableView* list, int row) {
-    if (row < 0 || row >= list->model()->rowCount()) return;
-    const QModelIndex index = list->model()->index(row, 0);
+    // `row` is a list row; a filtered list selects it, or the shown row
+    // nearest to it when the filter hides it.
+    const ChannelListModel* model = modelOf(kindOf(list));
+    if (row < 0 || row >= model->listRowCount()) return;
+    const int at = model->filtered() ? model->nearestShownRow(row) : row;
+    if (at < 0) {
+        // Nothing shown: no row is selected, but the form shows the record
+        // the view names from now on, as a selection would. A form left on
+        // a channel that was deleted would write its texts into whichever
+        // channel took its index.
+        list->selectionModel()->clearSelection();
+        onListSelection(kindOf(list), row);
+        return;
+    }
+    const QModelIndex index = list->model()->index(at, 0);
     // Reselecting the selected row still reports a change, as a fresh
     // selection does: the form always follows the list.
     list->selectionModel()->clearSelection();
@@ -148,8 +166,8 @@ void CArdelEditView::radioSwitch() {
 }
 
 void CArdelEditView::refreshLists() {
-    const int formerTv = tvModel_->rowCount();
-    const int formerRadio = radioModel_->rowCount();
+    const int formerTv = tvModel_->listRowCount();
+    const int formerRadio = radioModel_->listRowCount();
     auto refresh = [&](ChannelKind kind, int& selected, int former) {
         QTableView* list = listOf(kind);
         if (flags_.sortPending) {
@@ -157,7 +175,7 @@ void CArdelEditView::refreshLists() {
             backToTableOrder(kind);
             // The same channel again, by its number. A sorted list never
             // shrinks, so a number past the end can only be a damaged cell.
-            const int row = std::min(number, modelOf(kind)->rowCount()) - 1;
+            const int row = std::min(number, modelOf(kind)->listRowCount()) - 1;
             list->setFocus();
             selectListRow(list, row);
         } else {

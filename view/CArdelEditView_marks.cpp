@@ -38,6 +38,7 @@ void CArdelEditView::showFavoriteMarks() {
 }
 
 void CArdelEditView::showFavoriteCaptions() {
+    syncFilterChoices(false);  // the Show chooser names the groups too
     for (std::size_t k = 0; k < kViewGroups; ++k) {
         const bool has = k < db_->groupNames.size();
         const QString name = has ? QString::fromLatin1(fieldText(db_->groupNames[k])) : QString();
@@ -104,6 +105,7 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
     // The marks of a sorted list are read from the working member list: it
     // must hold this change too, or the boxes would show the old membership.
     if (flags_.sortPending) keepWorkingMembersInStep(kind);
+    refilterLists();  // a channel out of the group chosen leaves the list
 }
 
 void CArdelEditView::favoriteBoxClickedForSelection(std::size_t k) {
@@ -129,6 +131,7 @@ void CArdelEditView::favoriteBoxClickedForSelection(std::size_t k) {
     resetFavoriteMarks();
     showFavoriteMarks();
     showSelectionMarks();
+    refilterLists();
 }
 
 void CArdelEditView::showLockPicture(bool locked) {
@@ -159,6 +162,7 @@ void CArdelEditView::lockBoxClicked() {
         recordStep(std::move(step), n == 1 ? verb + QStringLiteral(" Channel") : QStringLiteral("%1 %2 Channels").arg(verb).arg(n));
         lockBox_->setTristate(false);
         lockBox_->setChecked(locked);
+        refilterLists();  // unlocked channels leave a list of the locked ones
         return;
     }
     const auto value = static_cast<std::uint8_t>(locked ? 1 : 0);
@@ -171,6 +175,7 @@ void CArdelEditView::lockBoxClicked() {
         const int one[] = {record};
         if (setLocked(*db_, kind, one, locked, &step) == EditStatus::Done)
             recordStep(std::move(step), locked ? QStringLiteral("Lock Channel") : QStringLiteral("Unlock Channel"));
+        refilterLists();
     }
 }
 

@@ -31,7 +31,7 @@ void CArdelEditView::setUpMoves() {
     ListDrag::Hooks hooks;
     hooks.mayBegin = [this](QAbstractItemView* list, int row) {
         if (mayBeginDrag(list, row)) return true;
-        if (row >= 0) explainSortRefusal();
+        if (row >= 0 && !explainSortRefusal()) explainFilterRefusal();
         return false;
     };
     hooks.begun = [this](QAbstractItemView* list, int row) { dragBegun(list, row); };
@@ -63,10 +63,20 @@ bool CArdelEditView::canEditRows() const {
     return flags_.editActive && !flags_.cutPending && !flags_.sortPending && !flags_.newRecordPending;
 }
 
-bool CArdelEditView::canCut() const { return canEditRows() && activeList_ != ActiveList::None; }
+// Cut, Paste, drags and Move Up/Down place channels beside their neighbours
+// in the table, which a filtered list does not show: they wait until the
+// filter is cleared.
+bool CArdelEditView::canCut() const { return canEditRows() && activeList_ != ActiveList::None && !listFiltered(); }
 
 bool CArdelEditView::canPaste(ChannelKind kind) const {
-    return flags_.editActive && flags_.cutPending && !flags_.newRecordPending && held_ && held_->kind == kind;
+    return flags_.editActive && flags_.cutPending && !flags_.newRecordPending && held_ && held_->kind == kind &&
+           !listFiltered();
+}
+
+bool CArdelEditView::explainFilterRefusal() {
+    if (!flags_.editActive || !listFiltered()) return false;
+    emit statusText(tr("Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time"));
+    return true;
 }
 
 void CArdelEditView::cutCommand() {
@@ -88,7 +98,7 @@ void CArdelEditView::cutCommand() {
 void CArdelEditView::pasteCommand(ChannelKind kind) {
     if (!canPaste(kind) || activeList_ == ActiveList::None || activeKind() != kind) return;
     const int row = selectedRow();
-    if (row < 0 || row >= modelOf(kind)->rowCount()) return;
+    if (row < 0 || row >= modelOf(kind)->listRowCount()) return;
     // A sorted list names the target by its Number cell, never by display row.
     moveHeldTo(kind, flags_.sortPending ? numberCellValue(kind, row) - 1 : row);
 }
@@ -166,7 +176,7 @@ void CArdelEditView::endSortForMove() {
 
 void CArdelEditView::menuDelete() {
     if (!canEditRows() || activeList_ == ActiveList::None) return;
-    if (selectedRecord() < 0) return;
+    if (selectedRecords().empty()) return;
     // The menu asks its own question, whatever the count; the form's
     // Delete's ending: the new last row when the last went, "End of Data"
     // when the list emptied.
@@ -177,22 +187,24 @@ void CArdelEditView::menuDelete() {
 
 void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
     QTableView* list = listOf(kind);
-    const int row = list->indexAt(pos).row();
+    const int shownRow = list->indexAt(pos).row();
+    const int row = modelOf(kind)->listRow(shownRow);
     const bool active = activeList_ == (kind == ChannelKind::Tv ? ActiveList::Tv : ActiveList::Radio);
     // The row under the cursor is selected first; selecting the selected
     // row again would reload the form and drop what was typed into it.
     // A row of a selection of several keeps the selection: the menu acts on it.
     if (row >= 0 && (!active || row != selectedRow()) &&
-        !(active && list->selectionModel()->isRowSelected(row) && multiSelection()))
+        !(active && list->selectionModel()->isRowSelected(shownRow) && multiSelection()))
         selectListRow(list, row);
 
     ChannelListMenu::State state;
     state.editActive = flags_.editActive;
     state.canNew = canEditRows();
-    state.canCut = canEditRows();
+    state.canCut = canEditRows() && !listFiltered();
     state.canPaste = canPaste(kind);
     state.canDelete = canEditRows();
     state.canMove = canMoveSelection() && activeKind() == kind;
+    state.canStep = !listFiltered();
     ChannelListMenu menu(kind, state, this);
     switch (menu.exec(list->viewport()->mapToGlobal(pos))) {
     case ChannelListMenu::New:
@@ -234,7 +246,7 @@ void CArdelEditView::openListMenu(ChannelKind kind, const QPoint& pos) {
 bool CArdelEditView::mayBeginDrag(QAbstractItemView* list, int row) const {
     // A sorted list's rows are not table positions; a pending New's rows
     // exist only in the working tables.
-    if (!flags_.editActive || flags_.sortPending || flags_.newRecordPending) return false;
+    if (!flags_.editActive || flags_.sortPending || flags_.newRecordPending || listFiltered()) return false;
     return row >= 0 && row < db_->channelCount(kindOf(list));
 }
 

@@ -24,6 +24,9 @@ void CArdelEditView::newButton() {
     if (!flags_.editActive || flags_.newRecordPending || flags_.sortPending || flags_.cutPending ||
         activeList_ == ActiveList::None)
         return;
+    // The new record goes beside the selected one in the whole list, which
+    // the person should see: the filter goes first.
+    clearFilter();
     const ChannelKind kind = activeKind();
     const auto page = static_cast<RecordPage>(currentTab_);
     const NewResult r = prepareNew(*db_, page, kind, selectedRow(), currentTransponder_);
@@ -71,7 +74,7 @@ void CArdelEditView::deleteButton() {
     // Only from the Editing state: Ctrl+D arrives while the button is off too.
     if (!flags_.editActive || flags_.newRecordPending || flags_.sortPending || flags_.cutPending) return;
     const ChannelKind kind = activeKind();
-    const int rowsBefore = modelOf(kind)->rowCount();
+    const int rowsBefore = modelOf(kind)->listRowCount();
     if (currentTab_ == 0) {
         deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
                        QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);

@@ -32,12 +32,14 @@ void showBoxState(QCheckBox* box, int members, int channels) {
 void CArdelEditView::listSelectionMoved(ChannelKind kind) {
     QTableView* list = listOf(kind);
     const QItemSelectionModel* selection = list->selectionModel();
-    const int row = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
+    const int shownRow = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
+    // The form and the view state name list rows; the list shows some of them.
+    const int row = modelOf(kind)->listRow(shownRow);
     const bool active = activeList_ == (kind == ChannelKind::Tv ? ActiveList::Tv : ActiveList::Radio);
     const int stored = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
     // The form follows the current row once it is selected; a range that
     // grows or a row toggled elsewhere leaves it where it is.
-    const bool follow = row >= 0 && selection->isRowSelected(row) && (reshowSelection_ || !active || row != stored);
+    const bool follow = row >= 0 && selection->isRowSelected(shownRow) && (reshowSelection_ || !active || row != stored);
     if (follow) {
         reshowSelection_ = false;
         onListSelection(kind, row);
@@ -65,7 +67,12 @@ std::vector<int> rowsOf(const QItemSelection& selection, int count) {
 
 std::vector<int> CArdelEditView::selectedRows() const {
     if (activeList_ == ActiveList::None) return {};
-    return rowsOf(listOf(activeKind())->selectionModel()->selection(), modelOf(activeKind())->rowCount());
+    const ChannelListModel* model = modelOf(activeKind());
+    std::vector<int> rows = rowsOf(listOf(activeKind())->selectionModel()->selection(), model->rowCount());
+    // Shown rows ascending give list rows ascending.
+    if (model->filtered())
+        for (int& r : rows) r = model->listRow(r);
+    return rows;
 }
 
 bool CArdelEditView::multiSelection() const {
@@ -73,17 +80,18 @@ bool CArdelEditView::multiSelection() const {
     const QItemSelectionModel* selection = listOf(activeKind())->selectionModel();
     if (!selection->hasSelection()) return false;
     const QItemSelection& ranges = selection->selection();
-    const int row = selectedRow();
+    const int row = modelOf(activeKind())->shownRow(selectedRow());
     // Most selections are one range of the selected row alone.
     if (ranges.size() == 1) return ranges.front().height() > 1 || ranges.front().top() != row;
     const std::vector<int> rows = selectedRows();
-    return rows.size() > 1 || (rows.size() == 1 && rows.front() != row);
+    return rows.size() > 1 || (rows.size() == 1 && rows.front() != selectedRow());
 }
 
 std::vector<int> CArdelEditView::selectedRecords() const {
     std::vector<int> records;
     if (!multiSelection()) {
-        if (const int record = selectedRecord(); record >= 0) records.push_back(record);
+        // A row the filter hides is not what the person sees selected.
+        if (const int record = selectedRecord(); record >= 0 && currentRowShown()) records.push_back(record);
         return records;
     }
     const ChannelKind kind = activeKind();
@@ -100,10 +108,21 @@ std::vector<int> CArdelEditView::selectedRecords() const {
 
 void CArdelEditView::showSelectionCount() {
     const int n = multiSelection() ? static_cast<int>(selectedRows().size()) : 1;
-    if (n > 1) emit statusText(QStringLiteral("%1 channels selected").arg(n));
-    // Back to one row: the count goes, the frame shows its idle text.
-    else if (shownSelectionCount_ > 1) emit statusText(QString());
     shownSelectionCount_ = n;
+    // Several rows selected: what a command would act on comes first. One
+    // row in a filtered list: how much of the list is shown.
+    const ChannelListModel* model = modelOf(radioList_->isHidden() ? ChannelKind::Tv : ChannelKind::Radio);
+    if (n > 1) {
+        emit statusText(tr("%1 channels selected").arg(n));
+    } else if (listFiltered()) {
+        emit statusText(tr("%1 of %2 channels shown").arg(model->rowCount()).arg(model->listRowCount()));
+    } else {
+        // Back to one row of the whole list: the count goes, the frame shows its idle text.
+        if (statusShowsCount_) emit statusText(QString());
+        statusShowsCount_ = false;
+        return;
+    }
+    statusShowsCount_ = true;
 }
 
 void CArdelEditView::showSelectionMarks() {
@@ -129,26 +148,16 @@ void CArdelEditView::selectRecords(ChannelKind kind, const std::vector<int>& rec
     rowDeleted_ = false;
     refreshLists();
     QTableView* list = listOf(kind);
-    if (records.size() > 1) {
-        // Runs of neighbouring rows as one range each: one selection change.
-        QItemSelection selection;
-        const QAbstractItemModel* model = list->model();
-        const int last = model->columnCount() - 1;
-        for (std::size_t i = 0; i < records.size();) {
-            std::size_t j = i;
-            while (j + 1 < records.size() && records[j + 1] == records[j] + 1) ++j;
-            selection.select(model->index(records[i], 0), model->index(records[j], last));
-            i = j + 1;
-        }
-        list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-    list->scrollTo(list->model()->index(current, 0));
+    // In table order again: the records are the list rows.
+    addListRowsToSelection(list, records);
+    if (const int at = modelOf(kind)->shownRow(current); at >= 0) list->scrollTo(list->model()->index(at, 0));
     showSelectionMarks();
     showSelectionCount();
 }
 
 bool CArdelEditView::canMoveSelection() const {
-    return canEditRows() && activeList_ != ActiveList::None && selectedRecord() >= 0;
+    return canEditRows() && activeList_ != ActiveList::None && selectedRecord() >= 0 &&
+           (currentRowShown() || multiSelection());
 }
 
 void CArdelEditView::finishBlockMove(ChannelKind kind, const MoveResult& moved, std::size_t currentAt, EditStep step) {
@@ -161,6 +170,7 @@ void CArdelEditView::finishBlockMove(ChannelKind kind, const MoveResult& moved, 
 
 void CArdelEditView::moveSelection(MoveDirection direction) {
     if (explainSortRefusal() || !canMoveSelection()) return;
+    if ((direction == MoveDirection::Up || direction == MoveDirection::Down) && explainFilterRefusal()) return;
     const ChannelKind kind = activeKind();
     const std::vector<int> records = selectedRecords();
     if (records.empty()) return;
@@ -206,7 +216,7 @@ void CArdelEditView::deleteChannels(const QString& oneQuestion, const QString& m
     if (!ui::confirm(this, question, warningIcon ? ui::Icon::Warning : ui::Icon::Exclamation)) return;
     // What was typed goes in before the indices shift under the form.
     commitShownRecords();
-    const int rowsBefore = modelOf(kind)->rowCount();
+    const int rowsBefore = modelOf(kind)->listRowCount();
     EditStep step;
     const DeleteResult removed = removeChannels(*db_, kind, records, &step);
     if (removed.status != EditStatus::Done) return;

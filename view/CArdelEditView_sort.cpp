@@ -28,8 +28,8 @@ std::vector<std::string_view> views(const std::vector<QByteArray>& texts) {
 std::vector<int> CArdelEditView::rowRecords(ChannelKind kind) const {
     const ChannelListModel* model = modelOf(kind);
     std::vector<int> out;
-    out.reserve(static_cast<std::size_t>(model->rowCount()));
-    for (int r = 0; r < model->rowCount(); ++r) out.push_back(model->cell(r, 0).toInt() - 1);
+    out.reserve(static_cast<std::size_t>(model->listRowCount()));
+    for (int r = 0; r < model->listRowCount(); ++r) out.push_back(model->cell(r, 0).toInt() - 1);
     return out;
 }
 
@@ -98,10 +98,11 @@ void CArdelEditView::sortRows(ChannelKind kind, int column, bool ascending, int 
     const std::vector<int> order = sortListByColumn(views(texts), ascending);
     model->reorder(order);
     listSorted_[kind == ChannelKind::Tv ? 0 : 1] = true;
+    applyFilter(kind, false);
     syncWorkingFromDisplay(*db_, kind, order);
     // The channel selected before is selected again, wherever it went.
     QTableView* list = listOf(kind);
-    for (int r = 0; r < model->rowCount(); ++r) {
+    for (int r = 0; r < model->listRowCount(); ++r) {
         if (model->cell(r, 0).toInt() != number) continue;
         list->setFocus();
         selectListRow(list, r);
@@ -156,11 +157,19 @@ void CArdelEditView::searchButton() {
     for (const QChar c : text)
         if (c.unicode() > 0xFF) return;
     const ChannelKind kind = activeKind();
-    const std::vector<QByteArray> names = modelOf(kind)->columnBytes(1);
+    const ChannelListModel* model = modelOf(kind);
+    std::vector<QByteArray> names = model->columnBytes(1);
+    // A filtered list is searched as it is shown.
+    if (model->filtered()) {
+        std::vector<QByteArray> shown;
+        shown.reserve(static_cast<std::size_t>(model->rowCount()));
+        for (int r = 0; r < model->rowCount(); ++r) shown.push_back(std::move(names[static_cast<std::size_t>(model->listRow(r))]));
+        names = std::move(shown);
+    }
     const int row = findChannelByName(views(names), text.toLatin1().toStdString());
     if (row < 0) return;
     listOf(kind)->setFocus();
-    selectListRow(listOf(kind), row);
+    selectListRow(listOf(kind), model->listRow(row));
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "CArdelEditView.h"
+#include "channel_list_model.h"
 #include "changes_window.h"
 #include "channel_reader.h"
 #include "channel_writer.h"
@@ -220,6 +221,8 @@ void CArdelEditView::selectChannel(ChannelKind kind, int index) {
             if (records[r] == index) row = static_cast<int>(r);
     }
     QTableView* list = listOf(kind);
+    // The channel asked for is shown, also when the filter hides it.
+    if (modelOf(kind)->shownRow(row) < 0) clearFilter();
     if (list->isHidden()) kind == ChannelKind::Tv ? tvSwitch() : radioSwitch();
     list->setFocus();
     selectListRow(list, row);

@@ -21,8 +21,8 @@ ChannelListMenu::ChannelListMenu(ChannelKind kind, const State& state, QWidget* 
     add(Delete, "Del  (&D)", edit && state.canDelete);
     menu_.addSeparator();
     const bool move = edit && state.canMove;
-    add(MoveUp, "Move Up", move);
-    add(MoveDown, "Move Down", move);
+    add(MoveUp, "Move Up", move && state.canStep);
+    add(MoveDown, "Move Down", move && state.canStep);
     add(MoveToTop, "Move to Top", move);
     add(MoveToBottom, "Move to Bottom", move);
     add(MoveTo, "Move To...", move);

@@ -21,6 +21,7 @@ public:
         bool canPaste = false;
         bool canDelete = false;
         bool canMove = false;  // the moves of the selection
+        bool canStep = true;   // Move Up and Down besides (not while filtered)
     };
 
     ChannelListMenu(ChannelKind kind, const State& state, QWidget* parent = nullptr);

@@ -29,13 +29,51 @@ ChannelListModel::ChannelListModel(QObject* parent)
 void ChannelListModel::setRows(std::vector<ChannelRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    shown_.reset();
+    shownOf_.clear();
     endResetModel();
 }
 
 void ChannelListModel::setRow(int row, ChannelRow texts) {
-    if (row < 0 || row >= rowCount()) return;
+    if (row < 0 || row >= listRowCount()) return;
     rows_[static_cast<std::size_t>(row)] = std::move(texts);
-    emit dataChanged(index(row, 0), index(row, kColumns - 1));
+    if (const int at = shownRow(row); at >= 0) emit dataChanged(index(at, 0), index(at, kColumns - 1));
+}
+
+void ChannelListModel::setShownRows(std::optional<std::vector<int>> listRows) {
+    beginResetModel();
+    shown_ = std::move(listRows);
+    shownOf_.clear();
+    if (shown_) {
+        shownOf_.assign(rows_.size(), -1);
+        std::size_t kept = 0;
+        for (const int r : *shown_) {
+            if (r < 0 || static_cast<std::size_t>(r) >= rows_.size() || shownOf_[static_cast<std::size_t>(r)] >= 0) continue;
+            shownOf_[static_cast<std::size_t>(r)] = static_cast<int>(kept);
+            (*shown_)[kept++] = r;
+        }
+        shown_->resize(kept);
+    }
+    endResetModel();
+}
+
+int ChannelListModel::listRow(int shownRow) const {
+    if (!shown_) return shownRow >= 0 && shownRow < listRowCount() ? shownRow : -1;
+    return shownRow >= 0 && static_cast<std::size_t>(shownRow) < shown_->size() ? (*shown_)[static_cast<std::size_t>(shownRow)]
+                                                                                : -1;
+}
+
+int ChannelListModel::shownRow(int listRow) const {
+    if (listRow < 0 || listRow >= listRowCount()) return -1;
+    return shown_ ? shownOf_[static_cast<std::size_t>(listRow)] : listRow;
+}
+
+int ChannelListModel::nearestShownRow(int listRow) const {
+    const int n = rowCount();
+    if (n == 0) return -1;
+    if (!shown_) return std::clamp(listRow, 0, n - 1);
+    const auto at = std::lower_bound(shown_->begin(), shown_->end(), listRow);
+    return at == shown_->end() ? n - 1 : static_cast<int>(at - shown_->begin());
 }
 
 void ChannelListModel::clear() { setRows({}); }
@@ -74,17 +112,18 @@ void ChannelListModel::setMarkedNumber(int number) {
 void ChannelListModel::setMarkedNumbers(std::vector<int> numbers) {
     if (numbers == markedNumbers_) return;
     markedNumbers_ = std::move(numbers);
-    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::ForegroundRole});
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::ForegroundRole});
 }
 
 int ChannelListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    if (parent.isValid()) return 0;
+    return static_cast<int>(shown_ ? shown_->size() : rows_.size());
 }
 
 int ChannelListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
-    const ChannelRow* r = row(index.row());
+    const ChannelRow* r = row(listRow(index.row()));
     if (!r || index.column() < 0 || index.column() >= kColumns) return {};
     switch (role) {
     case Qt::DisplayRole:

@@ -1,5 +1,11 @@
 // The rows of one channel list (TV or radio), formatted once when the list is
 // filled: 10000 rows must fill and scroll without per-row widget items.
+//
+// A filter hides rows without touching them: the model keeps the whole list
+// ("list rows", in table or sorted order) and shows the list rows the filter
+// lets through, so a keystroke in the filter rebuilds one vector of indices,
+// not 10000 rows of text. The view's own API (rowCount, data) counts shown
+// rows; cell, row and setRow take list rows.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -11,6 +17,7 @@
 #include <QStyledItemDelegate>
 #include <QByteArray>
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,12 +43,24 @@ public:
 
     explicit ChannelListModel(QObject* parent = nullptr);
 
+    // A new list, every row shown.
     void setRows(std::vector<ChannelRow> rows);
     void setRow(int row, ChannelRow texts);
     void clear();
     // Row i takes the row that stood at order[i] (a permutation of the rows),
-    // in one reset.
+    // in one reset; every row is shown again.
     void reorder(std::span<const int> order);
+    // Only these list rows are shown, ascending; nullopt shows all of them.
+    void setShownRows(std::optional<std::vector<int>> listRows);
+    bool filtered() const { return shown_.has_value(); }
+    int listRowCount() const { return static_cast<int>(rows_.size()); }
+    // The list row a shown row stands for, and the shown row of a list row
+    // (-1 when the filter hides it or it does not exist).
+    int listRow(int shownRow) const;
+    int shownRow(int listRow) const;
+    // The shown row at or after `listRow` in list order, else the last one
+    // before it; -1 when nothing is shown.
+    int nearestShownRow(int listRow) const;
     // The texts of one column as the file's single-byte texts, row by row.
     std::vector<QByteArray> columnBytes(int column) const;
     const QString& cell(int row, int column) const;
@@ -59,6 +78,8 @@ public:
 
 private:
     std::vector<ChannelRow> rows_;
+    std::optional<std::vector<int>> shown_;  // list rows shown, ascending
+    std::vector<int> shownOf_;               // per list row its shown row, -1 hidden (while filtered)
     QIcon scrambledIcon_;
     std::vector<int> markedNumbers_;
 };

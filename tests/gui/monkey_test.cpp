@@ -35,6 +35,7 @@
 #include "channel_writer.h"
 #include "favorites_dialog.h"
 #include "file_check.h"
+#include "list_filter.h"
 #include "sample_data.h"
 #include "move_to_dialog.h"
 #include "search_dialog.h"
@@ -352,7 +353,41 @@ public:
         {"keymove", 5, [this](Rng& r) { keyMove(r); }},
         {"moveto", 2, [this](Rng& r) { moveTo(r); }},
         {"delkey", 2, [this](Rng&) { QTest::keyClick(find<QTableView>(visibleList()), Qt::Key_Delete); }},
+        {"filter", 8, [this](Rng& r) { filterStep(r); }},
+        {"dedupe", 2, [this](Rng&) { menu(command::kRemoveDuplicates); }},
     };
+
+    // The filter bar: typing (a piece of a shown name or anything), Backspace,
+    // Escape, Ctrl+L, and the Show and satellite choosers by key or pick.
+    void filterStep(Rng& rng) {
+        auto* edit = find<QLineEdit>(32861);
+        if (!edit->isEnabled()) return;
+        switch (pick(rng, 6)) {
+        case 0:
+        case 1: {
+            const int list = visibleList();
+            const QString text = rows(list) > 0 && chance(rng, 60)
+                                     ? cell(list, pick(rng, rows(list)), 1).mid(pick(rng, 3), 1 + pick(rng, 3))
+                                     : randomText(rng, 1026).left(1 + pick(rng, 3));
+            if (chance(rng, 50)) QTest::keyClick(frame.get(), Qt::Key_L, Qt::ControlModifier);
+            else edit->setFocus(Qt::MouseFocusReason);
+            typeKeys(edit, text);
+            break;
+        }
+        case 2:
+            QTest::keyClick(edit, chance(rng, 70) ? Qt::Key_Backspace : Qt::Key_Escape);
+            break;
+        default: {
+            auto* combo = find<QComboBox>(chance(rng, 70) ? 32862 : 32863);
+            if (chance(rng, 50)) {
+                combo->setFocus();
+                QTest::keyClick(combo, std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End}[pick(rng, 4)]);
+            } else {
+                combo->setCurrentIndex(pick(rng, combo->count()));
+            }
+        }
+        }
+    }
 
     // Shift or Ctrl with a click or a key: a range, a toggled row, every row.
     void extendSelection(Rng& rng) {
@@ -555,18 +590,25 @@ public:
 
     // Each row shows its record: the committed one in table order, or, while
     // sorted, the one its Number cell names, which its working row holds.
+    // A filtered list shows exactly the rows whose channels match, in order.
     std::string listMismatch(ChannelKind kind) const {
         const ChannelDatabase& db = view->database();
         auto* model = static_cast<ChannelListModel*>(find<QTableView>(kind == ChannelKind::Tv ? 1017 : 1018)->model());
         const std::string name = kind == ChannelKind::Tv ? "TV" : "radio";
         const bool sorted = view->flags().sortPending;
-        if (model->rowCount() != db.channelCount(kind)) return name + " list: row count";
+        if (model->listRowCount() != db.channelCount(kind)) return name + " list: row count";
+        const ChannelFilter& filter = view->listFilter();
+        const std::vector<char> match = matchingChannels(db, kind, filter);
+        int shown = 0;
         std::vector<bool> seen(db.channelCount(kind));
-        for (int r = 0; r < model->rowCount(); ++r) {
+        for (int r = 0; r < model->listRowCount(); ++r) {
             const int record = model->cell(r, 0).toInt() - 1;
             const auto rec = static_cast<std::size_t>(record);
             const auto where = [&] { return name + " row " + std::to_string(r); };
-            if (record < 0 || record >= model->rowCount() || seen[rec]) return where() + ": Number cell";
+            if (record < 0 || record >= model->listRowCount() || seen[rec]) return where() + ": Number cell";
+            const bool matches = !filter.active() || (!view->filterUnmatchable() && match[rec]);
+            if (matches != (model->shownRow(r) >= 0)) return where() + (matches ? ": matches but hidden" : ": shown but no match");
+            if (matches && model->shownRow(r) != shown++) return where() + ": shown out of order";
             seen[rec] = true;
             if (!sorted && record != r) return where() + ": out of table order without a sort";
             const ChannelRow expect = formatChannelRow(db, kind, record);
@@ -575,6 +617,7 @@ public:
             if (sorted && db.workingChannels(kind)[static_cast<std::size_t>(r)] != db.channels(kind)[rec])
                 return where() + ": working record differs from record " + std::to_string(record);
         }
+        if (model->rowCount() != shown) return name + " list: shown row count";
         return {};
     }
 

@@ -301,6 +301,7 @@ TEST_F(Accelerators, KeysCarryTheirCommandIds) {
         {QKeySequence("Ctrl+O"), 57601}, {QKeySequence("Ctrl+S"), 1041}, {QKeySequence("Ctrl+N"), 1069},
         {QKeySequence("Ctrl+D"), 1042},  {QKeySequence("Ctrl+F"), 1009}, {QKeySequence("Ctrl+P"), 57607},
         {QKeySequence("Alt+F4"), 57665}, {QKeySequence("Ctrl+Z"), 57643}, {QKeySequence("Ctrl+Shift+Z"), 57644},
+        {QKeySequence("Ctrl+L"), 32861},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.id);

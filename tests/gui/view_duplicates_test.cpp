@@ -47,7 +47,9 @@ TEST_F(DuplicatesTest, AsksThenRemovesTheCopiesKeepingTheirEntries) {
         view->handleCommand(kRemoveDuplicates);
         EXPECT_EQ(prompter->texts(), c.texts);
         if (c.undo) view->handleCommand(kUndo);
-        if (c.edit) EXPECT_EQ(savedNames(), c.result);
+        if (c.edit) {
+            EXPECT_EQ(savedNames(), c.result);
+        }
     }
 }
 
