@@ -188,6 +188,10 @@ void CArdelEditView::refreshLists() {
     };
     if (activeList_ == ActiveList::Tv) refresh(ChannelKind::Tv, selectedTvRow_, formerTv);
     else if (activeList_ == ActiveList::Radio) refresh(ChannelKind::Radio, selectedRadioRow_, formerRadio);
+    // A change may alter what matches in the other list too without changing
+    // its rows (a deleted satellite shifts the indices after it).
+    if (activeList_ != ActiveList::None)
+        applyFilter(activeList_ == ActiveList::Tv ? ChannelKind::Radio : ChannelKind::Tv, false);
 }
 
 void CArdelEditView::onTabChanged(int index) {
