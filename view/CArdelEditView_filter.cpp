@@ -165,9 +165,11 @@ void CArdelEditView::applyFilter(ChannelKind kind, bool reselect) {
     // The selection as list rows, before the reset drops it.
     std::vector<int> selected;
     if (reselect) {
-        for (const QModelIndex& index : list->selectionModel()->selectedRows())
-            selected.push_back(model->listRow(index.row()));
+        // Read from the ranges: selectedRows() walks every range per row.
+        for (const QItemSelectionRange& range : list->selectionModel()->selection())
+            for (int r = range.top(); r <= range.bottom(); ++r) selected.push_back(model->listRow(r));
         std::sort(selected.begin(), selected.end());
+        selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     }
     std::optional<std::vector<int>> shown;
     if (filter_.active()) {
@@ -212,7 +214,10 @@ void CArdelEditView::addListRowsToSelection(QTableView* list, const std::vector<
         selection.select(model->index(rows[i], 0), model->index(rows[j], last));
         i = j + 1;
     }
-    list->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // The ranges span whole rows already: the Rows flag would widen them
+    // again, merging each into the others, which for thousands of runs is
+    // most of the time a keystroke takes.
+    list->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 void CArdelEditView::refilterLists() {
