@@ -20,16 +20,15 @@ void CArdelEditView::removeDuplicatesCommand() {
     const Duplicates tv = findDuplicates(*db_, ChannelKind::Tv), radio = findDuplicates(*db_, ChannelKind::Radio);
     const int total = tv.removable + radio.removable;
     if (total == 0) {
-        ui::notice(this, QStringLiteral("No duplicate channels found."));
+        ui::notice(this, tr("No duplicate channels found."));
         return;
     }
-    const QString found = QStringLiteral("TV channels: %1 duplicates; radio channels: %2 duplicates.\n")
+    const QString found = tr("TV channels: %1 duplicates; radio channels: %2 duplicates.\n")
                               .arg(tv.removable)
                               .arg(radio.removable);
     const QString question =
-        total == 1 ? QStringLiteral("Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.")
-                   : QStringLiteral("Remove %1 duplicate channels? Each keeps the first of its copies and its favourite "
-                                    "entries.")
+        total == 1 ? tr("Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.")
+                   : tr("Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.")
                          .arg(total);
     if (!ui::confirm(this, found + question)) return;
     commitShownRecords();  // before the rows move under the form
@@ -45,7 +44,7 @@ void CArdelEditView::removeDuplicatesCommand() {
     EditStep step;
     for (const auto& [kind, d] : {std::pair{ChannelKind::Tv, &tv}, {ChannelKind::Radio, &radio}})
         if (d->removable && removeDuplicates(*db_, kind, *d, &step).status != EditStatus::Done) return;
-    recordStep(std::move(step), total == 1 ? QStringLiteral("Remove Duplicate") : QStringLiteral("Remove %1 Duplicates").arg(total));
+    recordStep(std::move(step), total == 1 ? tr("Remove Duplicate") : tr("Remove %1 Duplicates").arg(total));
     const QScopedValueRollback hold(formCommitHeld_, true);
     follow(selectedTvRow_, tv);
     follow(selectedRadioRow_, radio);
