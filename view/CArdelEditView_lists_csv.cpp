@@ -23,7 +23,7 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kListFilter = "Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|";
+constexpr const char* kListFilter = QT_TRANSLATE_NOOP("velmora::CArdelEditView", "Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|");
 // Far above a capacity list (about 4 MB); a bigger file is not one.
 constexpr qint64 kLargestList = 64 << 20;
 
@@ -58,7 +58,7 @@ void CArdelEditView::exportListCommand() {
     request.caption = tr("Export List");
     request.defaultSuffix = QStringLiteral("csv");
     request.initialName = QFileInfo(QString::fromStdString(flags_.filePath)).completeBaseName() + QStringLiteral(".csv");
-    request.filter = ui::qtFilter(QString::fromLatin1(kListFilter));
+    request.filter = ui::qtFilter(tr(kListFilter));
     const QString path = ui::Prompter::current().saveFile(this, request);
     if (path.isEmpty()) return;
     // The committed tables: what Save would write, in file order.

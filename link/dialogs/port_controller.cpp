@@ -74,8 +74,8 @@ void PortController::setPortOpen(bool open) {
 }
 
 QString PortController::settingPaneText() const {
-    if (!portOpen_) return QStringLiteral("Setting : 115200, none, 8, 1");
-    return QStringLiteral("Setting : ") + QString::fromStdString(link::lineSummary(inForce_));
+    if (!portOpen_) return tr("Setting : 115200, none, 8, 1");
+    return tr("Setting : %1").arg(QString::fromStdString(link::lineSummary(inForce_)));
 }
 
 void PortController::openPort() {
@@ -95,7 +95,7 @@ void PortController::openPort() {
         setPortOpen(true);
     } else {
         // The box says that it failed; the status bar keeps why.
-        setStatus(QStringLiteral("COM%1 (%2): %3")
+        setStatus(tr("COM%1 (%2): %3")
                       .arg(portNumber_)
                       .arg(QString::fromStdString(port_.devicePath()), QString::fromStdString(port_.lastReason())));
         notice(dialogParent_, tr("Failed initializing port."));
