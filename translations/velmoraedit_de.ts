@@ -111,6 +111,82 @@
         <source>The favourite group has no entry at that place.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file ends before its header is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its block head is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its general section is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its satellite section is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its transponder section is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its channel section is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its favourite section is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its CRC trailer is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its extra block is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 favourite groups; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 transponders; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 TV channels; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 radio channels; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The favourite groups hold more than %1 TV members; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The favourite groups hold more than %1 radio members; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The extra block is %1 bytes long; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to be a channel file: it holds more than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::AboutBox</name>

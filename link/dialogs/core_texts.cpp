@@ -1,6 +1,7 @@
 #include "core_texts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <string_view>
 
@@ -44,6 +45,17 @@ constexpr const char* kKnown[] = {
     // reading a channel file
     QT_TRANSLATE_NOOP("CoreText", "Invalid Data Format!!!"),
     QT_TRANSLATE_NOOP("CoreText", "Invalid Data Format, Check the Source File"),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its header is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its block head is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its general section is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its satellite section is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its transponder section is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its channel section is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its favourite section is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its CRC trailer is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its extra block is complete."),
+    QT_TRANSLATE_NOOP("CoreText", "The file ends before its extra block is complete. "
+                                  "(A byte 0xF0 after the favourite section starts an extra block.)"),
     // edits of the tables
     QT_TRANSLATE_NOOP("CoreText", "There is no channel with that number."),
     QT_TRANSLATE_NOOP("CoreText", "There is no transponder with that number."),
@@ -59,10 +71,44 @@ constexpr const char* kKnown[] = {
     QT_TRANSLATE_NOOP("CoreText", "The favourite group has no entry at that place."),
 };
 
+// Texts core assembles with numbers or names: the numbers and names are
+// put into the translated form.
+struct Pattern {
+    const char* english;  // the whole line; each group one argument
+    const char* format;   // the same with %1, %2
+};
+constexpr Pattern kPatterns[] = {
+    {"^The file holds (\\d+) favourite groups; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The file holds %1 favourite groups; at most %2 fit.")},
+    {"^The file holds (\\d+) transponders; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The file holds %1 transponders; at most %2 fit.")},
+    {"^The file holds (\\d+) TV channels; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The file holds %1 TV channels; at most %2 fit.")},
+    {"^The file holds (\\d+) radio channels; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The file holds %1 radio channels; at most %2 fit.")},
+    {"^The favourite groups hold more than (\\d+) TV members; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The favourite groups hold more than %1 TV members; at most %2 fit.")},
+    {"^The favourite groups hold more than (\\d+) radio members; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The favourite groups hold more than %1 radio members; at most %2 fit.")},
+    {"^The extra block is (\\d+) bytes long; at most (\\d+) fit\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The extra block is %1 bytes long; at most %2 fit.")},
+    {"^The file is too large to be a channel file: it holds more than (\\d+) bytes\\.$",
+     QT_TRANSLATE_NOOP("CoreText", "The file is too large to be a channel file: it holds more than %1 bytes.")},
+    {"^Cannot open (.+): ([^:]*)$",
+     QT_TRANSLATE_NOOP("CoreText", "Cannot open %1: %2")},
+};
+
 QString line(const QString& english) {
     const QByteArray latin1 = english.toLatin1();
     for (const char* known : kKnown)
         if (latin1 == known) return QCoreApplication::translate("CoreText", known);
+    for (const Pattern& p : kPatterns) {
+        const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(p.english)).match(english);
+        if (!m.hasMatch()) continue;
+        const QString text = QCoreApplication::translate("CoreText", p.format);
+        // Both at once, so that a %2 in a file name stays as it is.
+        return m.lastCapturedIndex() == 1 ? text.arg(m.captured(1)) : text.arg(m.captured(1), m.captured(2));
+    }
     return english;
 }
 
