@@ -160,28 +160,31 @@ CsvResult readCsv(std::string_view text, CsvTable& table, const ColumnPick& pick
     return {true, 0, {}};
 }
 
+void appendCsvCell(std::string& out, std::string_view c) {
+    // Every separator the reader may guess is quoted, so that the header
+    // always tells the same one; blanks at the ends and a leading byte
+    // order mark would be lost otherwise.
+    bool quote = !c.empty() && (c.front() == ' ' || c.back() == ' ' || c.substr(0, 3) == "\xEF\xBB\xBF");
+    for (std::size_t k = 0; k < c.size() && !quote; ++k) {
+        const char ch = c[k];
+        quote = ch == ',' || ch == ';' || ch == '\t' || ch == '"' || ch == '\r' || ch == '\n';
+    }
+    if (!quote) {
+        out += c;
+        return;
+    }
+    out += '"';
+    for (char ch : c) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells, char separator) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) out += separator;
-        const std::string& c = cells[i];
-        // Every separator the reader may guess is quoted, so that the header
-        // always tells the same one; blanks at the ends and a leading byte
-        // order mark would be lost otherwise.
-        bool quote = !c.empty() && (c.front() == ' ' || c.back() == ' ' || c.rfind("\xEF\xBB\xBF", 0) == 0);
-        for (std::size_t k = 0; k < c.size() && !quote; ++k) {
-            const char ch = c[k];
-            quote = ch == ',' || ch == ';' || ch == '\t' || ch == '"' || ch == '\r' || ch == '\n';
-        }
-        if (!quote) {
-            out += c;
-            continue;
-        }
-        out += '"';
-        for (char ch : c) {
-            if (ch == '"') out += '"';
-            out += ch;
-        }
-        out += '"';
+        appendCsvCell(out, cells[i]);
     }
     out += "\r\n";
 }

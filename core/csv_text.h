@@ -45,5 +45,7 @@ CsvResult readCsv(std::string_view text, CsvTable& table, const ColumnPick& pick
 // Appends one row ending in CRLF; a cell is quoted when it holds a comma,
 // semicolon, tab, quote or line break, or blanks at either end.
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells, char separator);
+// One cell of such a row, without separator or line end.
+void appendCsvCell(std::string& out, std::string_view cell);
 
 }  // namespace velmora

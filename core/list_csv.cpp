@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
+#include <span>
 #include <optional>
 #include <unordered_set>
 
@@ -23,15 +25,38 @@ constexpr std::array<const char*, kColumnCount> kHeaders{
     "Service ID", "Network ID", "Transponder ID", "Video PID", "Audio PID", "PMT PID", "PCR PID", "Scrambled",
     "Locked"};
 
-std::string hex4(unsigned v) {
+void appendHex4(std::string& out, unsigned v) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    return {kDigits[v >> 12 & 15], kDigits[v >> 8 & 15], kDigits[v >> 4 & 15], kDigits[v & 15]};
+    const char text[4] = {kDigits[v >> 12 & 15], kDigits[v >> 8 & 15], kDigits[v >> 4 & 15], kDigits[v & 15]};
+    out.append(text, 4);
 }
 
-std::string number4(std::size_t index) {
+void appendDecimal(std::string& out, unsigned v) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%.4d", static_cast<int>(index + 1));
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    out.append(buf, end);
+}
+
+// The channel's number, at least four digits: "0007".
+void appendNumber4(std::string& out, std::size_t index) {
+    const unsigned v = static_cast<unsigned>(index + 1);
+    if (v >= 10000) return appendDecimal(out, v);
+    const char text[4] = {static_cast<char>('0' + v / 1000), static_cast<char>('0' + v / 100 % 10),
+                          static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+    out.append(text, 4);
+}
+
+// A fixed-size Latin-1 field (up to its first NUL) as UTF-8.
+void appendUtf8(std::string& out, std::span<const std::uint8_t> field) {
+    for (const std::uint8_t c : field) {
+        if (c == 0) break;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
 }
 
 // Each channel's places in the groups, channel by channel: (group, 1-based
@@ -66,43 +91,92 @@ GroupPlaces groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
     return out;
 }
 
+// The cells a channel takes from its transponder and satellite, as row text:
+// Frequency to Longitude, and Network ID with Transponder ID. Many channels
+// share a transponder, so each is formatted once.
+struct TransponderCells {
+    std::string tuning, ids;
+    bool made = false;
+};
+
+const TransponderCells& transponderCells(const ChannelDatabase& db, const TransponderEntry& tp, char separator,
+                                         std::vector<TransponderCells>& cache) {
+    TransponderCells& c = cache[static_cast<std::size_t>(&tp - db.transponders.data())];
+    if (c.made) return c;
+    c.made = true;
+    std::string cell;
+    appendDecimal(c.tuning, tp.frequency);
+    c.tuning += separator;
+    appendCsvCell(c.tuning, polarizationText(tp.polarization));
+    c.tuning += separator;
+    appendDecimal(c.tuning, tp.symbolRate);
+    c.tuning += separator;
+    appendCsvCell(c.tuning, fecText(tp.fec));
+    c.tuning += separator;
+    if (const SatelliteEntry* sat = db.satelliteOf(tp)) {
+        appendUtf8(cell, sat->name);
+        appendCsvCell(c.tuning, cell);
+        c.tuning += separator;
+        appendCsvCell(c.tuning, longitudeText(sat->longitude));
+    } else {
+        c.tuning += separator;
+    }
+    appendHex4(c.ids, tp.networkId);
+    c.ids += separator;
+    appendHex4(c.ids, tp.transponderId);
+    return c;
+}
+
+// Straight into `out`: a capacity list is millions of cells, mostly empty
+// group cells, so no cell is made as a string of its own.
 void exportKind(const ChannelDatabase& db, ChannelKind kind, char separator, std::string& out) {
     const std::size_t groups = std::min<std::size_t>(db.groupCount(), kGroupCapacity);
     const GroupPlaces places = groupPlaces(db, kind);
-    std::vector<std::string> cells(kColumnCount + groups);
+    std::vector<TransponderCells> cache(db.transponders.size());
+    const TransponderCells none{std::string(5, separator), std::string(1, separator), true};
+    std::string name;
+    const auto yesNo = [&out](bool v) { out.append(v ? "Yes" : "No", v ? 3 : 2); };
     for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
         const ChannelEntry& ch = db.channels(kind)[i];
-        for (std::string& c : cells) c.clear();
-        cells[kKind] = kind == ChannelKind::Tv ? "TV" : "Radio";
-        cells[kNumber] = number4(i);
-        cells[kName] = latin1ToUtf8(fieldText(ch.name));
+        out += kind == ChannelKind::Tv ? "TV" : "Radio";
+        out += separator;
+        appendNumber4(out, i);
+        out += separator;
+        name.clear();
+        appendUtf8(name, ch.name);
+        appendCsvCell(out, name);
+        out += separator;
         // A damaged file may refer past its tables: those cells stay empty.
-        if (const TransponderEntry* tp = db.transponderOf(ch)) {
-            cells[kFrequency] = std::to_string(tp->frequency);
-            cells[kPolarisation] = polarizationText(tp->polarization);
-            cells[kSymbolRate] = std::to_string(tp->symbolRate);
-            cells[kFec] = fecText(tp->fec);
-            cells[kNetworkId] = hex4(tp->networkId);
-            cells[kTransponderId] = hex4(tp->transponderId);
-            if (const SatelliteEntry* sat = db.satelliteOf(*tp)) {
-                cells[kSatellite] = latin1ToUtf8(fieldText(sat->name));
-                cells[kLongitude] = longitudeText(sat->longitude);
-            }
+        const TransponderEntry* tp = db.transponderOf(ch);
+        const TransponderCells& tpCells = tp ? transponderCells(db, *tp, separator, cache) : none;
+        out += tpCells.tuning;
+        out += separator;
+        appendHex4(out, ch.serviceId);
+        out += separator;
+        out += tpCells.ids;
+        for (const unsigned pid : {unsigned{ch.videoPid}, unsigned{ch.audioPid}, unsigned{ch.pmtPid}, unsigned{ch.pcrPid}}) {
+            out += separator;
+            appendHex4(out, pid);
         }
-        cells[kServiceId] = hex4(ch.serviceId);
-        cells[kVideoPid] = hex4(ch.videoPid);
-        cells[kAudioPid] = hex4(ch.audioPid);
-        cells[kPmtPid] = hex4(ch.pmtPid);
-        cells[kPcrPid] = hex4(ch.pcrPid);
-        cells[kScrambled] = ch.scrambled ? "Yes" : "No";
-        cells[kLocked] = ch.locked ? "Yes" : "No";
-        // "3", or "3 9" for a channel the group lists twice.
+        out += separator;
+        yesNo(ch.scrambled);
+        out += separator;
+        yesNo(ch.locked);
+        // One cell per group, "3", or "3 9" for a channel the group lists
+        // twice; the places come in group order.
+        std::size_t opened = 0;  // group cells begun
         for (std::uint32_t e = places.first[i]; e < places.first[i + 1]; ++e) {
-            std::string& cell = cells[kColumnCount + places.entries[e].first];
-            if (!cell.empty()) cell += ' ';
-            cell += std::to_string(places.entries[e].second);
+            const std::size_t g = places.entries[e].first;
+            if (g >= opened) {
+                out.append(g + 1 - opened, separator);
+                opened = g + 1;
+            } else {
+                out += ' ';
+            }
+            appendDecimal(out, places.entries[e].second);
         }
-        appendCsvRow(out, cells, separator);
+        out.append(groups - opened, separator);
+        out += "\r\n";
     }
 }
 
