@@ -187,6 +187,16 @@ std::string lower(std::string_view s) {
     return out;
 }
 
+// Whether `s` is `lowerWord` in any case.
+bool sameLetters(std::string_view s, std::string_view lowerWord) {
+    if (s.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] - 'A' + 'a') : s[i];
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
+
 // Strict number cells: what the export writes, nothing read in another base.
 std::optional<unsigned> decimalCell(std::string_view s) {
     if (s.empty() || s.size() > 5) return std::nullopt;
@@ -272,8 +282,19 @@ Layout layoutOf(const CsvTable& table, const ChannelDatabase& db) {
     return layout;
 }
 
+// The columns a row is matched and named by; the groups' are read apart.
+constexpr std::array<Column, 6> kMatchColumns{kKind, kName, kServiceId, kFrequency, kPolarisation, kLongitude};
+
+constexpr std::size_t matchSlot(Column c) {
+    for (std::size_t k = 0; k < kMatchColumns.size(); ++k)
+        if (kMatchColumns[k] == c) return k;
+    return kMatchColumns.size();
+}
+
 struct Row {
-    const CsvRow* source = nullptr;
+    int line = 0;
+    std::array<std::string_view, kMatchColumns.size()> cells;  // views into the list
+    std::string_view cell(Column c) const { return cells[matchSlot(c)]; }
     std::string name;  // Latin-1
     bool nameOk = false;
     std::string nameProblem;
@@ -308,31 +329,32 @@ std::string exportListCsv(const ChannelDatabase& db, ListChoice lists, char sepa
 bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrderOptions& options, CsvOrder& order,
                   std::string& error) {
     order = CsvOrder{};
-    // Only the columns the order, names and groups need are kept.
-    CsvTable table;
+    // Only the cells that hold text, of the columns the order, names and
+    // groups need, are kept: a capacity list has 2.5 million group cells,
+    // nearly all empty.
+    CsvCellTable table;
     Layout layout;
-    std::vector<int> keptAt;  // per header column: its place among the kept cells, or -1
-    const CsvResult read = readCsv(csv, table, [&](const std::vector<std::string>& header) {
+    const bool wantGroups = options.withFavorites || options.groupsWhenNamed;
+    const CsvResult read = readCsvCells(csv, table, [&](const std::vector<std::string>& header) {
         CsvTable head;
         head.header = header;
         layout = layoutOf(head, db);
         std::vector<int> keep;
-        keptAt.assign(header.size(), -1);
-        auto add = [&](int c) {
-            if (c < 0 || keptAt[static_cast<std::size_t>(c)] >= 0) return;
-            keptAt[static_cast<std::size_t>(c)] = static_cast<int>(keep.size());
-            keep.push_back(c);
-        };
-        for (int c : layout.at) add(c);
-        if (options.withFavorites || options.groupsWhenNamed)
-            for (int c : layout.groupColumn) add(c);
+        for (Column c : kMatchColumns)
+            if (layout.at[c] >= 0) keep.push_back(layout.at[c]);
+        if (wantGroups)
+            for (int c : layout.groupColumn)
+                if (c >= 0) keep.push_back(c);
         return keep;
     });
     if (!read.ok) {
         error = read.error;
         return false;
     }
-    if (table.header.empty()) layout = layoutOf(table, db);
+    if (table.header.empty()) {
+        CsvTable head;
+        layout = layoutOf(head, db);
+    }
     if (layout.at[kName] < 0 && layout.at[kServiceId] < 0) {
         error = "line 1: no Name or Service ID column";
         return false;
@@ -343,10 +365,13 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         error = "line 1: no column is named after a favourite group of the file";
         return false;
     }
-    const auto cell = [&keptAt](const CsvRow& row, int column) -> std::string_view {
-        if (column < 0 || keptAt[static_cast<std::size_t>(column)] < 0) return {};
-        return row.cells[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(column)])];
-    };
+    // Per header column: its place among the match columns, and its group.
+    std::vector<std::uint8_t> slotOf(table.header.size(), kMatchColumns.size());
+    for (std::size_t k = 0; k < kMatchColumns.size(); ++k)
+        if (layout.at[kMatchColumns[k]] >= 0) slotOf[static_cast<std::size_t>(layout.at[kMatchColumns[k]])] = static_cast<std::uint8_t>(k);
+    std::vector<int> groupOf(table.header.size(), -1);
+    for (std::size_t g = 0; g < layout.groupColumn.size(); ++g)
+        if (layout.groupColumn[g] >= 0) groupOf[static_cast<std::size_t>(layout.groupColumn[g])] = static_cast<int>(g);
 
     unsigned parts = 0;
     if (layout.at[kServiceId] >= 0) {
@@ -356,27 +381,44 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         if (layout.at[kLongitude] >= 0) parts |= kIdLongitude;
     }
 
-    // Rows split by kind, each kind's rows keyed as list_match wants them.
+    // Rows split by kind, each kind's rows keyed as list_match wants them;
+    // the group cells of each kind's rows by group, in row order.
     std::array<std::vector<Row>, 2> rows;
     std::array<RowKeys, 2> keys;
     for (RowKeys& k : keys) k.parts = parts;
-    for (const CsvRow& source : table.rows) {
+    struct GroupCell {
+        std::uint32_t row;  // in rows[k]
+        std::string_view text;
+    };
+    std::array<std::vector<std::vector<GroupCell>>, 2> groupCells;
+    for (auto& g : groupCells) g.resize(takeGroups ? layout.groupColumn.size() : 0);
+    for (std::size_t k = 0; k < 2; ++k) {
+        rows[k].reserve(table.rowCount());
+        keys[k].ids.reserve(table.rowCount());
+        keys[k].names.reserve(table.rowCount());
+    }
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        Row row;
+        row.line = table.lines[r];
+        for (const CsvCell& c : table.row(r))
+            if (slotOf[c.column] < kMatchColumns.size()) row.cells[slotOf[c.column]] = c.text;
         ChannelKind kind = options.radioDefault ? ChannelKind::Radio : ChannelKind::Tv;
-        const std::string_view kindCell = cell(source, layout.at[kKind]);
-        const std::string word = lower(kindCell);
-        if (word == "tv") kind = ChannelKind::Tv;
-        else if (word == "radio") kind = ChannelKind::Radio;
-        else if (!word.empty()) {
-            order.notes.push_back({source.line, "row " + quoted(std::string(cell(source, layout.at[kName])), false) +
-                                                    " matched nothing: its Kind " + quoted(std::string(kindCell), false) +
-                                                    " is neither TV nor Radio"});
+        const std::string_view kindCell = row.cell(kKind);
+        if (sameLetters(kindCell, "tv")) kind = ChannelKind::Tv;
+        else if (sameLetters(kindCell, "radio")) kind = ChannelKind::Radio;
+        else if (!kindCell.empty()) {
+            order.notes.push_back({row.line, "row " + quoted(std::string(row.cell(kName)), false) +
+                                                 " matched nothing: its Kind " + quoted(std::string(kindCell), false) +
+                                                 " is neither TV nor Radio"});
             continue;
         }
         const std::size_t k = kind == ChannelKind::Tv ? 0 : 1;
-        Row row;
-        row.source = &source;
+        if (takeGroups)
+            for (const CsvCell& c : table.row(r))
+                if (groupOf[c.column] >= 0)
+                    groupCells[k][static_cast<std::size_t>(groupOf[c.column])].push_back({static_cast<std::uint32_t>(rows[k].size()), c.text});
         std::string latin1;
-        const std::string_view utf8 = cell(source, layout.at[kName]);
+        const std::string_view utf8 = row.cell(kName);
         if (layout.at[kName] < 0) {
             row.nameProblem = "the list has no Name column";
         } else if (!utf8ToLatin1(utf8, latin1)) {
@@ -387,15 +429,15 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
             row.nameProblem = "the name holds a control character";
         } else {
             row.nameOk = true;
-            row.name = latin1;
+            row.name = std::move(latin1);
         }
         std::uint64_t id = 0;
         bool hasIds = parts != 0;
         if (hasIds) {
-            const auto sid = hexCell(cell(source, layout.at[kServiceId]));
-            const auto freq = (parts & kIdFrequency) ? decimalCell(cell(source, layout.at[kFrequency])) : std::optional<unsigned>(0);
-            const auto pol = (parts & kIdPolarization) ? polarisationCell(cell(source, layout.at[kPolarisation])) : std::optional<unsigned>(0);
-            const auto lon = (parts & kIdLongitude) ? longitudeCell(cell(source, layout.at[kLongitude])) : std::optional<unsigned>(0);
+            const auto sid = hexCell(row.cell(kServiceId));
+            const auto freq = (parts & kIdFrequency) ? decimalCell(row.cell(kFrequency)) : std::optional<unsigned>(0);
+            const auto pol = (parts & kIdPolarization) ? polarisationCell(row.cell(kPolarisation)) : std::optional<unsigned>(0);
+            const auto lon = (parts & kIdLongitude) ? longitudeCell(row.cell(kLongitude)) : std::optional<unsigned>(0);
             hasIds = sid && freq && pol && lon;
             if (hasIds) id = rowIdKey(parts, *sid, *freq, *pol, *lon);
         }
@@ -415,19 +457,25 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         const ChannelMatching& m = k == 0 ? tv : radio;
         const std::vector<int>& newOrder = k == 0 ? order.plan.tvOrder : order.plan.radioOrder;
         // Why a row matched nothing: no channel has its keys at all, or the
-        // ones that do were taken by earlier rows.
+        // ones that do were taken by earlier rows. Gathered at the first such row.
         std::unordered_set<std::uint64_t> fileIds;
         std::unordered_set<std::string_view> fileNames;
-        for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
-            std::uint64_t key = 0;
-            if (parts != 0 && channelRowKey(db, db.channels(kind)[i], parts, key)) fileIds.insert(key);
-            fileNames.insert(storedName(db.channels(kind)[i]));
-        }
+        bool gathered = false;
+        const auto gather = [&] {
+            if (gathered) return;
+            gathered = true;
+            for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
+                std::uint64_t key = 0;
+                if (parts != 0 && channelRowKey(db, db.channels(kind)[i], parts, key)) fileIds.insert(key);
+                fileNames.insert(storedName(db.channels(kind)[i]));
+            }
+        };
         int matched = 0;  // matched rows come first in the new order, in row order
         for (std::size_t r = 0; r < rows[k].size(); ++r) {
             const Row& row = rows[k][r];
-            const std::string utf8Name(cell(*row.source, layout.at[kName]));
+            const std::string utf8Name(row.cell(kName));
             if (m.bToA[r] < 0) {
+                gather();
                 std::string why;
                 const bool known = (keys[k].hasIds[r] && fileIds.count(keys[k].ids[r])) ||
                                    (row.nameOk && fileNames.count(row.name));
@@ -437,14 +485,14 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                 else
                     why = std::string("no ") + kindWord(kind) + " channel has its " +
                           (keys[k].hasIds[r] && row.nameOk ? "ids or its name" : keys[k].hasIds[r] ? "ids" : "name");
-                order.notes.push_back({row.source->line, rowLabel(kind, utf8Name) + " matched nothing: " + why});
+                order.notes.push_back({row.line, rowLabel(kind, utf8Name) + " matched nothing: " + why});
                 continue;
             }
             const int index = matched++;
             if (!options.names) continue;
             const ChannelEntry& now = db.channels(kind)[static_cast<std::size_t>(newOrder[static_cast<std::size_t>(index)])];
             if (!row.nameOk) {
-                order.notes.push_back({row.source->line, rowLabel(kind, utf8Name) + ": name not taken, " + row.nameProblem});
+                order.notes.push_back({row.line, rowLabel(kind, utf8Name) + ": name not taken, " + row.nameProblem});
                 continue;
             }
             if (storedName(now) == row.name) continue;
@@ -467,6 +515,9 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
             const std::vector<int>& newOrder = k == 0 ? plan.tvOrder : plan.radioOrder;
             std::vector<int> newIndex(newOrder.size(), -1);
             for (std::size_t p = 0; p < newOrder.size(); ++p) newIndex[static_cast<std::size_t>(newOrder[p])] = static_cast<int>(p);
+            std::vector<int> newRow(rows[k].size(), -1);  // matched rows come first, in row order
+            for (std::size_t r = 0, matched = 0; r < rows[k].size(); ++r)
+                if (m.bToA[r] >= 0) newRow[r] = static_cast<int>(matched++);
             auto& members = k == 0 ? plan.tvMembers : plan.radioMembers;
             members.assign(groups, {});
             const auto& list = db.members(kind);
@@ -482,11 +533,9 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                 }
                 at += count;
                 std::vector<std::pair<unsigned, int>> placed;  // cell, new index
-                int matched = 0;
-                for (std::size_t r = 0; r < rows[k].size(); ++r) {
-                    const int index = m.bToA[r] >= 0 ? matched++ : -1;
-                    const std::string_view text = cell(*rows[k][r].source, layout.groupColumn[g]);
-                    if (text.empty()) continue;
+                for (const GroupCell& gc : groupCells[k][g]) {
+                    const int index = newRow[gc.row];
+                    const std::string_view text = gc.text;
                     std::vector<unsigned> cellPlaces;
                     bool valid = true;
                     for (std::size_t p = 0; p < text.size();) {
@@ -499,8 +548,8 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                         p = end + 1;
                     }
                     if (!valid) {
-                        order.notes.push_back({rows[k][r].source->line, "group " + quoted(table.header[static_cast<std::size_t>(layout.groupColumn[g])], false) +
-                                                                            ": " + quoted(std::string(text), false) + " is not a place in the group; cell ignored"});
+                        order.notes.push_back({rows[k][gc.row].line, "group " + quoted(table.header[static_cast<std::size_t>(layout.groupColumn[g])], false) +
+                                                                         ": " + quoted(std::string(text), false) + " is not a place in the group; cell ignored"});
                         continue;
                     }
                     if (index >= 0)
