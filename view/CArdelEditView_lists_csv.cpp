@@ -16,6 +16,7 @@
 
 #include "CArdelEditView.h"
 #include "apply_order_dialog.h"
+#include "order_report.h"
 #include "channel_writer.h"
 #include "list_csv.h"
 #include "prompter.h"
@@ -134,7 +135,7 @@ void CArdelEditView::applyListOrderFrom(const QString& path) {
                              .arg(QString::fromStdString(error), path));
         return;
     }
-    ApplyOrderDialog dialog(this, path, QString::fromStdString(csvOrderReportText(order, true)));
+    ApplyOrderDialog dialog(this, path, reportOfListOrder(order));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     commitShownRecords();  // before the rows move under the form
     EditStep step;

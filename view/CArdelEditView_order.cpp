@@ -7,6 +7,7 @@
 
 #include "CArdelEditView.h"
 #include "apply_order_dialog.h"
+#include "order_report.h"
 #include "channel_reader.h"
 #include "list_reorder.h"
 #include "core_texts.h"
@@ -52,7 +53,7 @@ void CArdelEditView::applyOrderFrom() {
         return;
     }
     const ReorderPlan plan = planReorder(*db_, reference, false);
-    ApplyOrderDialog dialog(this, path, QString::fromStdString(reorderReportText(plan.report, true)));
+    ApplyOrderDialog dialog(this, path, reportOfOrder(plan.report));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     commitShownRecords();  // before the rows move under the form
     EditStep step;
