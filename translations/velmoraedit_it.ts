@@ -5,650 +5,659 @@
     <name>CoreText</name>
     <message>
         <source>You must initialize the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario inizializzare la porta seriale.</translation>
     </message>
     <message>
         <source>Invalid Data Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato dati non valido</translation>
     </message>
     <message>
         <source>Unknown Usage Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di utilizzo sconosciuto</translation>
     </message>
     <message>
         <source>H/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore versione H/W</translation>
     </message>
     <message>
         <source>S/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore versione S/W</translation>
     </message>
     <message>
         <source>Model ID error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore ID modello</translation>
     </message>
     <message>
         <source>Checksum error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di checksum</translation>
     </message>
     <message>
         <source>Verify error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di verifica</translation>
     </message>
     <message>
         <source>Download OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio OK</translation>
     </message>
     <message>
         <source>UpLoad Complete(C)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento completato (C)!!</translation>
     </message>
     <message>
         <source>UpLoad Complete(M)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento completato (M)!!</translation>
     </message>
     <message>
         <source>The previous file was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file precedente è stato conservato.</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è troppo grande</translation>
     </message>
     <message>
         <source>Invalid Data Format!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato dati non valido!!!</translation>
     </message>
     <message>
         <source>Invalid Data Format, Check the Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato dati non valido, controllare il file di origine</translation>
     </message>
     <message>
         <source>There is no channel with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste alcun canale con quel numero.</translation>
     </message>
     <message>
         <source>There is no transponder with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste alcun transponder con quel numero.</translation>
     </message>
     <message>
         <source>There is no satellite with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste alcun satellite con quel numero.</translation>
     </message>
     <message>
         <source>The file has no such favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene questo gruppo preferiti.</translation>
     </message>
     <message>
         <source>The channel list is full (10000 channels).</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista canali è piena (10000 canali).</translation>
     </message>
     <message>
         <source>The transponder table is full (1000 transponders).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella dei transponder è piena (1000 transponder).</translation>
     </message>
     <message>
         <source>A channel file holds at most 255 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file di canali contiene al massimo 255 satelliti.</translation>
     </message>
     <message>
         <source>The favourite groups are full (10000 entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>I gruppi preferiti sono pieni (10000 voci).</translation>
     </message>
     <message>
         <source>The channel is already in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale è già in quel gruppo preferiti.</translation>
     </message>
     <message>
         <source>The channel is not in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale non è in quel gruppo preferiti.</translation>
     </message>
     <message>
         <source>The new order does not name every channel exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuovo ordine non indica ogni canale esattamente una volta.</translation>
     </message>
     <message>
         <source>The favourite group has no entry at that place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gruppo preferiti non ha alcuna voce in quella posizione.</translation>
     </message>
     <message>
         <source>The file ends before its header is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che l&apos;intestazione sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its block head is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che l&apos;intestazione del blocco sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its general section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la sezione generale sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its satellite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la sezione dei satelliti sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its transponder section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la sezione dei transponder sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its channel section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la sezione dei canali sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its favourite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la sezione dei preferiti sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its CRC trailer is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che la coda CRC sia completa.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che il blocco aggiuntivo sia completo.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima che il blocco aggiuntivo sia completo. (Un byte 0xF0 dopo la sezione dei preferiti apre un blocco aggiuntivo.)</translation>
     </message>
     <message>
         <source>The file holds %1 favourite groups; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 gruppi preferiti; il massimo è %2.</translation>
     </message>
     <message>
         <source>The file holds %1 transponders; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 transponder; il massimo è %2.</translation>
     </message>
     <message>
         <source>The file holds %1 TV channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 canali TV; il massimo è %2.</translation>
     </message>
     <message>
         <source>The file holds %1 radio channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 canali radio; il massimo è %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 TV members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>I gruppi preferiti contengono più di %1 voci TV; il massimo è %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 radio members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>I gruppi preferiti contengono più di %1 voci radio; il massimo è %2.</translation>
     </message>
     <message>
         <source>The extra block is %1 bytes long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il blocco aggiuntivo è lungo %1 byte; il massimo è %2.</translation>
     </message>
     <message>
         <source>The file is too large to be a channel file: it holds more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è troppo grande per essere un file di canali: contiene più di %1 byte.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::AboutBox</name>
     <message>
         <source>About VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su VelmoraEdit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>VelmoraEdit Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit versione 1.0</translation>
     </message>
     <message>
         <source>Release %1
 Copyright © The VelmoraEdit developers
 Licensed under the GNU General Public License, version 3 or later
 (GPL-3.0-or-later). There is NO WARRANTY, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Release %1
+Copyright © Gli sviluppatori di VelmoraEdit
+Distribuito secondo i termini della GNU General Public License, versione 3 o successiva
+(GPL-3.0-or-later). NESSUNA GARANZIA, nei limiti consentiti dalla legge.</translation>
     </message>
     <message>
         <source>Channel list editor for Velmora receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor di liste canali per ricevitori Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::ApplyOrderDialog</name>
     <message>
         <source>Apply Order From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica ordine da %1</translation>
     </message>
     <message>
         <source>Put both lists in the order of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinare entrambe le liste come %1?</translation>
     </message>
 </context>
 <context>
     <name>velmora::CArdelEditView</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome canale</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID servizio</translation>
     </message>
     <message>
         <source>PID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID video</translation>
     </message>
     <message>
         <source>PMT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PMT</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>[HEX]</source>
-        <translation type="unfinished"></translation>
+        <translation>[HEX]</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>Criptato</translation>
     </message>
     <message>
         <source>Transponder No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. transponder</translation>
     </message>
     <message>
         <source>Transponder ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID transponder</translation>
     </message>
     <message>
         <source>Network ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID rete</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza (MHz)</translation>
     </message>
     <message>
         <source>Polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarizzazione</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Symbol Rate (kS/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol rate (kS/s)</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <source>TV Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista canali TV</translation>
     </message>
     <message>
         <source>Radio Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista canali radio</translation>
     </message>
     <message>
         <source>Marked channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale contrassegnato verrà eliminato, procedere con il salvataggio?</translation>
     </message>
     <message numerus="yes">
         <source>%n marked channels will be deleted, proceed saving?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n canale contrassegnato verrà eliminato, procedere con il salvataggio?</numerusform>
+            <numerusform>%n canali contrassegnati verranno eliminati, procedere con il salvataggio?</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica satellite &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Edit Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica transponder %1</translation>
     </message>
     <message>
         <source>Edit Channel &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica canale &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Only Western European (Latin-1) characters can be stored in a channel file</source>
-        <translation type="unfinished"></translation>
+        <translation>In un file di canali si possono memorizzare solo caratteri dell&apos;Europa occidentale (Latin-1)</translation>
     </message>
     <message>
         <source>Edit Favourite Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica gruppi preferiti</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche ai dati di tutti i canali?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è stato modificato sul disco dopo l&apos;apertura. Sovrascriverlo?</translation>
     </message>
     <message>
         <source>The channel file could not be saved.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file dei canali.
+%1
+%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be undone; the undo history was cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; è troppo grande per essere annullato; la cronologia annullamenti è stata svuotata</translation>
     </message>
     <message>
         <source>The oldest undo steps were dropped to keep the history within %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>I passi di annullamento più vecchi sono stati scartati per mantenere la cronologia entro %1 MB</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
     <message>
         <source>As opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Come all&apos;apertura</translation>
     </message>
     <message>
         <source>Edit Satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica satellite %1</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica canale %1</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo canale</translation>
     </message>
     <message>
         <source>New Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo transponder</translation>
     </message>
     <message>
         <source>New Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo satellite</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste (*.csv *.tsv)|*.csv;*.tsv|Tutti i file(*.*)|*|</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta lista</translation>
     </message>
     <message>
         <source>The list cannot be written: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la lista: %1
+%2</translation>
     </message>
     <message>
         <source>The list cannot be read; the order of the lists was not changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la lista; l&apos;ordine delle liste non è stato modificato.
+%1</translation>
     </message>
     <message>
         <source>The list is not one this editor can read; the order of the lists was not changed.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo editor non è in grado di leggere la lista; l&apos;ordine delle liste non è stato modificato.
+%1
+%2</translation>
     </message>
     <message>
         <source>Apply Order From &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica ordine da &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Favourite Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo preferiti %1</translation>
     </message>
     <message>
         <source>Lock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca canale</translation>
     </message>
     <message>
         <source>Unlock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca canale</translation>
     </message>
     <message numerus="yes">
         <source>Lock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Blocca %n canale</numerusform>
+            <numerusform>Blocca %n canali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Unlock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sblocca %n canale</numerusform>
+            <numerusform>Sblocca %n canali</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>(%n channels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n canale)</numerusform>
+            <numerusform>(%n canali)</numerusform>
         </translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta canale</translation>
     </message>
     <message>
         <source>Marked channels will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>I canali contrassegnati verranno eliminati, procedere con il SALVATAGGIO?</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica ordine da</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste (*.csv *.tsv)</translation>
     </message>
     <message>
         <source>The reference file cannot be read; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di riferimento; l&apos;ordine delle liste non è stato modificato.</translation>
     </message>
     <message>
         <source>The reference file is damaged; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di riferimento è danneggiato; l&apos;ordine delle liste non è stato modificato.</translation>
     </message>
     <message>
         <source>The channel list could not be printed on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare la lista canali su %1.</translation>
     </message>
     <message>
         <source>All channels related to this transponder will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i canali di questo transponder verranno eliminati, procedere con il SALVATAGGIO?</translation>
     </message>
     <message>
         <source>All channels and transponders related to this satellite will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i canali e i transponder di questo satellite verranno eliminati, procedere con il SALVATAGGIO?</translation>
     </message>
     <message>
         <source>Not Delete!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare!!</translation>
     </message>
     <message>
         <source>Delete Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina transponder %1</translation>
     </message>
     <message>
         <source>Delete Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina satellite &apos;%1&apos;</translation>
     </message>
     <message>
         <source>End of Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine dei dati</translation>
     </message>
     <message numerus="yes">
         <source>%n channels selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n canale selezionato</numerusform>
+            <numerusform>%n canali selezionati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sposta %n canale</numerusform>
+            <numerusform>Sposta %n canali</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina canale</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Elimina %n canale</numerusform>
+            <numerusform>Elimina %n canali</numerusform>
         </translation>
     </message>
     <message>
         <source>Sorted by %1: Save or Cancel to move channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinata per %1: Salva o Annulla per spostare i canali</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione precedente non è stata conservata: %1</translation>
     </message>
     <message>
         <source>Discard the unsaved changes and read %1 again from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scartare le modifiche non salvate e rileggere %1 dal disco?</translation>
     </message>
     <message>
         <source>the list as Save would write it</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista come la scriverebbe Salva</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con</translation>
     </message>
     <message>
         <source>The file cannot be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile confrontare il file.</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista aperta</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
     <message>
         <source>Replace the open list with this version? It stays unsaved until Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire la lista aperta con questa versione? Resterà non salvata fino a Salva.</translation>
     </message>
     <message>
         <source>The version cannot be read; the open list is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la versione; la lista aperta non è cambiata.</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina versione</translation>
     </message>
     <message>
         <source>Restored the version of %1; Save writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinata la versione %1; Salva la scrive su disco</translation>
     </message>
 </context>
 <context>
@@ -656,970 +665,1004 @@ Licensed under the GNU General Public License, version 3 or later
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un documento esistente
+Apri</translation>
     </message>
     <message>
         <source>Save the File
 File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il file
+Salva file</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il documento attivo
+Stampa</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza le pagine intere
+Anteprima di stampa</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la stampante e le opzioni di stampa
+Impostazioni di stampa</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude l&apos;applicazione; chiede di salvare i documenti
+Esci</translation>
     </message>
     <message>
         <source>Viewing the TV Channel
 TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza i canali TV
+Canali TV</translation>
     </message>
     <message>
         <source>Viewing the Radio Channel
 Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza i canali radio
+Canali radio</translation>
     </message>
     <message>
         <source>View the Favorite Channel
 Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza i canali preferiti
+Canali preferiti</translation>
     </message>
     <message>
         <source>Serial Port Setting
 Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni della porta seriale
+Porta seriale</translation>
     </message>
     <message>
         <source>Download the Data
 Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia i dati al ricevitore
+Invia</translation>
     </message>
     <message>
         <source>Move the selected channels up by one place
 Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta i canali selezionati su di una posizione
+Sposta su</translation>
     </message>
     <message>
         <source>Move the selected channels down by one place
 Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta i canali selezionati giù di una posizione
+Sposta giù</translation>
     </message>
     <message>
         <source>Move the selected channels to the top of the list
 Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta i canali selezionati in cima alla lista
+Sposta in cima</translation>
     </message>
     <message>
         <source>Move the selected channels to the bottom of the list
 Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta i canali selezionati in fondo alla lista
+Sposta in fondo</translation>
     </message>
     <message>
         <source>Give the selected channels a new position
 Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna ai canali selezionati una nuova posizione
+Sposta in posizione</translation>
     </message>
     <message>
         <source>Put both lists in the order of another channel file
 Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina entrambe le liste come un altro file di canali
+Applica ordine da</translation>
     </message>
     <message>
         <source>Write both channel lists to a CSV file for a spreadsheet
 Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive entrambe le liste canali in un file CSV per un foglio di calcolo
+Esporta lista</translation>
     </message>
     <message>
         <source>Copy the selected rows to the clipboard as text
 Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia le righe selezionate negli appunti come testo
+Copia righe</translation>
     </message>
     <message>
         <source>Upload the Data from the receiver
 Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica i dati dal ricevitore
+Scarica</translation>
     </message>
     <message>
         <source>Undo the last change of the channel lists
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica alle liste canali
+Annulla</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima modifica annullata
+Ripeti</translation>
     </message>
     <message>
         <source>Show the changes that can be undone and redone
 Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le modifiche che si possono annullare e ripetere
+Cronologia annullamenti</translation>
     </message>
     <message>
         <source>List what Save would change in the file on disk
 Show Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca cosa cambierebbe Salva nel file su disco
+Mostra modifiche</translation>
     </message>
     <message>
         <source>Compare the open list with another channel file
 Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta la lista aperta con un altro file di canali
+Confronta con</translation>
     </message>
     <message>
         <source>The earlier versions of this file kept before each save
 Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versioni precedenti di questo file, conservate prima di ogni salvataggio
+Versioni</translation>
     </message>
     <message>
         <source>Read the file again from disk, dropping the unsaved changes
 Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegge il file dal disco, scartando le modifiche non salvate
+Ricarica</translation>
     </message>
     <message>
         <source>Show the changes before each save, with Save and Cancel
 Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le modifiche prima di ogni salvataggio, con Salva e Annulla
+Rivedi prima di salvare</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra degli strumenti
+Barra degli strumenti</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato
+Barra di stato</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le informazioni sul programma, il numero di versione e il copyright
+Informazioni</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche ai dati di tutti i canali?</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia annullamenti</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva	Ctrl+S</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricarica</translation>
     </message>
     <message>
         <source>Show &amp;Changes	Ctrl+Shift+D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra modifiche	Ctrl+Shift+D</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confronta con...</translation>
     </message>
     <message>
         <source>Versio&amp;ns...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versioni...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta lista...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di s&amp;tampa</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta&amp;zioni di stampa...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc&amp;i</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti	Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo	Ctrl+N</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>&amp;Copy Rows	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia righe	Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Delete	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina	Ctrl+D</translation>
     </message>
     <message>
         <source>Move &amp;Up	Alt+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta s&amp;u	Alt+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Alt+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù	Alt+Down</translation>
     </message>
     <message>
         <source>Move to To&amp;p	Alt+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in ci&amp;ma	Alt+Home</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom	Alt+End</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in &amp;fondo	Alt+End</translation>
     </message>
     <message>
         <source>&amp;Move To...	Ctrl+M</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in &amp;posizione...	Ctrl+M</translation>
     </message>
     <message>
         <source>Apply &amp;Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica &amp;ordine da...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;TV Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali &amp;TV</translation>
     </message>
     <message>
         <source>&amp;Radio Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali &amp;radio</translation>
     </message>
     <message>
         <source>&amp;Favourites...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferiti...</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia &amp;annullamenti</translation>
     </message>
     <message>
         <source>Review Before &amp;Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivedi prima di &amp;salvare</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porta</translation>
     </message>
     <message>
         <source>&amp;Open Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri porta</translation>
     </message>
     <message>
         <source>Port &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impo&amp;stazioni porta...</translation>
     </message>
     <message>
         <source>&amp;Download to Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invia al ricevitore...</translation>
     </message>
     <message>
         <source>&amp;Upload from Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;carica dal ricevitore...</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;nestra</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;About VelmoraEdit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su VelmoraEdit...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>&amp;System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita di &amp;sistema</translation>
     </message>
     <message>
         <source>The language changes when VelmoraEdit starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambierà al prossimo avvio di VelmoraEdit.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSC</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCORR</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>%1
 This file no longer exists and has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Questo file non esiste più ed è stato rimosso dall&apos;elenco dei file recenti.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChangesWindow</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome</translation>
     </message>
     <message>
         <source>serviceId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID servizio</translation>
     </message>
     <message>
         <source>pmtPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PMT</translation>
     </message>
     <message>
         <source>videoPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID video</translation>
     </message>
     <message>
         <source>audioPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>pcrPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>pidMode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo PID</translation>
     </message>
     <message>
         <source>scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>criptato</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloccato</translation>
     </message>
     <message>
         <source>transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder</translation>
     </message>
     <message>
         <source>networkId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID rete</translation>
     </message>
     <message>
         <source>transponderId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID transponder</translation>
     </message>
     <message>
         <source>symbolRate</source>
-        <translation type="unfinished"></translation>
+        <translation>symbol rate</translation>
     </message>
     <message>
         <source>fec</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>band</source>
-        <translation type="unfinished"></translation>
+        <translation>banda</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>attivo</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>disattivo</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivedi prima di salvare</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche</translation>
     </message>
     <message>
         <source>From %1
 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Da %1
+a %2</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiunto</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>rimosso</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>spostato</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali TV</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali radio</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppi preferiti</translation>
     </message>
     <message>
         <source>: added</source>
-        <translation type="unfinished"></translation>
+        <translation>: aggiunto</translation>
     </message>
     <message>
         <source>: removed</source>
-        <translation type="unfinished"></translation>
+        <translation>: rimosso</translation>
     </message>
     <message>
         <source>renamed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rinominato da %1</translation>
     </message>
     <message>
         <source>reordered</source>
-        <translation type="unfinished"></translation>
+        <translation>riordinato</translation>
     </message>
     <message>
         <source>%1 member %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>membro %1 %2 %3 %4</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>radio</source>
-        <translation type="unfinished"></translation>
+        <translation>radio</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliti</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiunti: %1</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>rimossi: %1</translation>
     </message>
     <message>
         <source>%1 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificati: %1</translation>
     </message>
     <message>
         <source>%1 moved</source>
-        <translation type="unfinished"></translation>
+        <translation>spostati: %1</translation>
     </message>
     <message>
         <source>favourite group</source>
-        <translation type="unfinished"></translation>
+        <translation>gruppo preferiti</translation>
     </message>
     <message>
         <source>favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>gruppi preferiti</translation>
     </message>
     <message>
         <source>transponder or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder o satellite</translation>
     </message>
     <message>
         <source>transponders or satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder o satelliti</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListMenu</name>
     <message>
         <source>&lt;TV channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Canale TV&gt;</translation>
     </message>
     <message>
         <source>&lt;Radio channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Canale radio&gt;</translation>
     </message>
     <message>
         <source>New  (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo  (&amp;N)</translation>
     </message>
     <message>
         <source>Cut (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia (&amp;T)</translation>
     </message>
     <message>
         <source>Cut  (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia  (&amp;T)</translation>
     </message>
     <message>
         <source>Paste(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla(&amp;I)</translation>
     </message>
     <message>
         <source>Del  (&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina  (&amp;E)</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in cima</translation>
     </message>
     <message>
         <source>Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in fondo</translation>
     </message>
     <message>
         <source>Move To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in posizione...</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListModel</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome canale</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome satellite</translation>
     </message>
 </context>
 <context>
     <name>velmora::FavoritesDialog</name>
     <message>
         <source>Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali preferiti</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti TV:</translation>
     </message>
     <message>
         <source>Radio Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti radio:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Input the Favorite Name, or Related channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il nome del preferito, altrimenti i canali collegati verranno eliminati; procedere con il salvataggio?</translation>
     </message>
 </context>
 <context>
     <name>velmora::ListPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>Velmora Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista canali Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::MoveToDialog</name>
     <message>
         <source>Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in posizione</translation>
     </message>
     <message>
         <source>the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale</translation>
     </message>
     <message>
         <source>the %1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>i %1 canali</translation>
     </message>
     <message>
         <source>New position of %1 (1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova posizione per %1 (da 1 a %2):</translation>
     </message>
 </context>
 <context>
     <name>velmora::SearchDialog</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome canale</translation>
     </message>
 </context>
 <context>
     <name>velmora::VersionsDialog</name>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni</translation>
     </message>
     <message>
         <source>Kept versions of %1, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni conservate di %1, dalla più recente</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservata</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Changes to the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche rispetto alla lista aperta</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;fronta</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DownloadProgressDialog</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio al ricevitore</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni di sistema</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello:</translation>
     </message>
     <message>
         <source>Hardware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione hardware:</translation>
     </message>
     <message>
         <source>Software version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione software:</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicazione</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità:</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>byte</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
         <source>Setting : 115200, none, 8, 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: 115200, none, 8, 1</translation>
     </message>
     <message>
         <source>Setting : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: %1</translation>
     </message>
     <message>
         <source>Please set up the port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostare prima la porta.</translation>
     </message>
     <message>
         <source>Initialization of Port COM%1 is successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione della porta COM%1 riuscita.</translation>
     </message>
     <message>
         <source>COM%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (%2): %3</translation>
     </message>
     <message>
         <source>Failed initializing port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione della porta non riuscita.</translation>
     </message>
     <message>
         <source>Port COM%1 is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta COM%1 chiusa.</translation>
     </message>
     <message>
         <source>The port settings could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni della porta in %1.
+%2</translation>
     </message>
     <message>
         <source>The port devices could not be saved to the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i dispositivi della porta nelle impostazioni.</translation>
     </message>
     <message>
         <source>The new port settings take effect when the port is opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nuove impostazioni della porta avranno effetto alla prossima apertura della porta.</translation>
     </message>
     <message>
         <source>serial port QueueRead FULL!</source>
-        <translation type="unfinished"></translation>
+        <translation>porta seriale: QueueRead PIENA!</translation>
     </message>
     <message>
         <source>Error while creating ThreadWatchComm, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la creazione di ThreadWatchComm, %1</translation>
     </message>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta COM%1 persa: il dispositivo seriale non risponde più o è stato scollegato.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortSettingsDialog</name>
     <message>
         <source>Serial Port Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni porta seriale</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Pari</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispari</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità (baud)</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di dati</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parità</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di stop</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione</translation>
     </message>
     <message>
         <source>Option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione %1</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo di flusso</translation>
     </message>
     <message>
         <source>Xon/Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/Xoff</translation>
     </message>
     <message>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <source>Xon/RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/RTS</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi</translation>
     </message>
     <message>
         <source>COM%1 (set by VELMORA_COM%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (impostata da VELMORA_COM%1)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::Prompter</name>
     <message>
         <source>VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit</translation>
     </message>
     <message>
         <source>Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>File binari Velmora(*.bin,*.sgn)|*.bin;*.sgn|Tutti i file(*.*)|*|</translation>
     </message>
     <message>
         <source>Ardel Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardel Editor</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::TransferController</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio al ricevitore</translation>
     </message>
     <message>
         <source>Upload from receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento dal ricevitore</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione precedente non è stata conservata: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::UploadProgressDialog</name>
     <message>
         <source>Upload from receiver — pulling</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento dal ricevitore — ricezione in corso</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Saving to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio in:</translation>
     </message>
     <message>
         <source>Bytes received:</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte ricevuti:</translation>
     </message>
 </context>
 </TS>
