@@ -225,13 +225,15 @@ QString ChangesWindow::summary(const ListDiff& d) {
     if (removed) parts << tr("%1 removed").arg(removed);
     if (changed) parts << tr("%1 changed").arg(changed);
     if (moved) parts << tr("%1 moved").arg(moved);
-    auto counted = [](int n, const QString& one, const QString& many) { return QString::number(n) + QLatin1Char(' ') + (n == 1 ? one : many); };
-    if (!d.favorites.empty())
-        parts << counted(static_cast<int>(d.favorites.size()), tr("favourite group"), tr("favourite groups"));
+    // One is its own text; more go through the plural forms of the language.
+    const int groups = static_cast<int>(d.favorites.size());
+    if (groups == 1) parts << tr("1 favourite group");
+    if (groups > 1) parts << tr("%n favourite groups", nullptr, groups);
     const int tables = static_cast<int>(d.transponders.added.size() + d.transponders.removed.size() +
                                         d.transponders.changed.size() + d.satellites.added.size() +
                                         d.satellites.removed.size() + d.satellites.changed.size());
-    if (tables) parts << counted(tables, tr("transponder or satellite"), tr("transponders or satellites"));
+    if (tables == 1) parts << tr("1 transponder or satellite");
+    if (tables > 1) parts << tr("%n transponders or satellites", nullptr, tables);
     return parts.join(QStringLiteral(", "));
 }
 

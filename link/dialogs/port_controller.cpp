@@ -75,7 +75,14 @@ void PortController::setPortOpen(bool open) {
 
 QString PortController::settingPaneText() const {
     if (!portOpen_) return tr("Setting : 115200, none, 8, 1");
-    return tr("Setting : %1").arg(QString::fromStdString(link::lineSummary(inForce_)));
+    // The summary's parity is a word; the rest are numbers.
+    static const char* const kParity[] = {QT_TR_NOOP("even"), QT_TR_NOOP("odd"), QT_TR_NOOP("none"), QT_TR_NOOP("mark"),
+                                          QT_TR_NOOP("space")};
+    QStringList parts = QString::fromStdString(link::lineSummary(inForce_)).split(QStringLiteral(", "));
+    if (parts.size() == 4)
+        for (const char* word : kParity)
+            if (parts[1] == QLatin1String(word)) parts[1] = tr(word);
+    return tr("Setting : %1").arg(parts.join(QStringLiteral(", ")));
 }
 
 void PortController::openPort() {
