@@ -5,650 +5,659 @@
     <name>CoreText</name>
     <message>
         <source>You must initialize the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle muss zuerst initialisiert werden.</translation>
     </message>
     <message>
         <source>Invalid Data Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datenformat</translation>
     </message>
     <message>
         <source>Unknown Usage Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Verwendungstyp</translation>
     </message>
     <message>
         <source>H/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>H/W-Versionsfehler</translation>
     </message>
     <message>
         <source>S/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>S/W-Versionsfehler</translation>
     </message>
     <message>
         <source>Model ID error</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell-ID-Fehler</translation>
     </message>
     <message>
         <source>Checksum error</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsummenfehler</translation>
     </message>
     <message>
         <source>Verify error</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifizierungsfehler</translation>
     </message>
     <message>
         <source>Download OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden OK</translation>
     </message>
     <message>
         <source>UpLoad Complete(C)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang abgeschlossen (C)!!</translation>
     </message>
     <message>
         <source>UpLoad Complete(M)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang abgeschlossen (M)!!</translation>
     </message>
     <message>
         <source>The previous file was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherige Datei wurde beibehalten.</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu groß</translation>
     </message>
     <message>
         <source>Invalid Data Format!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datenformat!!!</translation>
     </message>
     <message>
         <source>Invalid Data Format, Check the Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datenformat, Quelldatei prüfen</translation>
     </message>
     <message>
         <source>There is no channel with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Kanal mit dieser Nummer.</translation>
     </message>
     <message>
         <source>There is no transponder with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Transponder mit dieser Nummer.</translation>
     </message>
     <message>
         <source>There is no satellite with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Satelliten mit dieser Nummer.</translation>
     </message>
     <message>
         <source>The file has no such favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Favoritengruppe gibt es in der Datei nicht.</translation>
     </message>
     <message>
         <source>The channel list is full (10000 channels).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalliste ist voll (10000 Kanäle).</translation>
     </message>
     <message>
         <source>The transponder table is full (1000 transponders).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Transpondertabelle ist voll (1000 Transponder).</translation>
     </message>
     <message>
         <source>A channel file holds at most 255 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kanaldatei fasst höchstens 255 Satelliten.</translation>
     </message>
     <message>
         <source>The favourite groups are full (10000 entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritengruppen sind voll (10000 Einträge).</translation>
     </message>
     <message>
         <source>The channel is already in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal ist bereits in dieser Favoritengruppe.</translation>
     </message>
     <message>
         <source>The channel is not in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal ist nicht in dieser Favoritengruppe.</translation>
     </message>
     <message>
         <source>The new order does not name every channel exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Reihenfolge nennt nicht jeden Kanal genau einmal.</translation>
     </message>
     <message>
         <source>The favourite group has no entry at that place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritengruppe hat an dieser Stelle keinen Eintrag.</translation>
     </message>
     <message>
         <source>The file ends before its header is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Header vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its block head is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Blockkopf vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its general section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr allgemeiner Abschnitt vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its satellite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Satellitenabschnitt vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its transponder section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Transponderabschnitt vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its channel section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Kanalabschnitt vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its favourite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Favoritenabschnitt vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its CRC trailer is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr CRC-Trailer vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Zusatzblock vollständig ist.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet, bevor ihr Zusatzblock vollständig ist. (Ein Byte 0xF0 nach dem Favoritenabschnitt leitet einen Zusatzblock ein.)</translation>
     </message>
     <message>
         <source>The file holds %1 favourite groups; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Favoritengruppen; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The file holds %1 transponders; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Transponder; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The file holds %1 TV channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 TV-Kanäle; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The file holds %1 radio channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Radiokanäle; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 TV members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritengruppen enthalten mehr als %1 TV-Einträge; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 radio members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritengruppen enthalten mehr als %1 Radio-Einträge; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The extra block is %1 bytes long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zusatzblock ist %1 Bytes lang; höchstens %2 passen hinein.</translation>
     </message>
     <message>
         <source>The file is too large to be a channel file: it holds more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für eine Kanaldatei: Sie enthält mehr als %1 Bytes.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::AboutBox</name>
     <message>
         <source>About VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>Über VelmoraEdit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>VelmoraEdit Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit Version 1.0</translation>
     </message>
     <message>
         <source>Release %1
 Copyright © The VelmoraEdit developers
 Licensed under the GNU General Public License, version 3 or later
 (GPL-3.0-or-later). There is NO WARRANTY, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Release %1
+Copyright © Die VelmoraEdit-Entwickler
+Lizenziert unter der GNU General Public License, Version 3 oder später
+(GPL-3.0-or-later). Es besteht KEINE GEWÄHRLEISTUNG, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
         <source>Channel list editor for Velmora receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallisten-Editor für Velmora-Receiver</translation>
     </message>
 </context>
 <context>
     <name>velmora::ApplyOrderDialog</name>
     <message>
         <source>Apply Order From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge von %1 übernehmen</translation>
     </message>
     <message>
         <source>Put both lists in the order of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Listen in die Reihenfolge von %1 bringen?</translation>
     </message>
 </context>
 <context>
     <name>velmora::CArdelEditView</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalname</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Service-ID</translation>
     </message>
     <message>
         <source>PID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PID-Modus</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>PMT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PMT-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>[HEX]</source>
-        <translation type="unfinished"></translation>
+        <translation>[HEX]</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <source>Transponder No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder-Nr.</translation>
     </message>
     <message>
         <source>Transponder ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder-ID</translation>
     </message>
     <message>
         <source>Network ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk-ID</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal</translation>
     </message>
     <message>
         <source>Symbol Rate (kS/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate (kS/s)</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbitposition</translation>
     </message>
     <message>
         <source>TV Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Kanalliste</translation>
     </message>
     <message>
         <source>Radio Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio-Kanalliste</translation>
     </message>
     <message>
         <source>Marked channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierter Kanal wird gelöscht, Speichern fortsetzen?</translation>
     </message>
     <message numerus="yes">
         <source>%n marked channels will be deleted, proceed saving?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n markierter Kanal wird gelöscht, Speichern fortsetzen?</numerusform>
+            <numerusform>%n markierte Kanäle werden gelöscht, Speichern fortsetzen?</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit „%1“ bearbeiten</translation>
     </message>
     <message>
         <source>Edit Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 bearbeiten</translation>
     </message>
     <message>
         <source>Edit Channel &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal „%1“ bearbeiten</translation>
     </message>
     <message>
         <source>Only Western European (Latin-1) characters can be stored in a channel file</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer Kanaldatei lassen sich nur westeuropäische Zeichen (Latin-1) speichern</translation>
     </message>
     <message>
         <source>Edit Favourite Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppen bearbeiten</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an allen Kanaldaten speichern?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde seit dem Öffnen auf der Festplatte geändert. Überschreiben?</translation>
     </message>
     <message>
         <source>The channel file could not be saved.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanaldatei konnte nicht gespeichert werden.
+%1
+%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be undone; the undo history was cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu groß zum Rückgängigmachen; der Bearbeitungsverlauf wurde geleert</translation>
     </message>
     <message>
         <source>The oldest undo steps were dropped to keep the history within %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ältesten Bearbeitungsschritte wurden verworfen, damit der Verlauf unter %1 MB bleibt</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>As opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Öffnen</translation>
     </message>
     <message>
         <source>Edit Satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 bearbeiten</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 bearbeiten</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kanal</translation>
     </message>
     <message>
         <source>New Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Transponder</translation>
     </message>
     <message>
         <source>New Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Satellit</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen (*.csv *.tsv)|*.csv;*.tsv|Alle Dateien(*.*)|*|</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste exportieren</translation>
     </message>
     <message>
         <source>The list cannot be written: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste kann nicht geschrieben werden: %1
+%2</translation>
     </message>
     <message>
         <source>The list cannot be read; the order of the lists was not changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste kann nicht gelesen werden; die Reihenfolge der Listen bleibt unverändert.
+%1</translation>
     </message>
     <message>
         <source>The list is not one this editor can read; the order of the lists was not changed.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste kann der Editor nicht lesen; die Reihenfolge der Listen bleibt unverändert.
+%1
+%2</translation>
     </message>
     <message>
         <source>Apply Order From &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge von „%1“ übernehmen</translation>
     </message>
     <message>
         <source>Favourite Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppe %1</translation>
     </message>
     <message>
         <source>Lock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal sperren</translation>
     </message>
     <message>
         <source>Unlock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal entsperren</translation>
     </message>
     <message numerus="yes">
         <source>Lock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kanal sperren</numerusform>
+            <numerusform>%n Kanäle sperren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Unlock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kanal entsperren</numerusform>
+            <numerusform>%n Kanäle entsperren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>(%n channels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n Kanal)</numerusform>
+            <numerusform>(%n Kanäle)</numerusform>
         </translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal verschieben</translation>
     </message>
     <message>
         <source>Marked channels will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Kanäle werden gelöscht, SPEICHERN fortsetzen?</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen (*.csv *.tsv)</translation>
     </message>
     <message>
         <source>The reference file cannot be read; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlagedatei kann nicht gelesen werden; die Reihenfolge der Listen bleibt unverändert.</translation>
     </message>
     <message>
         <source>The reference file is damaged; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlagedatei ist beschädigt; die Reihenfolge der Listen bleibt unverändert.</translation>
     </message>
     <message>
         <source>The channel list could not be printed on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalliste konnte nicht auf %1 gedruckt werden.</translation>
     </message>
     <message>
         <source>All channels related to this transponder will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kanäle dieses Transponders werden gelöscht, SPEICHERN fortsetzen?</translation>
     </message>
     <message>
         <source>All channels and transponders related to this satellite will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kanäle und Transponder dieses Satelliten werden gelöscht, SPEICHERN fortsetzen?</translation>
     </message>
     <message>
         <source>Not Delete!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen nicht möglich!!</translation>
     </message>
     <message>
         <source>Delete Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 löschen</translation>
     </message>
     <message>
         <source>Delete Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit „%1“ löschen</translation>
     </message>
     <message>
         <source>End of Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Daten</translation>
     </message>
     <message numerus="yes">
         <source>%n channels selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kanal ausgewählt</numerusform>
+            <numerusform>%n Kanäle ausgewählt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kanal verschieben</numerusform>
+            <numerusform>%n Kanäle verschieben</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal löschen</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kanal löschen</numerusform>
+            <numerusform>%n Kanäle löschen</numerusform>
         </translation>
     </message>
     <message>
         <source>Sorted by %1: Save or Cancel to move channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert nach %1: Speichern oder Abbrechen, um Kanäle zu verschieben</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorherige Version wurde nicht aufbewahrt: %1</translation>
     </message>
     <message>
         <source>Discard the unsaved changes and read %1 again from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen verwerfen und %1 neu von der Festplatte laden?</translation>
     </message>
     <message>
         <source>the list as Save would write it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste, wie Speichern sie schreiben würde</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit</translation>
     </message>
     <message>
         <source>The file cannot be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht verglichen werden.</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>die geöffnete Liste</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>Replace the open list with this version? It stays unsaved until Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geöffnete Liste durch diese Version ersetzen? Sie bleibt bis zum Speichern ungespeichert.</translation>
     </message>
     <message>
         <source>The version cannot be read; the open list is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version kann nicht gelesen werden; die geöffnete Liste bleibt unverändert.</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version wiederherstellen</translation>
     </message>
     <message>
         <source>Restored the version of %1; Save writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Version von %1 wiederhergestellt; Speichern schreibt sie</translation>
     </message>
 </context>
 <context>
@@ -656,970 +665,1004 @@ Licensed under the GNU General Public License, version 3 or later
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandenes Dokument öffnen
+Öffnen</translation>
     </message>
     <message>
         <source>Save the File
 File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern
+Speichern</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktives Dokument drucken
+Drucken</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern
+Drucker einrichten</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
     </message>
     <message>
         <source>Viewing the TV Channel
 TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Kanäle anzeigen
+TV-Kanäle</translation>
     </message>
     <message>
         <source>Viewing the Radio Channel
 Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiokanäle anzeigen
+Radiokanäle</translation>
     </message>
     <message>
         <source>View the Favorite Channel
 Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenkanäle anzeigen
+Favoriten</translation>
     </message>
     <message>
         <source>Serial Port Setting
 Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle einstellen
+Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>Download the Data
 Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten zum Receiver senden
+Senden</translation>
     </message>
     <message>
         <source>Move the selected channels up by one place
 Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kanäle um eine Stelle nach oben verschieben
+Nach oben</translation>
     </message>
     <message>
         <source>Move the selected channels down by one place
 Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kanäle um eine Stelle nach unten verschieben
+Nach unten</translation>
     </message>
     <message>
         <source>Move the selected channels to the top of the list
 Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kanäle an den Anfang der Liste verschieben
+Ganz nach oben</translation>
     </message>
     <message>
         <source>Move the selected channels to the bottom of the list
 Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kanäle an das Ende der Liste verschieben
+Ganz nach unten</translation>
     </message>
     <message>
         <source>Give the selected channels a new position
 Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Kanälen eine neue Position geben
+Verschieben nach</translation>
     </message>
     <message>
         <source>Put both lists in the order of another channel file
 Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Listen in die Reihenfolge einer anderen Kanaldatei bringen
+Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>Write both channel lists to a CSV file for a spreadsheet
 Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Kanallisten als CSV-Datei für eine Tabellenkalkulation schreiben
+Liste exportieren</translation>
     </message>
     <message>
         <source>Copy the selected rows to the clipboard as text
 Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Zeilen als Text in die Zwischenablage kopieren
+Zeilen kopieren</translation>
     </message>
     <message>
         <source>Upload the Data from the receiver
 Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom Receiver empfangen
+Empfangen</translation>
     </message>
     <message>
         <source>Undo the last change of the channel lists
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung der Kanallisten rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt rückgängig gemachte Änderung wiederholen
+Wiederholen</translation>
     </message>
     <message>
         <source>Show the changes that can be undone and redone
 Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen anzeigen, die sich rückgängig machen und wiederholen lassen
+Bearbeitungsverlauf</translation>
     </message>
     <message>
         <source>List what Save would change in the file on disk
 Show Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten, was Speichern an der Datei auf der Festplatte ändern würde
+Änderungen anzeigen</translation>
     </message>
     <message>
         <source>Compare the open list with another channel file
 Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Geöffnete Liste mit einer anderen Kanaldatei vergleichen
+Vergleichen mit</translation>
     </message>
     <message>
         <source>The earlier versions of this file kept before each save
 Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Versionen dieser Datei, vor jedem Speichern aufbewahrt
+Versionen</translation>
     </message>
     <message>
         <source>Read the file again from disk, dropping the unsaved changes
 Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei neu von der Festplatte laden und ungespeicherte Änderungen verwerfen
+Zurücksetzen</translation>
     </message>
     <message>
         <source>Show the changes before each save, with Save and Cancel
 Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen vor jedem Speichern anzeigen, mit Speichern und Abbrechen
+Vor dem Speichern prüfen</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste ein- oder ausblenden
+Symbolleiste ein/aus</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein- oder ausblenden
+Statusleiste ein/aus</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Info</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an allen Kanaldaten speichern?</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern	Ctrl+S</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Show &amp;Changes	Ctrl+Shift+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen &amp;anzeigen	Ctrl+Shift+D</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;gleichen mit...</translation>
     </message>
     <message>
         <source>Versio&amp;ns...</source>
-        <translation type="unfinished"></translation>
+        <translation>Versio&amp;nen...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker ein&amp;richten...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen	Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu	Ctrl+N</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Copy Rows	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen &amp;kopieren	Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Delete	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen	Ctrl+D</translation>
     </message>
     <message>
         <source>Move &amp;Up	Alt+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben	Alt+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Alt+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten	Alt+Down</translation>
     </message>
     <message>
         <source>Move to To&amp;p	Alt+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganz nach oben	Alt+Home</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom	Alt+End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganz nach un&amp;ten	Alt+End</translation>
     </message>
     <message>
         <source>&amp;Move To...	Ctrl+M</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschieben nach...	Ctrl+M</translation>
     </message>
     <message>
         <source>Apply &amp;Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihen&amp;folge übernehmen...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;TV Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TV-Kanäle</translation>
     </message>
     <message>
         <source>&amp;Radio Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radiokanäle</translation>
     </message>
     <message>
         <source>&amp;Favourites...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Favoriten...</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungs&amp;verlauf</translation>
     </message>
     <message>
         <source>Review Before &amp;Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Speichern &amp;prüfen</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port</translation>
     </message>
     <message>
         <source>&amp;Open Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port &amp;öffnen</translation>
     </message>
     <message>
         <source>Port &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Port-E&amp;instellungen...</translation>
     </message>
     <message>
         <source>&amp;Download to Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Receiver &amp;senden...</translation>
     </message>
     <message>
         <source>&amp;Upload from Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Receiver &amp;empfangen...</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;About VelmoraEdit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber VelmoraEdit...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;System default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemstandard</translation>
     </message>
     <message>
         <source>The language changes when VelmoraEdit starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start von VelmoraEdit.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>%1
 This file no longer exists and has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei existiert nicht mehr und wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChangesWindow</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>serviceId</source>
-        <translation type="unfinished"></translation>
+        <translation>Service-ID</translation>
     </message>
     <message>
         <source>pmtPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PMT-PID</translation>
     </message>
     <message>
         <source>videoPid</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>audioPid</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>pcrPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>pidMode</source>
-        <translation type="unfinished"></translation>
+        <translation>PID-Modus</translation>
     </message>
     <message>
         <source>scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>verschlüsselt</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>gesperrt</translation>
     </message>
     <message>
         <source>transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>networkId</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk-ID</translation>
     </message>
     <message>
         <source>transponderId</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder-ID</translation>
     </message>
     <message>
         <source>symbolRate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
     <message>
         <source>fec</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>band</source>
-        <translation type="unfinished"></translation>
+        <translation>Band</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Speichern prüfen</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
     <message>
         <source>From %1
 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1
+Nach: %2</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Änderungen</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>entfernt</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>verschoben</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Kanäle</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiokanäle</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppen</translation>
     </message>
     <message>
         <source>: added</source>
-        <translation type="unfinished"></translation>
+        <translation>: hinzugefügt</translation>
     </message>
     <message>
         <source>: removed</source>
-        <translation type="unfinished"></translation>
+        <translation>: entfernt</translation>
     </message>
     <message>
         <source>renamed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>umbenannt von %1</translation>
     </message>
     <message>
         <source>reordered</source>
-        <translation type="unfinished"></translation>
+        <translation>umsortiert</translation>
     </message>
     <message>
         <source>%1 member %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Eintrag %2 %3 %4</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>%1 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geändert</translation>
     </message>
     <message>
         <source>%1 moved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verschoben</translation>
     </message>
     <message>
         <source>favourite group</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppe</translation>
     </message>
     <message>
         <source>favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppen</translation>
     </message>
     <message>
         <source>transponder or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder oder Satellit</translation>
     </message>
     <message>
         <source>transponders or satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder oder Satelliten</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListMenu</name>
     <message>
         <source>&lt;TV channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TV-Kanal&gt;</translation>
     </message>
     <message>
         <source>&lt;Radio channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Radiokanal&gt;</translation>
     </message>
     <message>
         <source>New  (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Cut (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Cut  (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Paste(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Del  (&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganz nach oben</translation>
     </message>
     <message>
         <source>Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganz nach unten</translation>
     </message>
     <message>
         <source>Move To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben nach...</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListModel</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalname</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenname</translation>
     </message>
 </context>
 <context>
     <name>velmora::FavoritesDialog</name>
     <message>
         <source>Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenkanäle</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Favoriten:</translation>
     </message>
     <message>
         <source>Radio Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio-Favoriten:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Input the Favorite Name, or Related channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritennamen eingeben, sonst werden die zugehörigen Kanäle gelöscht, Speichern fortsetzen?</translation>
     </message>
 </context>
 <context>
     <name>velmora::ListPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Velmora Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora-Kanalliste</translation>
     </message>
 </context>
 <context>
     <name>velmora::MoveToDialog</name>
     <message>
         <source>Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben nach</translation>
     </message>
     <message>
         <source>the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>den Kanal</translation>
     </message>
     <message>
         <source>the %1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>die %1 Kanäle</translation>
     </message>
     <message>
         <source>New position of %1 (1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Position für %1 (1 bis %2):</translation>
     </message>
 </context>
 <context>
     <name>velmora::SearchDialog</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalname</translation>
     </message>
 </context>
 <context>
     <name>velmora::VersionsDialog</name>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <source>Kept versions of %1, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbewahrte Versionen von %1, neueste zuerst</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbewahrt</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Changes to the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen zur geöffneten Liste</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DownloadProgressDialog</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Receiver senden</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell:</translation>
     </message>
     <message>
         <source>Hardware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Version:</translation>
     </message>
     <message>
         <source>Software version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Version:</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit:</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
         <source>Setting : 115200, none, 8, 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung: 115200, keine, 8, 1</translation>
     </message>
     <message>
         <source>Setting : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung: %1</translation>
     </message>
     <message>
         <source>Please set up the port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst den Port einrichten.</translation>
     </message>
     <message>
         <source>Initialization of Port COM%1 is successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM%1 wurde erfolgreich initialisiert.</translation>
     </message>
     <message>
         <source>COM%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (%2): %3</translation>
     </message>
     <message>
         <source>Failed initializing port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisierung des Ports fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Port COM%1 is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM%1 ist geschlossen.</translation>
     </message>
     <message>
         <source>The port settings could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Port-Einstellungen konnten nicht in %1 gespeichert werden.
+%2</translation>
     </message>
     <message>
         <source>The port devices could not be saved to the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Port-Geräte konnten nicht in den Einstellungen gespeichert werden.</translation>
     </message>
     <message>
         <source>The new port settings take effect when the port is opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Port-Einstellungen gelten, sobald der Port wieder geöffnet wird.</translation>
     </message>
     <message>
         <source>serial port QueueRead FULL!</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port: QueueRead VOLL!</translation>
     </message>
     <message>
         <source>Error while creating ThreadWatchComm, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erzeugen von ThreadWatchComm, %1</translation>
     </message>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zu Port COM%1 verloren: Das serielle Gerät antwortet nicht mehr oder wurde abgezogen.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortSettingsDialog</name>
     <message>
         <source>Serial Port Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungerade</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierung</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbits</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parität</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppbits</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Flusssteuerung</translation>
     </message>
     <message>
         <source>Xon/Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/Xoff</translation>
     </message>
     <message>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <source>Xon/RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/RTS</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>COM%1 (set by VELMORA_COM%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (gesetzt durch VELMORA_COM%1)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::Prompter</name>
     <message>
         <source>VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit</translation>
     </message>
     <message>
         <source>Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora-Binärdateien(*.bin,*.sgn)|*.bin;*.sgn|Alle Dateien(*.*)|*|</translation>
     </message>
     <message>
         <source>Ardel Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardel Editor</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::TransferController</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Receiver senden</translation>
     </message>
     <message>
         <source>Upload from receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Receiver empfangen</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorherige Version wurde nicht aufbewahrt: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::UploadProgressDialog</name>
     <message>
         <source>Upload from receiver — pulling</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Receiver empfangen — Abruf läuft</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Saving to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern in:</translation>
     </message>
     <message>
         <source>Bytes received:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Bytes:</translation>
     </message>
 </context>
 </TS>
