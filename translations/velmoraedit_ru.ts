@@ -5,657 +5,666 @@
     <name>CoreText</name>
     <message>
         <source>You must initialize the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Необходимо инициализировать последовательный порт.</translation>
     </message>
     <message>
         <source>Invalid Data Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный формат данных</translation>
     </message>
     <message>
         <source>Unknown Usage Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный тип использования</translation>
     </message>
     <message>
         <source>H/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка версии H/W</translation>
     </message>
     <message>
         <source>S/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка версии S/W</translation>
     </message>
     <message>
         <source>Model ID error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка ID модели</translation>
     </message>
     <message>
         <source>Checksum error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Verify error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка проверки</translation>
     </message>
     <message>
         <source>Download OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача выполнена</translation>
     </message>
     <message>
         <source>UpLoad Complete(C)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывание завершено (C)!!</translation>
     </message>
     <message>
         <source>UpLoad Complete(M)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывание завершено (M)!!</translation>
     </message>
     <message>
         <source>The previous file was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прежний файл оставлен без изменений.</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>файл слишком большой</translation>
     </message>
     <message>
         <source>Invalid Data Format!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный формат данных!!!</translation>
     </message>
     <message>
         <source>Invalid Data Format, Check the Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный формат данных, проверьте исходный файл</translation>
     </message>
     <message>
         <source>There is no channel with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канала с таким номером нет.</translation>
     </message>
     <message>
         <source>There is no transponder with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондера с таким номером нет.</translation>
     </message>
     <message>
         <source>There is no satellite with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутника с таким номером нет.</translation>
     </message>
     <message>
         <source>The file has no such favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле нет такой группы избранного.</translation>
     </message>
     <message>
         <source>The channel list is full (10000 channels).</source>
-        <translation type="unfinished"></translation>
+        <translation>Список каналов заполнен (10000 каналов).</translation>
     </message>
     <message>
         <source>The transponder table is full (1000 transponders).</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица транспондеров заполнена (1000 транспондеров).</translation>
     </message>
     <message>
         <source>A channel file holds at most 255 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл каналов вмещает не более 255 спутников.</translation>
     </message>
     <message>
         <source>The favourite groups are full (10000 entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы избранного заполнены (10000 записей).</translation>
     </message>
     <message>
         <source>The channel is already in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал уже есть в этой группе избранного.</translation>
     </message>
     <message>
         <source>The channel is not in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канала нет в этой группе избранного.</translation>
     </message>
     <message>
         <source>The new order does not name every channel exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>В новом порядке не каждый канал указан ровно один раз.</translation>
     </message>
     <message>
         <source>The favourite group has no entry at that place.</source>
-        <translation type="unfinished"></translation>
+        <translation>В группе избранного нет записи на этой позиции.</translation>
     </message>
     <message>
         <source>The file ends before its header is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца заголовка.</translation>
     </message>
     <message>
         <source>The file ends before its block head is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца заголовка блока.</translation>
     </message>
     <message>
         <source>The file ends before its general section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца общего раздела.</translation>
     </message>
     <message>
         <source>The file ends before its satellite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца раздела спутников.</translation>
     </message>
     <message>
         <source>The file ends before its transponder section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца раздела транспондеров.</translation>
     </message>
     <message>
         <source>The file ends before its channel section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца раздела каналов.</translation>
     </message>
     <message>
         <source>The file ends before its favourite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца раздела избранного.</translation>
     </message>
     <message>
         <source>The file ends before its CRC trailer is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца контрольной суммы CRC.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца дополнительного блока.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обрывается до конца дополнительного блока. (Байт 0xF0 после раздела избранного начинает дополнительный блок.)</translation>
     </message>
     <message>
         <source>The file holds %1 favourite groups; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Групп избранного в файле: %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The file holds %1 transponders; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеров в файле: %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The file holds %1 TV channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ-каналов в файле: %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The file holds %1 radio channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Радиоканалов в файле: %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 TV members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ-каналов в группах избранного больше, чем %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 radio members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Радиоканалов в группах избранного больше, чем %1; допускается не более %2.</translation>
     </message>
     <message>
         <source>The extra block is %1 bytes long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина дополнительного блока: %1 байт; допускается не более %2.</translation>
     </message>
     <message>
         <source>The file is too large to be a channel file: it holds more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл слишком велик для файла каналов: его размер больше %1 байт.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::AboutBox</name>
     <message>
         <source>About VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе VelmoraEdit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>VelmoraEdit Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit, версия 1.0</translation>
     </message>
     <message>
         <source>Release %1
 Copyright © The VelmoraEdit developers
 Licensed under the GNU General Public License, version 3 or later
 (GPL-3.0-or-later). There is NO WARRANTY, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выпуск %1
+Авторские права © Разработчики VelmoraEdit
+Распространяется на условиях GNU General Public License версии 3 или более поздней
+(GPL-3.0-or-later). НИКАКИХ ГАРАНТИЙ в пределах, допускаемых законом.</translation>
     </message>
     <message>
         <source>Channel list editor for Velmora receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор списков каналов для ресиверов Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::ApplyOrderDialog</name>
     <message>
         <source>Apply Order From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить порядок из %1</translation>
     </message>
     <message>
         <source>Put both lists in the order of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Упорядочить оба списка как в %1?</translation>
     </message>
 </context>
 <context>
     <name>velmora::CArdelEditView</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондер</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранное</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя канала</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID сервиса</translation>
     </message>
     <message>
         <source>PID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео PID</translation>
     </message>
     <message>
         <source>PMT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PMT PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудио PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR PID</translation>
     </message>
     <message>
         <source>[HEX]</source>
-        <translation type="unfinished"></translation>
+        <translation>[HEX]</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок.</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодирован</translation>
     </message>
     <message>
         <source>Transponder No.</source>
-        <translation type="unfinished"></translation>
+        <translation>№ транспондера</translation>
     </message>
     <message>
         <source>Transponder ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID транспондера</translation>
     </message>
     <message>
         <source>Network ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID сети</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота (МГц)</translation>
     </message>
     <message>
         <source>Polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Поляризация</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Гориз.</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Верт.</translation>
     </message>
     <message>
         <source>Symbol Rate (kS/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Симв. скор. (кС/с)</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>АВТО</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Долгота</translation>
     </message>
     <message>
         <source>TV Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список ТВ-каналов</translation>
     </message>
     <message>
         <source>Radio Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список радиоканалов</translation>
     </message>
     <message>
         <source>Marked channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмеченный канал будет удалён. Продолжить сохранение?</translation>
     </message>
     <message numerus="yes">
         <source>%n marked channels will be deleted, proceed saving?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n отмеченный канал будет удалён. Продолжить сохранение?</numerusform>
+            <numerusform>%n отмеченных канала будут удалены. Продолжить сохранение?</numerusform>
+            <numerusform>%n отмеченных каналов будут удалены. Продолжить сохранение?</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение спутника «%1»</translation>
     </message>
     <message>
         <source>Edit Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение транспондера %1</translation>
     </message>
     <message>
         <source>Edit Channel &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение канала «%1»</translation>
     </message>
     <message>
         <source>Only Western European (Latin-1) characters can be stored in a channel file</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле каналов можно хранить только западноевропейские символы (Latin-1)</translation>
     </message>
     <message>
         <source>Edit Favourite Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение групп избранного</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в данных всех каналов?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл на диске изменился после открытия. Перезаписать его?</translation>
     </message>
     <message>
         <source>The channel file could not be saved.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить файл каналов.
+%1
+%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be undone; the undo history was cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Действие «%1» слишком велико для отмены; история отмен очищена</translation>
     </message>
     <message>
         <source>The oldest undo steps were dropped to keep the history within %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Самые старые шаги отмены удалены, чтобы история не превышала %1 МБ</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить: %1</translation>
     </message>
     <message>
         <source>As opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Как при открытии</translation>
     </message>
     <message>
         <source>Edit Satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение спутника %1</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение канала %1</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый канал</translation>
     </message>
     <message>
         <source>New Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый транспондер</translation>
     </message>
     <message>
         <source>New Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый спутник</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки (*.csv *.tsv)|*.csv;*.tsv|Все файлы (*.*)|*|</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт списка</translation>
     </message>
     <message>
         <source>The list cannot be written: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать список: %1
+%2</translation>
     </message>
     <message>
         <source>The list cannot be read; the order of the lists was not changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать список; порядок списков не изменён.
+%1</translation>
     </message>
     <message>
         <source>The list is not one this editor can read; the order of the lists was not changed.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот список редактор прочитать не может; порядок списков не изменён.
+%1
+%2</translation>
     </message>
     <message>
         <source>Apply Order From &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Применение порядка из «%1»</translation>
     </message>
     <message>
         <source>Favourite Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа избранного %1</translation>
     </message>
     <message>
         <source>Lock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокировка канала</translation>
     </message>
     <message>
         <source>Unlock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Разблокировка канала</translation>
     </message>
     <message numerus="yes">
         <source>Lock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Блокировка %n канала</numerusform>
+            <numerusform>Блокировка %n каналов</numerusform>
+            <numerusform>Блокировка %n каналов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Unlock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Разблокировка %n канала</numerusform>
+            <numerusform>Разблокировка %n каналов</numerusform>
+            <numerusform>Разблокировка %n каналов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>(%n channels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n канал)</numerusform>
+            <numerusform>(%n канала)</numerusform>
+            <numerusform>(%n каналов)</numerusform>
         </translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещение канала</translation>
     </message>
     <message>
         <source>Marked channels will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмеченные каналы будут удалены. Продолжить СОХРАНЕНИЕ?</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить порядок из</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки (*.csv *.tsv)</translation>
     </message>
     <message>
         <source>The reference file cannot be read; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл-образец; порядок списков не изменён.</translation>
     </message>
     <message>
         <source>The reference file is damaged; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл-образец повреждён; порядок списков не изменён.</translation>
     </message>
     <message>
         <source>The channel list could not be printed on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось напечатать список каналов на %1.</translation>
     </message>
     <message>
         <source>All channels related to this transponder will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Все каналы этого транспондера будут удалены. Продолжить СОХРАНЕНИЕ?</translation>
     </message>
     <message>
         <source>All channels and transponders related to this satellite will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Все каналы и транспондеры этого спутника будут удалены. Продолжить СОХРАНЕНИЕ?</translation>
     </message>
     <message>
         <source>Not Delete!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление невозможно!!</translation>
     </message>
     <message>
         <source>Delete Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление транспондера %1</translation>
     </message>
     <message>
         <source>Delete Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление спутника «%1»</translation>
     </message>
     <message>
         <source>End of Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец данных</translation>
     </message>
     <message numerus="yes">
         <source>%n channels selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Выбран %n канал</numerusform>
+            <numerusform>Выбрано %n канала</numerusform>
+            <numerusform>Выбрано %n каналов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Перемещение %n канала</numerusform>
+            <numerusform>Перемещение %n каналов</numerusform>
+            <numerusform>Перемещение %n каналов</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление канала</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Удаление %n канала</numerusform>
+            <numerusform>Удаление %n каналов</numerusform>
+            <numerusform>Удаление %n каналов</numerusform>
         </translation>
     </message>
     <message>
         <source>Sorted by %1: Save or Cancel to move channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Список отсортирован по «%1»: чтобы перемещать каналы, нажмите «Сохранить» или «Отмена»</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Прежняя версия не сохранена: %1</translation>
     </message>
     <message>
         <source>Discard the unsaved changes and read %1 again from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отбросить несохранённые изменения и снова прочитать %1 с диска?</translation>
     </message>
     <message>
         <source>the list as Save would write it</source>
-        <translation type="unfinished"></translation>
+        <translation>список в том виде, в каком его запишет сохранение</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить с</translation>
     </message>
     <message>
         <source>The file cannot be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл невозможно сравнить.</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>открытый список</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>не читается</translation>
     </message>
     <message>
         <source>Replace the open list with this version? It stays unsaved until Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить открытый список этой версией? До сохранения изменения не будут записаны.</translation>
     </message>
     <message>
         <source>The version cannot be read; the open list is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать версию; открытый список не изменён.</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление версии</translation>
     </message>
     <message>
         <source>Restored the version of %1; Save writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановлена версия от %1; сохранение запишет её</translation>
     </message>
 </context>
 <context>
@@ -663,970 +672,1004 @@ Licensed under the GNU General Public License, version 3 or later
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть существующий документ
+Открыть</translation>
     </message>
     <message>
         <source>Save the File
 File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл
+Сохранить</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать активного документа
+Печать</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать страницы целиком
+Предварительный просмотр</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить принтер и параметры печати
+Настройка печати</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из программы с запросом на сохранение документов
+Выход</translation>
     </message>
     <message>
         <source>Viewing the TV Channel
 TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать ТВ-каналы
+ТВ-каналы</translation>
     </message>
     <message>
         <source>Viewing the Radio Channel
 Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать радиоканалы
+Радиоканалы</translation>
     </message>
     <message>
         <source>View the Favorite Channel
 Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать избранные каналы
+Избранное</translation>
     </message>
     <message>
         <source>Serial Port Setting
 Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка последовательного порта
+COM-порт</translation>
     </message>
     <message>
         <source>Download the Data
 Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Передать данные в ресивер
+Передать в ресивер</translation>
     </message>
     <message>
         <source>Move the selected channels up by one place
 Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить выбранные каналы на одну позицию вверх
+Вверх</translation>
     </message>
     <message>
         <source>Move the selected channels down by one place
 Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить выбранные каналы на одну позицию вниз
+Вниз</translation>
     </message>
     <message>
         <source>Move the selected channels to the top of the list
 Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить выбранные каналы в начало списка
+В начало</translation>
     </message>
     <message>
         <source>Move the selected channels to the bottom of the list
 Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить выбранные каналы в конец списка
+В конец</translation>
     </message>
     <message>
         <source>Give the selected channels a new position
 Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать выбранным каналам новую позицию
+Переместить на позицию</translation>
     </message>
     <message>
         <source>Put both lists in the order of another channel file
 Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Упорядочить оба списка как в другом файле каналов
+Применить порядок из</translation>
     </message>
     <message>
         <source>Write both channel lists to a CSV file for a spreadsheet
 Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать оба списка каналов в файл CSV для электронной таблицы
+Экспорт списка</translation>
     </message>
     <message>
         <source>Copy the selected rows to the clipboard as text
 Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать выбранные строки в буфер обмена как текст
+Копировать строки</translation>
     </message>
     <message>
         <source>Upload the Data from the receiver
 Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать данные с ресивера
+Считать с ресивера</translation>
     </message>
     <message>
         <source>Undo the last change of the channel lists
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить последнее изменение списков каналов
+Отменить</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить последнее отменённое изменение
+Повторить</translation>
     </message>
     <message>
         <source>Show the changes that can be undone and redone
 Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать изменения, которые можно отменить и повторить
+История отмен</translation>
     </message>
     <message>
         <source>List what Save would change in the file on disk
 Show Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать, что сохранение изменит в файле на диске
+Показать изменения</translation>
     </message>
     <message>
         <source>Compare the open list with another channel file
 Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить открытый список с другим файлом каналов
+Сравнить с</translation>
     </message>
     <message>
         <source>The earlier versions of this file kept before each save
 Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Прежние версии этого файла, сохранённые перед каждой записью
+Версии</translation>
     </message>
     <message>
         <source>Read the file again from disk, dropping the unsaved changes
 Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Перечитать файл с диска, отбросив несохранённые изменения
+Перечитать</translation>
     </message>
     <message>
         <source>Show the changes before each save, with Save and Cancel
 Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать изменения перед каждым сохранением, с кнопками «Сохранить» и «Отмена»
+Просмотр перед сохранением</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть панель инструментов
+Панель инструментов</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть строку состояния
+Строка состояния</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о программе, номер версии и авторские права
+О программе</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в данных всех каналов?</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>История отмен</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить	Ctrl+S</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;читать</translation>
     </message>
     <message>
         <source>Show &amp;Changes	Ctrl+Shift+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать &amp;изменения	Ctrl+Shift+D</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср&amp;авнить с...</translation>
     </message>
     <message>
         <source>Versio&amp;ns...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Версии...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт списка...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Пре&amp;дварительный просмотр</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройка печати...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторить	Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать	Ctrl+N</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вырезать</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вст&amp;авить</translation>
     </message>
     <message>
         <source>&amp;Copy Rows	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать с&amp;троки	Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Delete	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить	Ctrl+D</translation>
     </message>
     <message>
         <source>Move &amp;Up	Alt+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить вв&amp;ерх	Alt+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Alt+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить вн&amp;из	Alt+Down</translation>
     </message>
     <message>
         <source>Move to To&amp;p	Alt+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в &amp;начало	Alt+Home</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom	Alt+End</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в &amp;конец	Alt+End</translation>
     </message>
     <message>
         <source>&amp;Move To...	Ctrl+M</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;местить на позицию...	Ctrl+M</translation>
     </message>
     <message>
         <source>Apply &amp;Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить по&amp;рядок из...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>&amp;TV Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ТВ-каналы</translation>
     </message>
     <message>
         <source>&amp;Radio Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Радиоканалы</translation>
     </message>
     <message>
         <source>&amp;Favourites...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Избранное...</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>История &amp;отмен</translation>
     </message>
     <message>
         <source>Review Before &amp;Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр перед &amp;сохранением</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;рт</translation>
     </message>
     <message>
         <source>&amp;Open Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть порт</translation>
     </message>
     <message>
         <source>Port &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки порта...</translation>
     </message>
     <message>
         <source>&amp;Download to Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Передать в ресивер...</translation>
     </message>
     <message>
         <source>&amp;Upload from Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Считать с ресивера...</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Окно</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Панель инструментов</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Строка состояния</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;About VelmoraEdit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе VelmoraEdit...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык</translation>
     </message>
     <message>
         <source>&amp;System default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Как в системе</translation>
     </message>
     <message>
         <source>The language changes when VelmoraEdit starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык сменится при следующем запуске VelmoraEdit.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель инструментов</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>%1
 This file no longer exists and has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Этот файл больше не существует и удалён из списка последних файлов.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChangesWindow</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>имя</translation>
     </message>
     <message>
         <source>serviceId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID сервиса</translation>
     </message>
     <message>
         <source>pmtPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PMT PID</translation>
     </message>
     <message>
         <source>videoPid</source>
-        <translation type="unfinished"></translation>
+        <translation>видео PID</translation>
     </message>
     <message>
         <source>audioPid</source>
-        <translation type="unfinished"></translation>
+        <translation>аудио PID</translation>
     </message>
     <message>
         <source>pcrPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR PID</translation>
     </message>
     <message>
         <source>pidMode</source>
-        <translation type="unfinished"></translation>
+        <translation>режим PID</translation>
     </message>
     <message>
         <source>scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>кодирован</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>блокировка</translation>
     </message>
     <message>
         <source>transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондер</translation>
     </message>
     <message>
         <source>networkId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID сети</translation>
     </message>
     <message>
         <source>transponderId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID транспондера</translation>
     </message>
     <message>
         <source>symbolRate</source>
-        <translation type="unfinished"></translation>
+        <translation>симв. скорость</translation>
     </message>
     <message>
         <source>fec</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>band</source>
-        <translation type="unfinished"></translation>
+        <translation>диапазон</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>вкл.</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>выкл.</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр перед сохранением</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения</translation>
     </message>
     <message>
         <source>From %1
 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Было: %1
+Стало: %2</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменений нет</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>добавлено</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>удалено</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>изменено</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>перемещено</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ-каналы</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Радиоканалы</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы избранного</translation>
     </message>
     <message>
         <source>: added</source>
-        <translation type="unfinished"></translation>
+        <translation>: добавлена</translation>
     </message>
     <message>
         <source>: removed</source>
-        <translation type="unfinished"></translation>
+        <translation>: удалена</translation>
     </message>
     <message>
         <source>renamed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>прежнее имя: %1</translation>
     </message>
     <message>
         <source>reordered</source>
-        <translation type="unfinished"></translation>
+        <translation>порядок изменён</translation>
     </message>
     <message>
         <source>%1 member %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2: %3 %4</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>radio</source>
-        <translation type="unfinished"></translation>
+        <translation>радио</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеры</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутники</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>добавлено: %1</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>удалено: %1</translation>
     </message>
     <message>
         <source>%1 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>изменено: %1</translation>
     </message>
     <message>
         <source>%1 moved</source>
-        <translation type="unfinished"></translation>
+        <translation>перемещено: %1</translation>
     </message>
     <message>
         <source>favourite group</source>
-        <translation type="unfinished"></translation>
+        <translation>группа избранного</translation>
     </message>
     <message>
         <source>favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>гр. избранного</translation>
     </message>
     <message>
         <source>transponder or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондер или спутник</translation>
     </message>
     <message>
         <source>transponders or satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>трансп. или спутн.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListMenu</name>
     <message>
         <source>&lt;TV channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ТВ-канал&gt;</translation>
     </message>
     <message>
         <source>&lt;Radio channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Радиоканал&gt;</translation>
     </message>
     <message>
         <source>New  (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать</translation>
     </message>
     <message>
         <source>Cut (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вырезать</translation>
     </message>
     <message>
         <source>Cut  (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вырезать</translation>
     </message>
     <message>
         <source>Paste(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вст&amp;авить</translation>
     </message>
     <message>
         <source>Del  (&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить вверх</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить вниз</translation>
     </message>
     <message>
         <source>Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в начало</translation>
     </message>
     <message>
         <source>Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в конец</translation>
     </message>
     <message>
         <source>Move To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить на позицию...</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListModel</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя канала</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондер</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя спутника</translation>
     </message>
 </context>
 <context>
     <name>velmora::FavoritesDialog</name>
     <message>
         <source>Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранные каналы</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>TV Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранное ТВ:</translation>
     </message>
     <message>
         <source>Radio Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранное радио:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Input the Favorite Name, or Related channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя группы избранного, иначе её каналы будут удалены. Продолжить сохранение?</translation>
     </message>
 </context>
 <context>
     <name>velmora::ListPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Страница %1 из %2</translation>
     </message>
     <message>
         <source>Velmora Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список каналов Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::MoveToDialog</name>
     <message>
         <source>Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить на позицию</translation>
     </message>
     <message>
         <source>the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>канала</translation>
     </message>
     <message>
         <source>the %1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 выбранных каналов</translation>
     </message>
     <message>
         <source>New position of %1 (1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая позиция %1 (от 1 до %2):</translation>
     </message>
 </context>
 <context>
     <name>velmora::SearchDialog</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя канала</translation>
     </message>
 </context>
 <context>
     <name>velmora::VersionsDialog</name>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Версии</translation>
     </message>
     <message>
         <source>Kept versions of %1, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённые версии %1, сначала новые</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранена</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>Changes to the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Отличия от открытого списка</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сравнить</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Восстановить</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DownloadProgressDialog</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача в ресивер</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о ресивере</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <source>Hardware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия H/W:</translation>
     </message>
     <message>
         <source>Software version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия S/W:</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Связь</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость:</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>байт</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
         <source>Setting : 115200, none, 8, 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка: 115200, none, 8, 1</translation>
     </message>
     <message>
         <source>Setting : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка: %1</translation>
     </message>
     <message>
         <source>Please set up the port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала настройте порт.</translation>
     </message>
     <message>
         <source>Initialization of Port COM%1 is successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт COM%1 успешно инициализирован.</translation>
     </message>
     <message>
         <source>COM%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (%2): %3</translation>
     </message>
     <message>
         <source>Failed initializing port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать порт.</translation>
     </message>
     <message>
         <source>Port COM%1 is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт COM%1 закрыт.</translation>
     </message>
     <message>
         <source>The port settings could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройки порта в %1.
+%2</translation>
     </message>
     <message>
         <source>The port devices could not be saved to the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить устройства портов в настройках.</translation>
     </message>
     <message>
         <source>The new port settings take effect when the port is opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новые настройки порта вступят в силу при следующем открытии порта.</translation>
     </message>
     <message>
         <source>serial port QueueRead FULL!</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт: очередь чтения (QueueRead) ПЕРЕПОЛНЕНА!</translation>
     </message>
     <message>
         <source>Error while creating ThreadWatchComm, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при создании ThreadWatchComm, %1</translation>
     </message>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт COM%1 потерян: последовательное устройство перестало отвечать или было отключено.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortSettingsDialog</name>
     <message>
         <source>Serial Port Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка COM-порта</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Чёт</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Нечёт</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Маркер</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробел</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость (бод)</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты данных</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Чётность</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоповые биты</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Вариант</translation>
     </message>
     <message>
         <source>Option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вариант %1</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление потоком</translation>
     </message>
     <message>
         <source>Xon/Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/Xoff</translation>
     </message>
     <message>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <source>Xon/RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/RTS</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <source>COM%1 (set by VELMORA_COM%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (задан в VELMORA_COM%1)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::Prompter</name>
     <message>
         <source>VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit</translation>
     </message>
     <message>
         <source>Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Двоичные файлы Velmora (*.bin,*.sgn)|*.bin;*.sgn|Все файлы (*.*)|*|</translation>
     </message>
     <message>
         <source>Ardel Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardel Editor</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::TransferController</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача в ресивер</translation>
     </message>
     <message>
         <source>Upload from receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывание с ресивера</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Прежняя версия не сохранена: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::UploadProgressDialog</name>
     <message>
         <source>Upload from receiver — pulling</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывание с ресивера — приём данных</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Saving to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение в:</translation>
     </message>
     <message>
         <source>Bytes received:</source>
-        <translation type="unfinished"></translation>
+        <translation>Принято байт:</translation>
     </message>
 </context>
 </TS>
