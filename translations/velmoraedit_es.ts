@@ -5,650 +5,659 @@
     <name>CoreText</name>
     <message>
         <source>You must initialize the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe inicializar el puerto serie.</translation>
     </message>
     <message>
         <source>Invalid Data Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de datos no válido</translation>
     </message>
     <message>
         <source>Unknown Usage Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de uso desconocido</translation>
     </message>
     <message>
         <source>H/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de versión de H/W</translation>
     </message>
     <message>
         <source>S/W version error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de versión de S/W</translation>
     </message>
     <message>
         <source>Model ID error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de ID de modelo</translation>
     </message>
     <message>
         <source>Checksum error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de suma de comprobación</translation>
     </message>
     <message>
         <source>Verify error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de verificación</translation>
     </message>
     <message>
         <source>Download OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío correcto</translation>
     </message>
     <message>
         <source>UpLoad Complete(C)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Recepción completa (C)!!</translation>
     </message>
     <message>
         <source>UpLoad Complete(M)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Recepción completa (M)!!</translation>
     </message>
     <message>
         <source>The previous file was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha conservado el archivo anterior.</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande</translation>
     </message>
     <message>
         <source>Invalid Data Format!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡Formato de datos no válido!!!</translation>
     </message>
     <message>
         <source>Invalid Data Format, Check the Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de datos no válido, compruebe el archivo de origen</translation>
     </message>
     <message>
         <source>There is no channel with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún canal con ese número.</translation>
     </message>
     <message>
         <source>There is no transponder with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún transpondedor con ese número.</translation>
     </message>
     <message>
         <source>There is no satellite with that number.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún satélite con ese número.</translation>
     </message>
     <message>
         <source>The file has no such favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene ese grupo de favoritos.</translation>
     </message>
     <message>
         <source>The channel list is full (10000 channels).</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de canales está llena (10000 canales).</translation>
     </message>
     <message>
         <source>The transponder table is full (1000 transponders).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de transpondedores está llena (1000 transpondedores).</translation>
     </message>
     <message>
         <source>A channel file holds at most 255 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de canales admite como máximo 255 satélites.</translation>
     </message>
     <message>
         <source>The favourite groups are full (10000 entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los grupos de favoritos están llenos (10000 entradas).</translation>
     </message>
     <message>
         <source>The channel is already in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal ya está en ese grupo de favoritos.</translation>
     </message>
     <message>
         <source>The channel is not in that favourite group.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no está en ese grupo de favoritos.</translation>
     </message>
     <message>
         <source>The new order does not name every channel exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo orden no incluye cada canal exactamente una vez.</translation>
     </message>
     <message>
         <source>The favourite group has no entry at that place.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo de favoritos no tiene ninguna entrada en esa posición.</translation>
     </message>
     <message>
         <source>The file ends before its header is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su cabecera.</translation>
     </message>
     <message>
         <source>The file ends before its block head is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar la cabecera de bloque.</translation>
     </message>
     <message>
         <source>The file ends before its general section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su sección general.</translation>
     </message>
     <message>
         <source>The file ends before its satellite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su sección de satélites.</translation>
     </message>
     <message>
         <source>The file ends before its transponder section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su sección de transpondedores.</translation>
     </message>
     <message>
         <source>The file ends before its channel section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su sección de canales.</translation>
     </message>
     <message>
         <source>The file ends before its favourite section is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su sección de favoritos.</translation>
     </message>
     <message>
         <source>The file ends before its CRC trailer is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su CRC final.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su bloque adicional.</translation>
     </message>
     <message>
         <source>The file ends before its extra block is complete. (A byte 0xF0 after the favourite section starts an extra block.)</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de completar su bloque adicional. (Un byte 0xF0 tras la sección de favoritos inicia un bloque adicional.)</translation>
     </message>
     <message>
         <source>The file holds %1 favourite groups; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 grupos de favoritos; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The file holds %1 transponders; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 transpondedores; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The file holds %1 TV channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 canales de TV; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The file holds %1 radio channels; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 canales de radio; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 TV members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los grupos de favoritos contienen más de %1 canales de TV; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The favourite groups hold more than %1 radio members; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los grupos de favoritos contienen más de %1 canales de radio; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The extra block is %1 bytes long; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloque adicional ocupa %1 bytes; caben como máximo %2.</translation>
     </message>
     <message>
         <source>The file is too large to be a channel file: it holds more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para ser un archivo de canales: ocupa más de %1 bytes.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::AboutBox</name>
     <message>
         <source>About VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de VelmoraEdit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>VelmoraEdit Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit versión 1.0</translation>
     </message>
     <message>
         <source>Release %1
 Copyright © The VelmoraEdit developers
 Licensed under the GNU General Public License, version 3 or later
 (GPL-3.0-or-later). There is NO WARRANTY, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión %1
+Copyright © The VelmoraEdit developers
+Publicado bajo la Licencia Pública General de GNU, versión 3 o posterior
+(GPL-3.0-or-later). NO HAY NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
     <message>
         <source>Channel list editor for Velmora receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de listas de canales para receptores Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::ApplyOrderDialog</name>
     <message>
         <source>Apply Order From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar orden de %1</translation>
     </message>
     <message>
         <source>Put both lists in the order of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Poner ambas listas en el orden de %1?</translation>
     </message>
 </context>
 <context>
     <name>velmora::CArdelEditView</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedor</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de servicio</translation>
     </message>
     <message>
         <source>PID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo PID</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vídeo</translation>
     </message>
     <message>
         <source>PMT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PMT</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>[HEX]</source>
-        <translation type="unfinished"></translation>
+        <translation>[HEX]</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificado</translation>
     </message>
     <message>
         <source>Transponder No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º transpondedor</translation>
     </message>
     <message>
         <source>Transponder ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID transpondedor</translation>
     </message>
     <message>
         <source>Network ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de red</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia (MHz)</translation>
     </message>
     <message>
         <source>Polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarización</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Symbol Rate (kS/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa símb. (kS/s)</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>TV Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales de TV</translation>
     </message>
     <message>
         <source>Radio Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales de radio</translation>
     </message>
     <message>
         <source>Marked channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminará el canal marcado. ¿Continuar y guardar?</translation>
     </message>
     <message numerus="yes">
         <source>%n marked channels will be deleted, proceed saving?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se eliminará %n canal marcado. ¿Continuar y guardar?</numerusform>
+            <numerusform>Se eliminarán %n canales marcados. ¿Continuar y guardar?</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Edit Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transpondedor %1</translation>
     </message>
     <message>
         <source>Edit Channel &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Only Western European (Latin-1) characters can be stored in a channel file</source>
-        <translation type="unfinished"></translation>
+        <translation>En un archivo de canales solo se pueden guardar caracteres de Europa occidental (Latin-1)</translation>
     </message>
     <message>
         <source>Edit Favourite Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar grupos de favoritos</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en los datos de todos los canales?</translation>
     </message>
     <message>
         <source>The file has changed on disk since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ha cambiado en el disco desde que se abrió. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>The channel file could not be saved.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo de canales.
+%1
+%2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to be undone; the undo history was cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; es demasiado grande para poder deshacerse; se ha vaciado el historial de deshacer</translation>
     </message>
     <message>
         <source>The oldest undo steps were dropped to keep the history within %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han descartado los pasos de deshacer más antiguos para que el historial no supere %1 MB</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>As opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Tal como se abrió</translation>
     </message>
     <message>
         <source>Edit Satellite %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite %1</translation>
     </message>
     <message>
         <source>Edit Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal %1</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo canal</translation>
     </message>
     <message>
         <source>New Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo transpondedor</translation>
     </message>
     <message>
         <source>New Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo satélite</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas (*.csv *.tsv)|*.csv;*.tsv|Todos los archivos (*.*)|*|</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista</translation>
     </message>
     <message>
         <source>The list cannot be written: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la lista: %1
+%2</translation>
     </message>
     <message>
         <source>The list cannot be read; the order of the lists was not changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista; el orden de las listas no ha cambiado.
+%1</translation>
     </message>
     <message>
         <source>The list is not one this editor can read; the order of the lists was not changed.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Este editor no puede leer esa lista; el orden de las listas no ha cambiado.
+%1
+%2</translation>
     </message>
     <message>
         <source>Apply Order From &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar orden de &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Favourite Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de favoritos %1</translation>
     </message>
     <message>
         <source>Lock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear canal</translation>
     </message>
     <message>
         <source>Unlock Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear canal</translation>
     </message>
     <message numerus="yes">
         <source>Lock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bloquear %n canal</numerusform>
+            <numerusform>Bloquear %n canales</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Unlock %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desbloquear %n canal</numerusform>
+            <numerusform>Desbloquear %n canales</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>(%n channels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n canal)</numerusform>
+            <numerusform>(%n canales)</numerusform>
         </translation>
     </message>
     <message>
         <source>Move Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover canal</translation>
     </message>
     <message>
         <source>Marked channels will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminarán los canales marcados. ¿Continuar y GUARDAR?</translation>
     </message>
     <message>
         <source>Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar orden de</translation>
     </message>
     <message>
         <source>Lists (*.csv *.tsv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas (*.csv *.tsv)</translation>
     </message>
     <message>
         <source>The reference file cannot be read; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de referencia; el orden de las listas no ha cambiado.</translation>
     </message>
     <message>
         <source>The reference file is damaged; the order of the lists was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de referencia está dañado; el orden de las listas no ha cambiado.</translation>
     </message>
     <message>
         <source>The channel list could not be printed on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la lista de canales en %1.</translation>
     </message>
     <message>
         <source>All channels related to this transponder will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminarán todos los canales de este transpondedor. ¿Continuar y GUARDAR?</translation>
     </message>
     <message>
         <source>All channels and transponders related to this satellite will be deleted, proceed SAVING?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminarán todos los canales y transpondedores de este satélite. ¿Continuar y GUARDAR?</translation>
     </message>
     <message>
         <source>Not Delete!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡No se puede eliminar!!</translation>
     </message>
     <message>
         <source>Delete Transponder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transpondedor %1</translation>
     </message>
     <message>
         <source>Delete Satellite &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar satélite &apos;%1&apos;</translation>
     </message>
     <message>
         <source>End of Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de los datos</translation>
     </message>
     <message numerus="yes">
         <source>%n channels selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n canal seleccionado</numerusform>
+            <numerusform>%n canales seleccionados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mover %n canal</numerusform>
+            <numerusform>Mover %n canales</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar canal</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n Channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminar %n canal</numerusform>
+            <numerusform>Eliminar %n canales</numerusform>
         </translation>
     </message>
     <message>
         <source>Sorted by %1: Save or Cancel to move channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenado por %1: pulse Guardar o Cancelar para mover canales</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha conservado la versión anterior: %1</translation>
     </message>
     <message>
         <source>Discard the unsaved changes and read %1 again from disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar los cambios no guardados y volver a leer %1 del disco?</translation>
     </message>
     <message>
         <source>the list as Save would write it</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista tal como la escribiría Guardar</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <source>The file cannot be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar el archivo.</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista abierta</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>Replace the open list with this version? It stays unsaved until Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir la lista abierta por esta versión? No se guardará hasta pulsar Guardar.</translation>
     </message>
     <message>
         <source>The version cannot be read; the open list is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la versión; la lista abierta no ha cambiado.</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar versión</translation>
     </message>
     <message>
         <source>Restored the version of %1; Save writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de %1 restaurada; Guardar la escribirá</translation>
     </message>
 </context>
 <context>
@@ -656,970 +665,1004 @@ Licensed under the GNU General Public License, version 3 or later
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un documento existente
+Abrir</translation>
     </message>
     <message>
         <source>Save the File
 File Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo
+Guardar archivo</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el documento activo
+Imprimir</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar páginas completas
+Vista previa</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si desea guardar los documentos
+Salir</translation>
     </message>
     <message>
         <source>Viewing the TV Channel
 TV Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los canales de TV
+Canales de TV</translation>
     </message>
     <message>
         <source>Viewing the Radio Channel
 Radio Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los canales de radio
+Canales de radio</translation>
     </message>
     <message>
         <source>View the Favorite Channel
 Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los canales favoritos
+Canales favoritos</translation>
     </message>
     <message>
         <source>Serial Port Setting
 Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del puerto serie
+Puerto serie</translation>
     </message>
     <message>
         <source>Download the Data
 Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar los datos al receptor
+Enviar</translation>
     </message>
     <message>
         <source>Move the selected channels up by one place
 Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir los canales seleccionados una posición
+Mover arriba</translation>
     </message>
     <message>
         <source>Move the selected channels down by one place
 Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar los canales seleccionados una posición
+Mover abajo</translation>
     </message>
     <message>
         <source>Move the selected channels to the top of the list
 Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover los canales seleccionados al principio de la lista
+Mover al inicio</translation>
     </message>
     <message>
         <source>Move the selected channels to the bottom of the list
 Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover los canales seleccionados al final de la lista
+Mover al final</translation>
     </message>
     <message>
         <source>Give the selected channels a new position
 Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar una nueva posición a los canales seleccionados
+Mover a</translation>
     </message>
     <message>
         <source>Put both lists in the order of another channel file
 Apply Order From</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner ambas listas en el orden de otro archivo de canales
+Aplicar orden de</translation>
     </message>
     <message>
         <source>Write both channel lists to a CSV file for a spreadsheet
 Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir ambas listas de canales en un archivo CSV para una hoja de cálculo
+Exportar lista</translation>
     </message>
     <message>
         <source>Copy the selected rows to the clipboard as text
 Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las filas seleccionadas al portapapeles como texto
+Copiar filas</translation>
     </message>
     <message>
         <source>Upload the Data from the receiver
 Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir los datos del receptor
+Recibir</translation>
     </message>
     <message>
         <source>Undo the last change of the channel lists
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio de las listas de canales
+Deshacer</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el último cambio deshecho
+Rehacer</translation>
     </message>
     <message>
         <source>Show the changes that can be undone and redone
 Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los cambios que se pueden deshacer y rehacer
+Historial de deshacer</translation>
     </message>
     <message>
         <source>List what Save would change in the file on disk
 Show Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar lo que Guardar cambiaría en el archivo del disco
+Mostrar cambios</translation>
     </message>
     <message>
         <source>Compare the open list with another channel file
 Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar la lista abierta con otro archivo de canales
+Comparar con</translation>
     </message>
     <message>
         <source>The earlier versions of this file kept before each save
 Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Las versiones anteriores de este archivo, conservadas antes de cada guardado
+Versiones</translation>
     </message>
     <message>
         <source>Read the file again from disk, dropping the unsaved changes
 Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer el archivo del disco, descartando los cambios no guardados
+Revertir</translation>
     </message>
     <message>
         <source>Show the changes before each save, with Save and Cancel
 Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los cambios antes de cada guardado, con Guardar y Cancelar
+Revisar antes de guardar</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar información del programa, número de versión y copyright
+Acerca de</translation>
     </message>
     <message>
         <source>Save changes to the All Data Channels?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en los datos de todos los canales?</translation>
     </message>
     <message>
         <source>Undo History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de deshacer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar	Ctrl+S</translation>
     </message>
     <message>
         <source>Re&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;vertir</translation>
     </message>
     <message>
         <source>Show &amp;Changes	Ctrl+Shift+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;cambios	Ctrl+Shift+D</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar con...</translation>
     </message>
     <message>
         <source>Versio&amp;ns...</source>
-        <translation type="unfinished"></translation>
+        <translation>Versio&amp;nes...</translation>
     </message>
     <message>
         <source>&amp;Export List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar lista...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar impresión...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer	Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Copy Rows	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar filas	Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Delete	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar	Ctrl+D</translation>
     </message>
     <message>
         <source>Move &amp;Up	Alt+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover &amp;arriba	Alt+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Alt+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a&amp;bajo	Alt+Down</translation>
     </message>
     <message>
         <source>Move to To&amp;p	Alt+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al &amp;inicio	Alt+Home</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom	Alt+End</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al &amp;final	Alt+End</translation>
     </message>
     <message>
         <source>&amp;Move To...	Ctrl+M</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover a...	Ctrl+M</translation>
     </message>
     <message>
         <source>Apply &amp;Order From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar &amp;orden de...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;TV Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de &amp;TV</translation>
     </message>
     <message>
         <source>&amp;Radio Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de &amp;radio</translation>
     </message>
     <message>
         <source>&amp;Favourites...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Favoritos...</translation>
     </message>
     <message>
         <source>Undo &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de deshacer</translation>
     </message>
     <message>
         <source>Review Before &amp;Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar antes de &amp;guardar</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto</translation>
     </message>
     <message>
         <source>&amp;Open Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir puerto</translation>
     </message>
     <message>
         <source>Port &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración del puerto...</translation>
     </message>
     <message>
         <source>&amp;Download to Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar al receptor...</translation>
     </message>
     <message>
         <source>&amp;Upload from Receiver...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recibir del receptor...</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;ntana</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de</translation>
     </message>
     <message>
         <source>&amp;About VelmoraEdit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de VelmoraEdit...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del &amp;sistema</translation>
     </message>
     <message>
         <source>The language changes when VelmoraEdit starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará la próxima vez que se inicie VelmoraEdit.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>%1
 This file no longer exists and has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Este archivo ya no existe y se ha quitado de la lista de archivos recientes.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChangesWindow</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>serviceId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de servicio</translation>
     </message>
     <message>
         <source>pmtPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PMT</translation>
     </message>
     <message>
         <source>videoPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vídeo</translation>
     </message>
     <message>
         <source>audioPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>pcrPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>pidMode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo PID</translation>
     </message>
     <message>
         <source>scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>codificado</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado</translation>
     </message>
     <message>
         <source>transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>transpondedor</translation>
     </message>
     <message>
         <source>networkId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de red</translation>
     </message>
     <message>
         <source>transponderId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de transpondedor</translation>
     </message>
     <message>
         <source>symbolRate</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa de símbolos</translation>
     </message>
     <message>
         <source>fec</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>band</source>
-        <translation type="unfinished"></translation>
+        <translation>banda</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Review Before Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar antes de guardar</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios</translation>
     </message>
     <message>
         <source>From %1
 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1
+a %2</translation>
     </message>
     <message>
         <source>No changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>añadido</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminado</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado</translation>
     </message>
     <message>
         <source>moved</source>
-        <translation type="unfinished"></translation>
+        <translation>movido</translation>
     </message>
     <message>
         <source>TV channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de TV</translation>
     </message>
     <message>
         <source>Radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de radio</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de favoritos</translation>
     </message>
     <message>
         <source>: added</source>
-        <translation type="unfinished"></translation>
+        <translation>: añadido</translation>
     </message>
     <message>
         <source>: removed</source>
-        <translation type="unfinished"></translation>
+        <translation>: eliminado</translation>
     </message>
     <message>
         <source>renamed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre anterior: %1</translation>
     </message>
     <message>
         <source>reordered</source>
-        <translation type="unfinished"></translation>
+        <translation>reordenado</translation>
     </message>
     <message>
         <source>%1 member %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>miembro de %1 %2 %3 %4</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>radio</source>
-        <translation type="unfinished"></translation>
+        <translation>radio</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>añadidos: %1</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminados: %1</translation>
     </message>
     <message>
         <source>%1 changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificados: %1</translation>
     </message>
     <message>
         <source>%1 moved</source>
-        <translation type="unfinished"></translation>
+        <translation>movidos: %1</translation>
     </message>
     <message>
         <source>favourite group</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo de favoritos</translation>
     </message>
     <message>
         <source>favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>grupos de favoritos</translation>
     </message>
     <message>
         <source>transponder or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>transpondedor o satélite</translation>
     </message>
     <message>
         <source>transponders or satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>transpondedores o satélites</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListMenu</name>
     <message>
         <source>&lt;TV channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Canal de TV&gt;</translation>
     </message>
     <message>
         <source>&lt;Radio channel&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Canal de radio&gt;</translation>
     </message>
     <message>
         <source>New  (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo  (&amp;N)</translation>
     </message>
     <message>
         <source>Cut (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar (&amp;X)</translation>
     </message>
     <message>
         <source>Cut  (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar  (&amp;X)</translation>
     </message>
     <message>
         <source>Paste(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar(&amp;P)</translation>
     </message>
     <message>
         <source>Del  (&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar  (&amp;E)</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover arriba</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover abajo</translation>
     </message>
     <message>
         <source>Move to Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al inicio</translation>
     </message>
     <message>
         <source>Move to Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al final</translation>
     </message>
     <message>
         <source>Move To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a...</translation>
     </message>
 </context>
 <context>
     <name>velmora::ChannelListModel</name>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del canal</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedor</translation>
     </message>
     <message>
         <source>Satellite Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del satélite</translation>
     </message>
 </context>
 <context>
     <name>velmora::FavoritesDialog</name>
     <message>
         <source>Favorite Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales favoritos</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos de TV:</translation>
     </message>
     <message>
         <source>Radio Favorites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos de radio:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Input the Favorite Name, or Related channel will be deleted, proceed saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre del favorito o se eliminarán los canales relacionados. ¿Continuar y guardar?</translation>
     </message>
 </context>
 <context>
     <name>velmora::ListPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Velmora Channel List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales Velmora</translation>
     </message>
 </context>
 <context>
     <name>velmora::MoveToDialog</name>
     <message>
         <source>Move To</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a</translation>
     </message>
     <message>
         <source>the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal</translation>
     </message>
     <message>
         <source>the %1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>los %1 canales</translation>
     </message>
     <message>
         <source>New position of %1 (1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva posición para %1 (de 1 a %2):</translation>
     </message>
 </context>
 <context>
     <name>velmora::SearchDialog</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del canal</translation>
     </message>
 </context>
 <context>
     <name>velmora::VersionsDialog</name>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones</translation>
     </message>
     <message>
         <source>Kept versions of %1, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones conservadas de %1, la más reciente primero</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservada</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Changes to the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios respecto a la lista abierta</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DownloadProgressDialog</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al receptor</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del sistema</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <source>Hardware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de hardware:</translation>
     </message>
     <message>
         <source>Software version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de software:</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicación</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>bytes</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
         <source>Setting : 115200, none, 8, 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: 115200, ninguna, 8, 1</translation>
     </message>
     <message>
         <source>Setting : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1</translation>
     </message>
     <message>
         <source>Please set up the port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure primero el puerto.</translation>
     </message>
     <message>
         <source>Initialization of Port COM%1 is successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto COM%1 se ha inicializado correctamente.</translation>
     </message>
     <message>
         <source>COM%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (%2): %3</translation>
     </message>
     <message>
         <source>Failed initializing port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al inicializar el puerto.</translation>
     </message>
     <message>
         <source>Port COM%1 is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto COM%1 está cerrado.</translation>
     </message>
     <message>
         <source>The port settings could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración del puerto en %1.
+%2</translation>
     </message>
     <message>
         <source>The port devices could not be saved to the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los dispositivos de los puertos en la configuración.</translation>
     </message>
     <message>
         <source>The new port settings take effect when the port is opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva configuración del puerto se aplicará cuando se vuelva a abrir el puerto.</translation>
     </message>
     <message>
         <source>serial port QueueRead FULL!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cola de lectura del puerto serie LLENA!</translation>
     </message>
     <message>
         <source>Error while creating ThreadWatchComm, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear ThreadWatchComm, %1</translation>
     </message>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido el puerto COM%1: el dispositivo serie ha dejado de responder o se ha desconectado.</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::PortSettingsDialog</name>
     <message>
         <source>Serial Port Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del puerto serie</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Impar</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudios</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de datos</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridad</translation>
     </message>
     <message>
         <source>Stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de parada</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
     <message>
         <source>Option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción %1</translation>
     </message>
     <message>
         <source>Flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de flujo</translation>
     </message>
     <message>
         <source>Xon/Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/Xoff</translation>
     </message>
     <message>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <source>Xon/RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon/RTS</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>COM%1 (set by VELMORA_COM%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1 (fijado por VELMORA_COM%1)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::Prompter</name>
     <message>
         <source>VelmoraEdit</source>
-        <translation type="unfinished"></translation>
+        <translation>VelmoraEdit</translation>
     </message>
     <message>
         <source>Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos binarios Velmora (*.bin,*.sgn)|*.bin;*.sgn|Todos los archivos (*.*)|*|</translation>
     </message>
     <message>
         <source>Ardel Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ardel Editor</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::TransferController</name>
     <message>
         <source>Download to receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al receptor</translation>
     </message>
     <message>
         <source>Upload from receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir del receptor</translation>
     </message>
     <message>
         <source>The earlier version was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha conservado la versión anterior: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::UploadProgressDialog</name>
     <message>
         <source>Upload from receiver — pulling</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir del receptor — transfiriendo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Saving to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando en:</translation>
     </message>
     <message>
         <source>Bytes received:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes recibidos:</translation>
     </message>
 </context>
 </TS>
