@@ -1240,20 +1240,26 @@ Nach: %2</translation>
         <translation>%1 verschoben</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>Favoritengruppe</translation>
+        <source>1 favourite group</source>
+        <translation>1 Favoritengruppe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n Favoritengruppen</numerusform>
+            <numerusform>%n Favoritengruppen</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>Favoritengruppen</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 Transponder oder Satellit</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>Transponder oder Satellit</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>Transponder oder Satelliten</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n Transponder oder Satelliten</numerusform>
+            <numerusform>%n Transponder oder Satelliten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,12 +1389,70 @@ Nach: %2</translation>
         <translation>den Kanal</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>die %1 Kanäle</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Neue Position für %1 (1 bis %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>die %n Kanäle</numerusform>
+            <numerusform>die %n Kanäle</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: %2 von %3 Kanälen zugeordnet (%4 über IDs, %5 über den Namen)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; nicht zugeordnet, dahinter eingereiht: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; Kanäle der Vorlage, die in der Datei fehlen: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 nicht zugeordnet: %2 %3 jetzt %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Favoriten: aus der Vorlage übernommene Gruppen: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; Einträge entfallen, ihre Kanäle fehlen in der Datei: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Favoritengruppe %1: %2-Eintrag %3 %4 entfällt</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Aus der Liste übernommene Namen: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Aus der Liste übernommene Favoritengruppen:</translation>
     </message>
 </context>
 <context>
@@ -1483,10 +1547,6 @@ Nach: %2</translation>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Einstellung: 115200, keine, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Einstellung: %1</translation>
     </message>
@@ -1535,6 +1595,26 @@ Nach: %2</translation>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Verbindung zu Port COM%1 verloren: Das serielle Gerät antwortet nicht mehr oder wurde abgezogen.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>gerade</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>ungerade</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
     </message>
 </context>
 <context>

@@ -1240,20 +1240,26 @@ a %2</translation>
         <translation>movidos: %1</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>grupo de favoritos</translation>
+        <source>1 favourite group</source>
+        <translation>1 grupo de favoritos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n grupo de favoritos</numerusform>
+            <numerusform>%n grupos de favoritos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>grupos de favoritos</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 transpondedor o satélite</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>transpondedor o satélite</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>transpondedores o satélites</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n transpondedor o satélite</numerusform>
+            <numerusform>%n transpondedores o satélites</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,12 +1389,70 @@ a %2</translation>
         <translation>el canal</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>los %1 canales</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Nueva posición para %1 (de 1 a %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>el %n canal</numerusform>
+            <numerusform>los %n canales</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: %2 de %3 canales emparejados (%4 por ID, %5 por nombre)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; sin emparejar, colocados detrás: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; canales de la referencia que no están en el archivo: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 sin emparejar: %2 %3 ahora %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Favoritos: grupos tomados de la referencia: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; entradas descartadas, sus canales no están en el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Grupo de favoritos %1: entrada %2 %3 %4 descartada</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Nombres tomados de la lista: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Grupos de favoritos tomados de la lista:</translation>
     </message>
 </context>
 <context>
@@ -1483,10 +1547,6 @@ a %2</translation>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Configuración: 115200, ninguna, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Configuración: %1</translation>
     </message>
@@ -1535,6 +1595,26 @@ a %2</translation>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Se ha perdido el puerto COM%1: el dispositivo serie ha dejado de responder o se ha desconectado.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>impar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marca</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
     </message>
 </context>
 <context>

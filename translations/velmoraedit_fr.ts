@@ -1240,20 +1240,26 @@ to %2</source>
         <translation>%1 déplacée(s)</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>groupe de favoris</translation>
+        <source>1 favourite group</source>
+        <translation>1 groupe de favoris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n groupe de favoris</numerusform>
+            <numerusform>%n groupes de favoris</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>groupes de favoris</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 transpondeur ou satellite</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>transpondeur ou satellite</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>transpondeurs ou satellites</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n transpondeur ou satellite</numerusform>
+            <numerusform>%n transpondeurs ou satellites</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,12 +1389,70 @@ to %2</source>
         <translation>la chaîne</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>les %1 chaînes</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Nouvelle position pour %1 (1 à %2) :</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>la %n chaîne</numerusform>
+            <numerusform>les %n chaînes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1 : %2 chaînes sur %3 associées (%4 par les ID, %5 par le nom)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; non associées, placées après : %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; chaînes de la référence absentes du fichier : %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 non associée : %2 %3 désormais %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Favoris : groupes repris de la référence : %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; entrées abandonnées, leurs chaînes absentes du fichier : %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Groupe de favoris %1 : entrée %2 %3 %4 abandonnée</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Noms repris de la liste : %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Groupes de favoris repris de la liste :</translation>
     </message>
 </context>
 <context>
@@ -1483,10 +1547,6 @@ to %2</source>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Réglage : 115200, none, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Réglage : %1</translation>
     </message>
@@ -1535,6 +1595,26 @@ to %2</source>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Port COM%1 perdu : le périphérique série ne répond plus ou a été débranché.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>paire</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>impaire</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>sans</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marque</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
     </message>
 </context>
 <context>

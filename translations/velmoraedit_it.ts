@@ -1240,20 +1240,26 @@ a %2</translation>
         <translation>spostati: %1</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>gruppo preferiti</translation>
+        <source>1 favourite group</source>
+        <translation>1 gruppo preferiti</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n gruppo preferiti</numerusform>
+            <numerusform>%n gruppi preferiti</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>gruppi preferiti</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 transponder o satellite</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>transponder o satellite</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>transponder o satelliti</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n transponder o satellite</numerusform>
+            <numerusform>%n transponder o satelliti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,12 +1389,70 @@ a %2</translation>
         <translation>il canale</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>i %1 canali</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Nuova posizione per %1 (da 1 a %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>il %n canale</numerusform>
+            <numerusform>i %n canali</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: %2 canali su %3 abbinati (%4 per ID, %5 per nome)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; non abbinati, posti dopo: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; canali del riferimento non presenti nel file: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 non abbinato: %2 %3 ora %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Preferiti: gruppi presi dal riferimento: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; voci scartate, i loro canali non sono nel file: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Gruppo preferiti %1: voce %2 %3 %4 scartata</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Nomi presi dalla lista: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Gruppi preferiti presi dalla lista:</translation>
     </message>
 </context>
 <context>
@@ -1483,10 +1547,6 @@ a %2</translation>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Impostazioni: 115200, none, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Impostazioni: %1</translation>
     </message>
@@ -1535,6 +1595,26 @@ a %2</translation>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Porta COM%1 persa: il dispositivo seriale non risponde più o è stato scollegato.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>pari</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>dispari</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>mark</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>space</translation>
     </message>
 </context>
 <context>

@@ -1247,20 +1247,28 @@ do: %2</translation>
         <translation>przeniesiono %1</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>grupa ulubionych</translation>
+        <source>1 favourite group</source>
+        <translation>1 grupa ulubionych</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n grupa ulubionych</numerusform>
+            <numerusform>%n grupy ulubionych</numerusform>
+            <numerusform>%n grup ulubionych</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>gr. ulubionych</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 transponder lub satelita</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>transponder lub satelita</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>poz. transponderów lub satelitów</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n transponder lub satelita</numerusform>
+            <numerusform>%n transpondery lub satelity</numerusform>
+            <numerusform>%n transponderów lub satelitów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1390,12 +1398,71 @@ do: %2</translation>
         <translation>kanału</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>%1 kanałów</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Nowa pozycja %1 (od 1 do %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>%n kanałów</numerusform>
+            <numerusform>%n kanałów</numerusform>
+            <numerusform>%n kanałów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: dopasowano %2 z %3 kanałów (%4 po ID, %5 po nazwie)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; niedopasowane, umieszczone za nimi: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; kanały wzorca nieobecne w pliku: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 niedopasowany: %2 %3 teraz %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Ulubione: grupy przejęte ze wzorca: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; pominięte pozycje, ich kanałów nie ma w pliku: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Grupa ulubionych %1: pozycja %2 %3 %4 pominięta</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Nazwy przejęte z listy: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Grupy ulubionych przejęte z listy:</translation>
     </message>
 </context>
 <context>
@@ -1490,10 +1557,6 @@ do: %2</translation>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Ustawienia : 115200, none, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Ustawienia : %1</translation>
     </message>
@@ -1542,6 +1605,26 @@ do: %2</translation>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Utracono port COM%1: urządzenie szeregowe przestało odpowiadać lub zostało odłączone.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>parzysta</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>nieparzysta</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>znacznik</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>odstęp</translation>
     </message>
 </context>
 <context>

@@ -1247,20 +1247,28 @@ to %2</source>
         <translation>перемещено: %1</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>группа избранного</translation>
+        <source>1 favourite group</source>
+        <translation>1 группа избранного</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n группа избранного</numerusform>
+            <numerusform>%n группы избранного</numerusform>
+            <numerusform>%n групп избранного</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>гр. избранного</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 транспондер или спутник</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>транспондер или спутник</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>трансп. или спутн.</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n транспондер или спутник</numerusform>
+            <numerusform>%n транспондера или спутника</numerusform>
+            <numerusform>%n транспондеров или спутников</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1390,12 +1398,71 @@ to %2</source>
         <translation>канала</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>%1 выбранных каналов</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>Новая позиция %1 (от 1 до %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>%n канала</numerusform>
+            <numerusform>%n каналов</numerusform>
+            <numerusform>%n каналов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: сопоставлено каналов: %2 из %3 (%4 по ID, %5 по имени)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; не сопоставлено, помещены после них: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; каналы образца, которых нет в файле: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 не сопоставлен: %2 %3 теперь %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Избранное: групп взято из образца: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; записи отброшены, их каналов нет в файле: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Группа избранного %1: запись %2 %3 %4 отброшена</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>радио</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Имён взято из списка: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Группы избранного, взятые из списка:</translation>
     </message>
 </context>
 <context>
@@ -1490,10 +1557,6 @@ to %2</source>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Настройка: 115200, none, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Настройка: %1</translation>
     </message>
@@ -1542,6 +1605,26 @@ to %2</source>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>Порт COM%1 потерян: последовательное устройство перестало отвечать или было отключено.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>чёт</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>нечёт</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>маркер</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>пробел</translation>
     </message>
 </context>
 <context>

@@ -1233,20 +1233,24 @@ Yeni: %2</translation>
         <translation>%1 taşındı</translation>
     </message>
     <message>
-        <source>favourite group</source>
-        <translation>favori grubu</translation>
+        <source>1 favourite group</source>
+        <translation>1 favori grubu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favourite groups</source>
+        <translation>
+            <numerusform>%n favori grubu</numerusform>
+        </translation>
     </message>
     <message>
-        <source>favourite groups</source>
-        <translation>favori grubu</translation>
+        <source>1 transponder or satellite</source>
+        <translation>1 transponder veya uydu</translation>
     </message>
-    <message>
-        <source>transponder or satellite</source>
-        <translation>transponder veya uydu</translation>
-    </message>
-    <message>
-        <source>transponders or satellites</source>
-        <translation>transponder veya uydu</translation>
+    <message numerus="yes">
+        <source>%n transponders or satellites</source>
+        <translation>
+            <numerusform>%n transponder veya uydu</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1376,12 +1380,69 @@ Yeni: %2</translation>
         <translation>kanal</translation>
     </message>
     <message>
-        <source>the %1 channels</source>
-        <translation>%1 kanal</translation>
-    </message>
-    <message>
         <source>New position of %1 (1 to %2):</source>
         <translation>%1 için yeni konum (1 - %2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %n channels</source>
+        <translation>
+            <numerusform>%n kanal</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::OrderReport</name>
+    <message>
+        <source>%1: %2 of %3 channels matched (%4 by ids, %5 by name)</source>
+        <translation>%1: %3 kanaldan %2 eşleşti (%4 ID ile, %5 adla)</translation>
+    </message>
+    <message>
+        <source>; not matched, placed after them: %1</source>
+        <translation>; eşleşmeyen, arkalarına yerleştirilen: %1</translation>
+    </message>
+    <message>
+        <source>; reference channels not in the file: %1</source>
+        <translation>; dosyada olmayan referans kanalları: %1</translation>
+    </message>
+    <message>
+        <source>%1 not matched: %2 %3 now %4</source>
+        <translation>%1 eşleşmedi: %2 %3 şimdi %4</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Favourites: groups taken from the reference: %1</source>
+        <translation>Favoriler: referanstan alınan gruplar: %1</translation>
+    </message>
+    <message>
+        <source>; members dropped, their channels not in the file: %1</source>
+        <translation>; atılan üyeler, kanalları dosyada yok: %1</translation>
+    </message>
+    <message>
+        <source>Favourites group %1: %2 member %3 %4 dropped</source>
+        <translation>Favori grubu %1: %2 üyesi %3 %4 atıldı</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radyo</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
+    </message>
+    <message>
+        <source>Names taken from the list: %1</source>
+        <translation>Listeden alınan adlar: %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups taken from the list:</source>
+        <translation>Listeden alınan favori grupları:</translation>
     </message>
 </context>
 <context>
@@ -1476,10 +1537,6 @@ Yeni: %2</translation>
 <context>
     <name>velmora::ui::PortController</name>
     <message>
-        <source>Setting : 115200, none, 8, 1</source>
-        <translation>Ayar : 115200, yok, 8, 1</translation>
-    </message>
-    <message>
         <source>Setting : %1</source>
         <translation>Ayar : %1</translation>
     </message>
@@ -1528,6 +1585,26 @@ Yeni: %2</translation>
     <message>
         <source>Port COM%1 was lost: the serial device stopped responding or was unplugged.</source>
         <translation>COM%1 portu kayboldu: seri aygıt yanıt vermiyor veya çıkarıldı.</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>çift</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>tek</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>işaret</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>boşluk</translation>
     </message>
 </context>
 <context>

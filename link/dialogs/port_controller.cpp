@@ -74,7 +74,8 @@ void PortController::setPortOpen(bool open) {
 }
 
 QString PortController::settingPaneText() const {
-    if (!portOpen_) return tr("Setting : 115200, none, 8, 1");
+    // A closed port shows the line's defaults, worded as an open one's.
+    if (!portOpen_) return tr("Setting : %1").arg(QStringLiteral("115200, ") + tr("none") + QStringLiteral(", 8, 1"));
     // The summary's parity is a word; the rest are numbers.
     static const char* const kParity[] = {QT_TR_NOOP("even"), QT_TR_NOOP("odd"), QT_TR_NOOP("none"), QT_TR_NOOP("mark"),
                                           QT_TR_NOOP("space")};

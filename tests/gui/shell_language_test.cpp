@@ -22,10 +22,12 @@ TEST_F(Language, GermanStartTranslatesTheMenuBarAndThePrintout) {
         QStringList titles;
         for (QAction* a : frame.menuBar()->actions()) titles << a->text();
         ASSERT_EQ(titles.size(), english.size());
+        int translated = 0;  // "&Port" is German too
         for (int i = 0; i < titles.size(); ++i) {
-            EXPECT_NE(titles[i], english[i]);
-            EXPECT_EQ(titles[i].count('&'), 1) << titles[i].toStdString();
+            EXPECT_EQ(titles[i], german.translate("velmora::CMainFrame", english[i].toUtf8().constData()));
+            translated += titles[i] != english[i];
         }
+        EXPECT_GE(translated, 4);
     }
     QCoreApplication::removeTranslator(&german);
     // The page line's words before its number, as the German file has them.
