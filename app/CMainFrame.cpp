@@ -1,7 +1,9 @@
 #include "CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QUndoView>
 #include <QStyle>
@@ -18,9 +20,11 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <memory>
 
 #include "CArdelEditView.h"
 #include "about_box.h"
+#include "languages.h"
 #include "prompter.h"
 
 namespace velmora {
@@ -34,48 +38,54 @@ struct CommandText {
 
 // Prompt and tooltip of each command that has them.
 constexpr CommandText kCommandTexts[] = {
-    {command::kOpen, "Open an existing document\nOpen"},
-    {command::kSave, "Save the File\nFile Save"},
-    {command::kPrint, "Print the active document\nPrint"},
-    {command::kPrintPreview, "Display full pages\nPrint Preview"},
-    {command::kPrintSetup, "Change the printer and printing options\nPrint Setup"},
-    {command::kExit, "Quit the application; prompts to save documents\nExit"},
-    {command::kTvChannels, "Viewing the TV Channel\nTV Channel"},
-    {command::kRadioChannels, "Viewing the Radio Channel\nRadio Channel"},
-    {command::kFavourites, "View the Favorite Channel\nFavorite Channel"},
-    {command::kPortSettings, "Serial Port Setting\nSerial Port"},
-    {command::kDownload, "Download the Data\nDownload"},
-    {command::kMoveUp, "Move the selected channels up by one place\nMove Up"},
-    {command::kMoveDown, "Move the selected channels down by one place\nMove Down"},
-    {command::kMoveToTop, "Move the selected channels to the top of the list\nMove to Top"},
-    {command::kMoveToBottom, "Move the selected channels to the bottom of the list\nMove to Bottom"},
-    {command::kMoveTo, "Give the selected channels a new position\nMove To"},
-    {command::kApplyOrder, "Put both lists in the order of another channel file\nApply Order From"},
-    {command::kRemoveDuplicates, "Remove channels stored twice, keeping their favourite entries\nRemove Duplicates"},
-    {command::kExportList, "Write both channel lists to a CSV file for a spreadsheet\nExport List"},
-    {command::kCopyRows, "Copy the selected rows to the clipboard as text\nCopy Rows"},
-    {command::kUpload, "Upload the Data from the receiver\nUpload"},
-    {command::kUndo, "Undo the last change of the channel lists\nUndo"},
-    {command::kRedo, "Redo the change undone last\nRedo"},
-    {command::kUndoHistory, "Show the changes that can be undone and redone\nUndo History"},
-    {command::kShowChanges, "List what Save would change in the file on disk\nShow Changes"},
-    {command::kCompareWith, "Compare the open list with another channel file\nCompare With"},
-    {command::kVersions, "The earlier versions of this file kept before each save\nVersions"},
-    {command::kRevert, "Read the file again from disk, dropping the unsaved changes\nRevert"},
-    {command::kReviewBeforeSaving, "Show the changes before each save, with Save and Cancel\nReview Before Saving"},
-    {command::kToggleToolbar, "Show or hide the toolbar\nToggle ToolBar"},
-    {command::kToggleStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+    {command::kOpen, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Open an existing document\nOpen")},
+    {command::kSave, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Save the File\nFile Save")},
+    {command::kPrint, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Print the active document\nPrint")},
+    {command::kPrintPreview, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Display full pages\nPrint Preview")},
+    {command::kPrintSetup, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Change the printer and printing options\nPrint Setup")},
+    {command::kExit, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Quit the application; prompts to save documents\nExit")},
+    {command::kTvChannels, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Viewing the TV Channel\nTV Channel")},
+    {command::kRadioChannels, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Viewing the Radio Channel\nRadio Channel")},
+    {command::kFavourites, QT_TRANSLATE_NOOP("velmora::CMainFrame", "View the Favorite Channel\nFavorite Channel")},
+    {command::kPortSettings, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Serial Port Setting\nSerial Port")},
+    {command::kDownload, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Download the Data\nDownload")},
+    {command::kMoveUp, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Move the selected channels up by one place\nMove Up")},
+    {command::kMoveDown, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Move the selected channels down by one place\nMove Down")},
+    {command::kMoveToTop, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Move the selected channels to the top of the list\nMove to Top")},
+    {command::kMoveToBottom, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Move the selected channels to the bottom of the list\nMove to Bottom")},
+    {command::kMoveTo, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Give the selected channels a new position\nMove To")},
+    {command::kApplyOrder, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Put both lists in the order of another channel file\nApply Order From")},
+    {command::kRemoveDuplicates, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Remove channels stored twice, keeping their favourite entries\nRemove Duplicates")},
+    {command::kExportList, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Write both channel lists to a CSV file for a spreadsheet\nExport List")},
+    {command::kCopyRows, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Copy the selected rows to the clipboard as text\nCopy Rows")},
+    {command::kUpload, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Upload the Data from the receiver\nUpload")},
+    {command::kUndo, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Undo the last change of the channel lists\nUndo")},
+    {command::kRedo, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Redo the change undone last\nRedo")},
+    {command::kUndoHistory, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Show the changes that can be undone and redone\nUndo History")},
+    {command::kShowChanges, QT_TRANSLATE_NOOP("velmora::CMainFrame", "List what Save would change in the file on disk\nShow Changes")},
+    {command::kCompareWith, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Compare the open list with another channel file\nCompare With")},
+    {command::kVersions, QT_TRANSLATE_NOOP("velmora::CMainFrame", "The earlier versions of this file kept before each save\nVersions")},
+    {command::kRevert, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Read the file again from disk, dropping the unsaved changes\nRevert")},
+    {command::kReviewBeforeSaving, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Show the changes before each save, with Save and Cancel\nReview Before Saving")},
+    {command::kToggleToolbar, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Show or hide the toolbar\nToggle ToolBar")},
+    {command::kToggleStatusBar, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Show or hide the status bar\nToggle StatusBar")},
     // Without it the About toolbar button would have no tooltip at all.
-    {command::kAbout, "Display program information, version number and copyright\nAbout"},
+    {command::kAbout, QT_TRANSLATE_NOOP("velmora::CMainFrame", "Display program information, version number and copyright\nAbout")},
 };
 
-const char* const kCloseQuestion = "Save changes to the All Data Channels?";
+// The profile settings: the file the options name, else the default ones.
+std::unique_ptr<QSettings> openProfile(const QString& path) {
+    if (path.isEmpty()) return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+const char* const kCloseQuestion = QT_TRANSLATE_NOOP("velmora::CMainFrame", "Save changes to the All Data Channels?");
 
 }  // namespace
 
 QString commandString(int id) {
     for (const CommandText& c : kCommandTexts)
-        if (c.id == id) return QString::fromLatin1(c.text);
+        if (c.id == id) return QCoreApplication::translate("velmora::CMainFrame", c.text);
     return QString();
 }
 
@@ -86,9 +96,10 @@ QString commandTooltip(int id) {
     return s.contains('\n') ? s.section('\n', 1) : QString();
 }
 
-CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(parent) {
+CMainFrame::CMainFrame(QWidget* parent, ViewOptions options)
+    : QMainWindow(parent), profilePath_(options.port.profilePath) {
     setObjectName("CMainFrame");
-    setWindowTitle(QString::fromLatin1(ui::kAppTitle));
+    setWindowTitle(ui::text(ui::kAppTitle));
 
     view_ = new CArdelEditView(this, std::move(options));
     setCentralWidget(view_);
@@ -127,7 +138,7 @@ CMainFrame::CMainFrame(QWidget* parent, ViewOptions options) : QMainWindow(paren
 }
 
 void CMainFrame::showFileName(const QString& path) {
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - ") + QString::fromLatin1(ui::kAppTitle));
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - ") + ui::text(ui::kAppTitle));
     setWindowModified(view_->hasUnsavedChanges());
 }
 
@@ -226,6 +237,8 @@ void CMainFrame::createMenus() {
     addCommand(view, kUndoHistory, tr("Undo &History"))->setCheckable(true);
     view->addSeparator();
     addCommand(view, kReviewBeforeSaving, tr("Review Before &Saving"))->setCheckable(true);
+    view->addSeparator();
+    createLanguageMenu(view);
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName("menu-tools");
@@ -251,6 +264,36 @@ void CMainFrame::createMenus() {
     // Menus show the state of the moment they open.
     for (QMenu* menu : {file, edit, view, tools, port, window, about})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::createLanguageMenu(QMenu* view) {
+    QMenu* menu = view->addMenu(tr("&Language"));
+    menu->setObjectName("menu-language");
+    menu->menuAction()->setObjectName(QString::number(command::kLanguageMenu));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const QString current = languageSetting(*openProfile(profilePath_));
+    auto add = [&](int id, const QString& text, const QString& code) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::number(id));
+        action->setCheckable(true);
+        action->setChecked(code == current);
+        action->setMenuRole(QAction::NoRole);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    add(command::kLanguageSystem, tr("&System default"), QString());
+    menu->addSeparator();
+    int id = command::kLanguageSystem + 1;
+    for (const Language& l : kLanguages) add(id++, QString::fromUtf8(l.name), QString::fromLatin1(l.code));
+}
+
+void CMainFrame::chooseLanguage(const QString& code) {
+    const std::unique_ptr<QSettings> profile = openProfile(profilePath_);
+    if (languageSetting(*profile) == code) return;
+    storeLanguageSetting(*profile, code);
+    profile->sync();
+    ui::notice(this, tr("The language changes when VelmoraEdit starts again."));
 }
 
 void CMainFrame::createToolBar() {
@@ -298,9 +341,9 @@ void CMainFrame::createStatusBar() {
     QLabel* setting = addPane("129-pane", view_->portController().settingPaneText());
     // The line of the port in use, as opens, closes and a lost device change it.
     connect(view_, &CArdelEditView::settingPaneText, setting, &QLabel::setText);
-    addPane("cap", "CAP");
-    addPane("num", "NUM");
-    addPane("scrl", "SCRL");
+    addPane("cap", tr("CAP"));
+    addPane("num", tr("NUM"));
+    addPane("scrl", tr("SCRL"));
 }
 
 void CMainFrame::createAccelerators() {
@@ -449,7 +492,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (view_ && view_->shouldAskSaveOnClose()) {
         // A failed save (the view has said why) keeps the window open with
         // the edits: closing now would throw them away.
-        if (ui::confirm(this, QString::fromLatin1(kCloseQuestion)) && !view_->saveButton()) {
+        if (ui::confirm(this, tr(kCloseQuestion)) && !view_->saveButton()) {
             event->ignore();
             return;
         }

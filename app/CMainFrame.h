@@ -65,6 +65,9 @@ inline constexpr int kToggleStatusBar = 59393;
 inline constexpr int kAbout = 57664;
 // The recent-file entries of the File menu, most recent first.
 inline constexpr int kRecentFile1 = 57616;
+// View > Language: the submenu, System default, then each of kLanguages.
+inline constexpr int kLanguageMenu = 32879;
+inline constexpr int kLanguageSystem = 32870;
 // Form buttons reached by accelerators.
 inline constexpr int kSaveButton = 1041;
 inline constexpr int kNewButton = 1069;
@@ -94,7 +97,7 @@ public:
     // Re-reads enabled and checked states of every menu and toolbar command.
     void updateCommandStates();
 
-    static QString idleText() { return QStringLiteral("Ready"); }
+    static QString idleText() { return tr("Ready"); }
 
     // The File menu's recent files; the caller loads and stores the list.
     RecentFileList& recentFiles() { return recentFiles_; }
@@ -123,6 +126,8 @@ private:
     void showAbout();
     QSize firstStartSize() const;
     void showFileName(const QString& path);
+    void createLanguageMenu(QMenu* view);
+    void chooseLanguage(const QString& code);
 
     CArdelEditView* view_ = nullptr;
     QMenu* fileMenu_ = nullptr;
@@ -131,6 +136,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QMap<int, QAction*> actions_;
+    QString profilePath_;  // the profile settings; empty: the default ones
     QDockWidget* history_ = nullptr;  // View > Undo History
     // Judging "unsaved" builds the file in memory: once per burst of changes.
     QTimer* unsavedCheck_ = nullptr;

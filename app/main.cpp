@@ -11,6 +11,7 @@
 #include "CArdelEditView.h"
 #include "CMainFrame.h"
 #include "command_line.h"
+#include "languages.h"
 #include "port_settings.h"
 #include "print_pdf.h"
 #include "prompter.h"
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
     }
     if (const int rc = velmora::runCompare(parser); rc >= 0) return rc;
     const QString file = velmora::editorFileArgument(parser);
+    // After --help, --version and --compare, which stay English as the manual
+    // page and scripts read them; before any window or printout exists, as
+    // those take their texts when made.
+    velmora::installTranslations(velmora::languageSetting(QSettings()));
     if (const int rc = velmora::runPrintPdf(parser); rc >= 0) return rc;
 
     QSettings settings;

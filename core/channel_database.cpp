@@ -100,19 +100,22 @@ std::string latin1ToUtf8(std::string_view latin1) {
 }
 
 bool utf8ToLatin1(std::string_view utf8, std::string& latin1) {
-    latin1.clear();
+    latin1.resize(utf8.size());  // never longer than the UTF-8
+    std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
-            latin1.push_back(static_cast<char>(c));
+            latin1[n++] = static_cast<char>(c);
         } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size() &&
                    (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-            latin1.push_back(static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F)));
+            latin1[n++] = static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
             ++i;
         } else {
+            latin1.resize(n);
             return false;  // beyond U+00FF or malformed
         }
     }
+    latin1.resize(n);
     return true;
 }
 

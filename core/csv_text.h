@@ -9,7 +9,10 @@
 // does none of that, so it would save little. fuzz/csv_fuzz exercises it.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,8 +45,35 @@ struct CsvResult {
 using ColumnPick = std::function<std::vector<int>(const std::vector<std::string>& header)>;
 CsvResult readCsv(std::string_view text, CsvTable& table, const ColumnPick& pick = {});
 
+// The same reading for lists of thousands of rows: only the cells that hold
+// text, of the picked columns, are kept, as views into `text` (which must
+// outlive the table); cells with doubled quotes are unquoted into `unquoted`.
+struct CsvCell {
+    std::uint32_t column = 0;  // in the header
+    std::string_view text;
+};
+
+struct CsvCellTable {
+    char separator = ',';
+    std::vector<std::string> header;
+    std::vector<int> lines;            // per row, as CsvRow::line
+    std::vector<std::uint32_t> first;  // per row into `cells`, one more at the end
+    std::vector<CsvCell> cells;        // row by row, in column order
+    std::deque<std::string> unquoted;
+
+    std::size_t rowCount() const { return lines.size(); }
+    std::span<const CsvCell> row(std::size_t r) const {
+        return std::span<const CsvCell>(cells).subspan(first[r], first[r + 1] - first[r]);
+    }
+};
+
+// readCsv's rules and refusals; `pick` names the columns to keep (any order).
+CsvResult readCsvCells(std::string_view text, CsvCellTable& table, const ColumnPick& pick = {});
+
 // Appends one row ending in CRLF; a cell is quoted when it holds a comma,
 // semicolon, tab, quote or line break, or blanks at either end.
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells, char separator);
+// One cell of such a row, without separator or line end.
+void appendCsvCell(std::string& out, std::string_view cell);
 
 }  // namespace velmora

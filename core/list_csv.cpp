@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
+#include <span>
 #include <optional>
 #include <unordered_set>
 
@@ -23,15 +25,38 @@ constexpr std::array<const char*, kColumnCount> kHeaders{
     "Service ID", "Network ID", "Transponder ID", "Video PID", "Audio PID", "PMT PID", "PCR PID", "Scrambled",
     "Locked"};
 
-std::string hex4(unsigned v) {
+void appendHex4(std::string& out, unsigned v) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    return {kDigits[v >> 12 & 15], kDigits[v >> 8 & 15], kDigits[v >> 4 & 15], kDigits[v & 15]};
+    const char text[4] = {kDigits[v >> 12 & 15], kDigits[v >> 8 & 15], kDigits[v >> 4 & 15], kDigits[v & 15]};
+    out.append(text, 4);
 }
 
-std::string number4(std::size_t index) {
+void appendDecimal(std::string& out, unsigned v) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%.4d", static_cast<int>(index + 1));
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    out.append(buf, end);
+}
+
+// The channel's number, at least four digits: "0007".
+void appendNumber4(std::string& out, std::size_t index) {
+    const unsigned v = static_cast<unsigned>(index + 1);
+    if (v >= 10000) return appendDecimal(out, v);
+    const char text[4] = {static_cast<char>('0' + v / 1000), static_cast<char>('0' + v / 100 % 10),
+                          static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+    out.append(text, 4);
+}
+
+// A fixed-size Latin-1 field (up to its first NUL) as UTF-8.
+void appendUtf8(std::string& out, std::span<const std::uint8_t> field) {
+    for (const std::uint8_t c : field) {
+        if (c == 0) break;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
 }
 
 // Each channel's places in the groups, channel by channel: (group, 1-based
@@ -66,43 +91,92 @@ GroupPlaces groupPlaces(const ChannelDatabase& db, ChannelKind kind) {
     return out;
 }
 
+// The cells a channel takes from its transponder and satellite, as row text:
+// Frequency to Longitude, and Network ID with Transponder ID. Many channels
+// share a transponder, so each is formatted once.
+struct TransponderCells {
+    std::string tuning, ids;
+    bool made = false;
+};
+
+const TransponderCells& transponderCells(const ChannelDatabase& db, const TransponderEntry& tp, char separator,
+                                         std::vector<TransponderCells>& cache) {
+    TransponderCells& c = cache[static_cast<std::size_t>(&tp - db.transponders.data())];
+    if (c.made) return c;
+    c.made = true;
+    std::string cell;
+    appendDecimal(c.tuning, tp.frequency);
+    c.tuning += separator;
+    appendCsvCell(c.tuning, polarizationText(tp.polarization));
+    c.tuning += separator;
+    appendDecimal(c.tuning, tp.symbolRate);
+    c.tuning += separator;
+    appendCsvCell(c.tuning, fecText(tp.fec));
+    c.tuning += separator;
+    if (const SatelliteEntry* sat = db.satelliteOf(tp)) {
+        appendUtf8(cell, sat->name);
+        appendCsvCell(c.tuning, cell);
+        c.tuning += separator;
+        appendCsvCell(c.tuning, longitudeText(sat->longitude));
+    } else {
+        c.tuning += separator;
+    }
+    appendHex4(c.ids, tp.networkId);
+    c.ids += separator;
+    appendHex4(c.ids, tp.transponderId);
+    return c;
+}
+
+// Straight into `out`: a capacity list is millions of cells, mostly empty
+// group cells, so no cell is made as a string of its own.
 void exportKind(const ChannelDatabase& db, ChannelKind kind, char separator, std::string& out) {
     const std::size_t groups = std::min<std::size_t>(db.groupCount(), kGroupCapacity);
     const GroupPlaces places = groupPlaces(db, kind);
-    std::vector<std::string> cells(kColumnCount + groups);
+    std::vector<TransponderCells> cache(db.transponders.size());
+    const TransponderCells none{std::string(5, separator), std::string(1, separator), true};
+    std::string name;
+    const auto yesNo = [&out](bool v) { out.append(v ? "Yes" : "No", v ? 3 : 2); };
     for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
         const ChannelEntry& ch = db.channels(kind)[i];
-        for (std::string& c : cells) c.clear();
-        cells[kKind] = kind == ChannelKind::Tv ? "TV" : "Radio";
-        cells[kNumber] = number4(i);
-        cells[kName] = latin1ToUtf8(fieldText(ch.name));
+        out += kind == ChannelKind::Tv ? "TV" : "Radio";
+        out += separator;
+        appendNumber4(out, i);
+        out += separator;
+        name.clear();
+        appendUtf8(name, ch.name);
+        appendCsvCell(out, name);
+        out += separator;
         // A damaged file may refer past its tables: those cells stay empty.
-        if (const TransponderEntry* tp = db.transponderOf(ch)) {
-            cells[kFrequency] = std::to_string(tp->frequency);
-            cells[kPolarisation] = polarizationText(tp->polarization);
-            cells[kSymbolRate] = std::to_string(tp->symbolRate);
-            cells[kFec] = fecText(tp->fec);
-            cells[kNetworkId] = hex4(tp->networkId);
-            cells[kTransponderId] = hex4(tp->transponderId);
-            if (const SatelliteEntry* sat = db.satelliteOf(*tp)) {
-                cells[kSatellite] = latin1ToUtf8(fieldText(sat->name));
-                cells[kLongitude] = longitudeText(sat->longitude);
-            }
+        const TransponderEntry* tp = db.transponderOf(ch);
+        const TransponderCells& tpCells = tp ? transponderCells(db, *tp, separator, cache) : none;
+        out += tpCells.tuning;
+        out += separator;
+        appendHex4(out, ch.serviceId);
+        out += separator;
+        out += tpCells.ids;
+        for (const unsigned pid : {unsigned{ch.videoPid}, unsigned{ch.audioPid}, unsigned{ch.pmtPid}, unsigned{ch.pcrPid}}) {
+            out += separator;
+            appendHex4(out, pid);
         }
-        cells[kServiceId] = hex4(ch.serviceId);
-        cells[kVideoPid] = hex4(ch.videoPid);
-        cells[kAudioPid] = hex4(ch.audioPid);
-        cells[kPmtPid] = hex4(ch.pmtPid);
-        cells[kPcrPid] = hex4(ch.pcrPid);
-        cells[kScrambled] = ch.scrambled ? "Yes" : "No";
-        cells[kLocked] = ch.locked ? "Yes" : "No";
-        // "3", or "3 9" for a channel the group lists twice.
+        out += separator;
+        yesNo(ch.scrambled);
+        out += separator;
+        yesNo(ch.locked);
+        // One cell per group, "3", or "3 9" for a channel the group lists
+        // twice; the places come in group order.
+        std::size_t opened = 0;  // group cells begun
         for (std::uint32_t e = places.first[i]; e < places.first[i + 1]; ++e) {
-            std::string& cell = cells[kColumnCount + places.entries[e].first];
-            if (!cell.empty()) cell += ' ';
-            cell += std::to_string(places.entries[e].second);
+            const std::size_t g = places.entries[e].first;
+            if (g >= opened) {
+                out.append(g + 1 - opened, separator);
+                opened = g + 1;
+            } else {
+                out += ' ';
+            }
+            appendDecimal(out, places.entries[e].second);
         }
-        appendCsvRow(out, cells, separator);
+        out.append(groups - opened, separator);
+        out += "\r\n";
     }
 }
 
@@ -111,6 +185,16 @@ std::string lower(std::string_view s) {
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
+}
+
+// Whether `s` is `lowerWord` in any case.
+bool sameLetters(std::string_view s, std::string_view lowerWord) {
+    if (s.size() != lowerWord.size()) return false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] - 'A' + 'a') : s[i];
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
 }
 
 // Strict number cells: what the export writes, nothing read in another base.
@@ -198,8 +282,19 @@ Layout layoutOf(const CsvTable& table, const ChannelDatabase& db) {
     return layout;
 }
 
+// The columns a row is matched and named by; the groups' are read apart.
+constexpr std::array<Column, 6> kMatchColumns{kKind, kName, kServiceId, kFrequency, kPolarisation, kLongitude};
+
+constexpr std::size_t matchSlot(Column c) {
+    for (std::size_t k = 0; k < kMatchColumns.size(); ++k)
+        if (kMatchColumns[k] == c) return k;
+    return kMatchColumns.size();
+}
+
 struct Row {
-    const CsvRow* source = nullptr;
+    int line = 0;
+    std::array<std::string_view, kMatchColumns.size()> cells;  // views into the list
+    std::string_view cell(Column c) const { return cells[matchSlot(c)]; }
     std::string name;  // Latin-1
     bool nameOk = false;
     std::string nameProblem;
@@ -234,31 +329,32 @@ std::string exportListCsv(const ChannelDatabase& db, ListChoice lists, char sepa
 bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrderOptions& options, CsvOrder& order,
                   std::string& error) {
     order = CsvOrder{};
-    // Only the columns the order, names and groups need are kept.
-    CsvTable table;
+    // Only the cells that hold text, of the columns the order, names and
+    // groups need, are kept: a capacity list has 2.5 million group cells,
+    // nearly all empty.
+    CsvCellTable table;
     Layout layout;
-    std::vector<int> keptAt;  // per header column: its place among the kept cells, or -1
-    const CsvResult read = readCsv(csv, table, [&](const std::vector<std::string>& header) {
+    const bool wantGroups = options.withFavorites || options.groupsWhenNamed;
+    const CsvResult read = readCsvCells(csv, table, [&](const std::vector<std::string>& header) {
         CsvTable head;
         head.header = header;
         layout = layoutOf(head, db);
         std::vector<int> keep;
-        keptAt.assign(header.size(), -1);
-        auto add = [&](int c) {
-            if (c < 0 || keptAt[static_cast<std::size_t>(c)] >= 0) return;
-            keptAt[static_cast<std::size_t>(c)] = static_cast<int>(keep.size());
-            keep.push_back(c);
-        };
-        for (int c : layout.at) add(c);
-        if (options.withFavorites || options.groupsWhenNamed)
-            for (int c : layout.groupColumn) add(c);
+        for (Column c : kMatchColumns)
+            if (layout.at[c] >= 0) keep.push_back(layout.at[c]);
+        if (wantGroups)
+            for (int c : layout.groupColumn)
+                if (c >= 0) keep.push_back(c);
         return keep;
     });
     if (!read.ok) {
         error = read.error;
         return false;
     }
-    if (table.header.empty()) layout = layoutOf(table, db);
+    if (table.header.empty()) {
+        CsvTable head;
+        layout = layoutOf(head, db);
+    }
     if (layout.at[kName] < 0 && layout.at[kServiceId] < 0) {
         error = "line 1: no Name or Service ID column";
         return false;
@@ -269,10 +365,13 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         error = "line 1: no column is named after a favourite group of the file";
         return false;
     }
-    const auto cell = [&keptAt](const CsvRow& row, int column) -> std::string_view {
-        if (column < 0 || keptAt[static_cast<std::size_t>(column)] < 0) return {};
-        return row.cells[static_cast<std::size_t>(keptAt[static_cast<std::size_t>(column)])];
-    };
+    // Per header column: its place among the match columns, and its group.
+    std::vector<std::uint8_t> slotOf(table.header.size(), kMatchColumns.size());
+    for (std::size_t k = 0; k < kMatchColumns.size(); ++k)
+        if (layout.at[kMatchColumns[k]] >= 0) slotOf[static_cast<std::size_t>(layout.at[kMatchColumns[k]])] = static_cast<std::uint8_t>(k);
+    std::vector<int> groupOf(table.header.size(), -1);
+    for (std::size_t g = 0; g < layout.groupColumn.size(); ++g)
+        if (layout.groupColumn[g] >= 0) groupOf[static_cast<std::size_t>(layout.groupColumn[g])] = static_cast<int>(g);
 
     unsigned parts = 0;
     if (layout.at[kServiceId] >= 0) {
@@ -282,27 +381,44 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         if (layout.at[kLongitude] >= 0) parts |= kIdLongitude;
     }
 
-    // Rows split by kind, each kind's rows keyed as list_match wants them.
+    // Rows split by kind, each kind's rows keyed as list_match wants them;
+    // the group cells of each kind's rows by group, in row order.
     std::array<std::vector<Row>, 2> rows;
     std::array<RowKeys, 2> keys;
     for (RowKeys& k : keys) k.parts = parts;
-    for (const CsvRow& source : table.rows) {
+    struct GroupCell {
+        std::uint32_t row;  // in rows[k]
+        std::string_view text;
+    };
+    std::array<std::vector<std::vector<GroupCell>>, 2> groupCells;
+    for (auto& g : groupCells) g.resize(takeGroups ? layout.groupColumn.size() : 0);
+    for (std::size_t k = 0; k < 2; ++k) {
+        rows[k].reserve(table.rowCount());
+        keys[k].ids.reserve(table.rowCount());
+        keys[k].names.reserve(table.rowCount());
+    }
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        Row row;
+        row.line = table.lines[r];
+        for (const CsvCell& c : table.row(r))
+            if (slotOf[c.column] < kMatchColumns.size()) row.cells[slotOf[c.column]] = c.text;
         ChannelKind kind = options.radioDefault ? ChannelKind::Radio : ChannelKind::Tv;
-        const std::string_view kindCell = cell(source, layout.at[kKind]);
-        const std::string word = lower(kindCell);
-        if (word == "tv") kind = ChannelKind::Tv;
-        else if (word == "radio") kind = ChannelKind::Radio;
-        else if (!word.empty()) {
-            order.notes.push_back({source.line, "row " + quoted(std::string(cell(source, layout.at[kName])), false) +
-                                                    " matched nothing: its Kind " + quoted(std::string(kindCell), false) +
-                                                    " is neither TV nor Radio"});
+        const std::string_view kindCell = row.cell(kKind);
+        if (sameLetters(kindCell, "tv")) kind = ChannelKind::Tv;
+        else if (sameLetters(kindCell, "radio")) kind = ChannelKind::Radio;
+        else if (!kindCell.empty()) {
+            order.notes.push_back({row.line, "row " + quoted(std::string(row.cell(kName)), false) +
+                                                 " matched nothing: its Kind " + quoted(std::string(kindCell), false) +
+                                                 " is neither TV nor Radio"});
             continue;
         }
         const std::size_t k = kind == ChannelKind::Tv ? 0 : 1;
-        Row row;
-        row.source = &source;
+        if (takeGroups)
+            for (const CsvCell& c : table.row(r))
+                if (groupOf[c.column] >= 0)
+                    groupCells[k][static_cast<std::size_t>(groupOf[c.column])].push_back({static_cast<std::uint32_t>(rows[k].size()), c.text});
         std::string latin1;
-        const std::string_view utf8 = cell(source, layout.at[kName]);
+        const std::string_view utf8 = row.cell(kName);
         if (layout.at[kName] < 0) {
             row.nameProblem = "the list has no Name column";
         } else if (!utf8ToLatin1(utf8, latin1)) {
@@ -313,15 +429,15 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
             row.nameProblem = "the name holds a control character";
         } else {
             row.nameOk = true;
-            row.name = latin1;
+            row.name = std::move(latin1);
         }
         std::uint64_t id = 0;
         bool hasIds = parts != 0;
         if (hasIds) {
-            const auto sid = hexCell(cell(source, layout.at[kServiceId]));
-            const auto freq = (parts & kIdFrequency) ? decimalCell(cell(source, layout.at[kFrequency])) : std::optional<unsigned>(0);
-            const auto pol = (parts & kIdPolarization) ? polarisationCell(cell(source, layout.at[kPolarisation])) : std::optional<unsigned>(0);
-            const auto lon = (parts & kIdLongitude) ? longitudeCell(cell(source, layout.at[kLongitude])) : std::optional<unsigned>(0);
+            const auto sid = hexCell(row.cell(kServiceId));
+            const auto freq = (parts & kIdFrequency) ? decimalCell(row.cell(kFrequency)) : std::optional<unsigned>(0);
+            const auto pol = (parts & kIdPolarization) ? polarisationCell(row.cell(kPolarisation)) : std::optional<unsigned>(0);
+            const auto lon = (parts & kIdLongitude) ? longitudeCell(row.cell(kLongitude)) : std::optional<unsigned>(0);
             hasIds = sid && freq && pol && lon;
             if (hasIds) id = rowIdKey(parts, *sid, *freq, *pol, *lon);
         }
@@ -341,19 +457,25 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
         const ChannelMatching& m = k == 0 ? tv : radio;
         const std::vector<int>& newOrder = k == 0 ? order.plan.tvOrder : order.plan.radioOrder;
         // Why a row matched nothing: no channel has its keys at all, or the
-        // ones that do were taken by earlier rows.
+        // ones that do were taken by earlier rows. Gathered at the first such row.
         std::unordered_set<std::uint64_t> fileIds;
         std::unordered_set<std::string_view> fileNames;
-        for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
-            std::uint64_t key = 0;
-            if (parts != 0 && channelRowKey(db, db.channels(kind)[i], parts, key)) fileIds.insert(key);
-            fileNames.insert(storedName(db.channels(kind)[i]));
-        }
+        bool gathered = false;
+        const auto gather = [&] {
+            if (gathered) return;
+            gathered = true;
+            for (std::size_t i = 0; i < db.channelCount(kind); ++i) {
+                std::uint64_t key = 0;
+                if (parts != 0 && channelRowKey(db, db.channels(kind)[i], parts, key)) fileIds.insert(key);
+                fileNames.insert(storedName(db.channels(kind)[i]));
+            }
+        };
         int matched = 0;  // matched rows come first in the new order, in row order
         for (std::size_t r = 0; r < rows[k].size(); ++r) {
             const Row& row = rows[k][r];
-            const std::string utf8Name(cell(*row.source, layout.at[kName]));
+            const std::string utf8Name(row.cell(kName));
             if (m.bToA[r] < 0) {
+                gather();
                 std::string why;
                 const bool known = (keys[k].hasIds[r] && fileIds.count(keys[k].ids[r])) ||
                                    (row.nameOk && fileNames.count(row.name));
@@ -363,14 +485,14 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                 else
                     why = std::string("no ") + kindWord(kind) + " channel has its " +
                           (keys[k].hasIds[r] && row.nameOk ? "ids or its name" : keys[k].hasIds[r] ? "ids" : "name");
-                order.notes.push_back({row.source->line, rowLabel(kind, utf8Name) + " matched nothing: " + why});
+                order.notes.push_back({row.line, rowLabel(kind, utf8Name) + " matched nothing: " + why});
                 continue;
             }
             const int index = matched++;
             if (!options.names) continue;
             const ChannelEntry& now = db.channels(kind)[static_cast<std::size_t>(newOrder[static_cast<std::size_t>(index)])];
             if (!row.nameOk) {
-                order.notes.push_back({row.source->line, rowLabel(kind, utf8Name) + ": name not taken, " + row.nameProblem});
+                order.notes.push_back({row.line, rowLabel(kind, utf8Name) + ": name not taken, " + row.nameProblem});
                 continue;
             }
             if (storedName(now) == row.name) continue;
@@ -393,6 +515,9 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
             const std::vector<int>& newOrder = k == 0 ? plan.tvOrder : plan.radioOrder;
             std::vector<int> newIndex(newOrder.size(), -1);
             for (std::size_t p = 0; p < newOrder.size(); ++p) newIndex[static_cast<std::size_t>(newOrder[p])] = static_cast<int>(p);
+            std::vector<int> newRow(rows[k].size(), -1);  // matched rows come first, in row order
+            for (std::size_t r = 0, matched = 0; r < rows[k].size(); ++r)
+                if (m.bToA[r] >= 0) newRow[r] = static_cast<int>(matched++);
             auto& members = k == 0 ? plan.tvMembers : plan.radioMembers;
             members.assign(groups, {});
             const auto& list = db.members(kind);
@@ -408,11 +533,9 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                 }
                 at += count;
                 std::vector<std::pair<unsigned, int>> placed;  // cell, new index
-                int matched = 0;
-                for (std::size_t r = 0; r < rows[k].size(); ++r) {
-                    const int index = m.bToA[r] >= 0 ? matched++ : -1;
-                    const std::string_view text = cell(*rows[k][r].source, layout.groupColumn[g]);
-                    if (text.empty()) continue;
+                for (const GroupCell& gc : groupCells[k][g]) {
+                    const int index = newRow[gc.row];
+                    const std::string_view text = gc.text;
                     std::vector<unsigned> cellPlaces;
                     bool valid = true;
                     for (std::size_t p = 0; p < text.size();) {
@@ -425,8 +548,8 @@ bool planCsvOrder(const ChannelDatabase& db, std::string_view csv, const CsvOrde
                         p = end + 1;
                     }
                     if (!valid) {
-                        order.notes.push_back({rows[k][r].source->line, "group " + quoted(table.header[static_cast<std::size_t>(layout.groupColumn[g])], false) +
-                                                                            ": " + quoted(std::string(text), false) + " is not a place in the group; cell ignored"});
+                        order.notes.push_back({rows[k][gc.row].line, "group " + quoted(table.header[static_cast<std::size_t>(layout.groupColumn[g])], false) +
+                                                                         ": " + quoted(std::string(text), false) + " is not a place in the group; cell ignored"});
                         continue;
                     }
                     if (index >= 0)

@@ -39,7 +39,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString AboutBox::versionLine() { return QStringLiteral("VelmoraEdit Version 1.0"); }
+QString AboutBox::versionLine() { return tr("VelmoraEdit Version 1.0"); }
 
 QString AboutBox::licenceText() {
     return tr("Release %1\n"
@@ -49,6 +49,6 @@ QString AboutBox::licenceText() {
         .arg(QStringLiteral(VELMORA_RELEASE));
 }
 
-QString AboutBox::descriptionLine() { return QStringLiteral("Channel list editor for Velmora receivers"); }
+QString AboutBox::descriptionLine() { return tr("Channel list editor for Velmora receivers"); }
 
 }  // namespace velmora

@@ -50,7 +50,7 @@ QRect toRect(const PrintBox& b) { return QRect(b.left, b.top, b.width(), b.heigh
 
 }  // namespace
 
-ListPrinter::ListPrinter() : title_(QString::fromLatin1(kTitle)) {}
+ListPrinter::ListPrinter() : title_(QCoreApplication::translate("velmora::ListPrinter", kTitle)) {}
 
 ListPrinter::~ListPrinter() = default;
 
@@ -129,7 +129,7 @@ void ListPrinter::printPage(QPainter& painter, int page) const {
     painter.fillRect(QRect(l.footer.left, l.footerBarTop(), l.footer.width(), PageLayout::kBarHeight), Qt::black);
     painter.setFont(fonts_->footer);
     painter.drawText(toRect(l.pageNumberLine()), Qt::AlignRight | lineFlags,
-                     QString::fromStdString(pageNumberText(page, l.pageCount)));
+                     QCoreApplication::translate("velmora::ListPrinter", "Page %1 of %2").arg(page).arg(l.pageCount));
     painter.restore();
 }
 

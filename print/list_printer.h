@@ -4,6 +4,7 @@
 // the channel database, so a sorted list prints sorted.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -21,7 +22,7 @@ namespace velmora {
 
 class ListPrinter {
 public:
-    static constexpr const char* kTitle = "Velmora Channel List";
+    static constexpr const char* kTitle = QT_TRANSLATE_NOOP("velmora::ListPrinter", "Velmora Channel List");
 
     ListPrinter();
     ~ListPrinter();

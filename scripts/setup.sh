@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev            # Widgets, PrintSupport, Test
+  qt6-l10n-tools          # lupdate, lrelease: the translations
+  qt6-translations-l10n   # Qt's own dialogs in the same languages
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   clang-14 libclang-rt-14-dev   # libFuzzer and the sanitizers

@@ -77,12 +77,14 @@ void Prompter::cancelDrag() { QDrag::cancel(); }
 Prompter& Prompter::current() { return installed ? *installed : realPrompter(); }
 void Prompter::install(Prompter* p) { installed = p; }
 
+QString text(const char* constant) { return QCoreApplication::translate("velmora::ui::Prompter", constant); }
+
 void notice(QWidget* parent, const QString& text) {
-    Prompter::current().message(parent, QString::fromLatin1(kAppTitle), text, Buttons::Ok, Icon::None);
+    Prompter::current().message(parent, ui::text(kAppTitle), text, Buttons::Ok, Icon::None);
 }
 
 bool confirm(QWidget* parent, const QString& text, Icon icon) {
-    return Prompter::current().message(parent, QString::fromLatin1(kConfirmCaption), text, Buttons::YesNo, icon) ==
+    return Prompter::current().message(parent, ui::text(kConfirmCaption), text, Buttons::YesNo, icon) ==
            Answer::Yes;
 }
 

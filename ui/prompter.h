@@ -3,6 +3,7 @@
 // real Qt implementation; tests install ScriptedPrompter and answer in advance.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -55,11 +56,15 @@ public:
 };
 
 // Shorthands used throughout the program.
-inline constexpr const char* kAppTitle = "VelmoraEdit";
+inline constexpr const char* kAppTitle = QT_TRANSLATE_NOOP("velmora::ui::Prompter", "VelmoraEdit");
 // Channel file choosers (in qtFilter's form); "*" rather than "*.*" so that
 // "All Files" also lists names without a dot.
-inline constexpr const char* kChannelFileFilter = "Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|";
-inline constexpr const char* kConfirmCaption = "Ardel Editor";
+inline constexpr const char* kChannelFileFilter =
+    QT_TRANSLATE_NOOP("velmora::ui::Prompter", "Velmora Binary Files(*.bin,*.sgn)|*.bin;*.sgn|All Files(*.*)|*|");
+inline constexpr const char* kConfirmCaption = QT_TRANSLATE_NOOP("velmora::ui::Prompter", "Ardel Editor");
+
+// One of the constants above in the current language.
+QString text(const char* constant);
 
 // Plain notice: application title, OK button.
 void notice(QWidget* parent, const QString& text);

@@ -163,9 +163,9 @@ void CArdelEditView::buildForm() {
 
     tabs_ = new QTabBar(panel);
     tabs_->setObjectName(QStringLiteral("1044"));
-    tabs_->addTab(QStringLiteral("Channel"));
-    tabs_->addTab(QStringLiteral("Transponder"));
-    tabs_->addTab(QStringLiteral("Satellite"));
+    tabs_->addTab(tr("Channel"));
+    tabs_->addTab(tr("Transponder"));
+    tabs_->addTab(tr("Satellite"));
     tabs_->setGeometry(10, 6, kPanelWidth - 20, 26);
     controls_.insert(1044, tabs_);
     connect(tabs_, &QTabBar::currentChanged, this, &CArdelEditView::onTabChanged);
@@ -177,9 +177,9 @@ void CArdelEditView::buildForm() {
         box->setGeometry(x, y, w, h);
         controls_.insert(id, box);
     };
-    addGroup(1036, QStringLiteral("Channel"), 10, 74, 410, 140);
-    addGroup(1037, QStringLiteral("PID"), 10, 218, 410, 90);
-    addGroup(1038, QStringLiteral("Favorites"), 10, 312, 410, 100);
+    addGroup(1036, tr("Channel"), 10, 74, 410, 140);
+    addGroup(1037, tr("PID"), 10, 218, 410, 90);
+    addGroup(1038, tr("Favorites"), 10, 312, 410, 100);
     addGroup(1067, QString(), 10, 40, 410, 260);
     addGroup(1039, QString(), 10, 448, 410, 44);
 
@@ -194,22 +194,22 @@ void CArdelEditView::buildForm() {
     for (int id : {1080, 1051}) field(id)->setValidator(dec);
     field(1062)->setValidator(new NumberValidator(Kind::Longitude, this));
 
-    addButton(panel, 1040, QStringLiteral("Edit"), 20, 457, 74);
-    addButton(panel, 1069, QStringLiteral("New"), 99, 457, 74);
-    addButton(panel, 1041, QStringLiteral("Save"), 178, 457, 74);
-    addButton(panel, 1042, QStringLiteral("Delete"), 257, 457, 74);
-    addButton(panel, 1043, QStringLiteral("Cancel"), 336, 457, 74);
-    addButton(panel, 1009, QStringLiteral("Search"), 336, 502, 74);
+    addButton(panel, 1040, tr("Edit"), 20, 457, 74);
+    addButton(panel, 1069, tr("New"), 99, 457, 74);
+    addButton(panel, 1041, tr("Save"), 178, 457, 74);
+    addButton(panel, 1042, tr("Delete"), 257, 457, 74);
+    addButton(panel, 1043, tr("Cancel"), 336, 457, 74);
+    addButton(panel, 1009, tr("Search"), 336, 502, 74);
     for (int id : {1040, 1069, 1041, 1042, 1043, 1009}) {
         connect(qobject_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
                 [this, id] { handleCommand(id); });
     }
 
-    tvSwitch_ = new QCheckBox(QStringLiteral("TV"), panel);
+    tvSwitch_ = new QCheckBox(tr("TV"), panel);
     tvSwitch_->setObjectName(QStringLiteral("1128"));
     tvSwitch_->setGeometry(20, 504, 80, 22);
     controls_.insert(1128, tvSwitch_);
-    radioSwitch_ = new QCheckBox(QStringLiteral("Radio"), panel);
+    radioSwitch_ = new QCheckBox(tr("Radio"), panel);
     radioSwitch_->setObjectName(QStringLiteral("1129"));
     radioSwitch_->setGeometry(110, 504, 80, 22);
     controls_.insert(1129, radioSwitch_);
@@ -276,18 +276,18 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
     channelNumber_->setFontHeight(19);
     channelNumber_->setBold(true);
 
-    addLabel(panel, 1023, QStringLiteral("Transponder"), 20, 94, 90);
+    addLabel(panel, 1023, tr("Transponder"), 20, 94, 90);
     transponderChooser_ = new QComboBox(panel);
     transponderChooser_->setObjectName(QStringLiteral("1045"));
     transponderChooser_->setGeometry(120, 92, 290, 24);
     controls_.insert(1045, transponderChooser_);
 
     auto* latin1 = new Latin1Validator(this, [this] { rejectNonLatin1(); });
-    addLabel(panel, 1025, QStringLiteral("Channel Name"), 20, 124, 100);
+    addLabel(panel, 1025, tr("Channel Name"), 20, 124, 100);
     addField(panel, 1026, 120, 122, 200, static_cast<int>(kChannelNameSize - 1))->setValidator(latin1);
-    addLabel(panel, 1027, QStringLiteral("Service ID"), 20, 154, 100);
+    addLabel(panel, 1027, tr("Service ID"), 20, 154, 100);
     addField(panel, 1028, 120, 152, 60, 4);
-    pidMode_ = new QCheckBox(QStringLiteral("PID Mode"), panel);
+    pidMode_ = new QCheckBox(tr("PID Mode"), panel);
     pidMode_->setObjectName(QStringLiteral("1106"));
     pidMode_->setGeometry(20, 184, 120, 22);
     controls_.insert(1106, pidMode_);
@@ -299,11 +299,11 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
         const char* caption;
         int x, y;
     };
-    for (const Pid& p : {Pid{1029, 1030, 1093, 0, "Video PID", 20, 240}, Pid{1031, 1000, 1094, 4, "PMT PID", 220, 240},
-                         Pid{1032, 1033, 1095, 0, "Audio PID", 20, 274}, Pid{1034, 1035, 1096, 4, "PCR PID", 220, 274}}) {
-        addLabel(panel, p.label, QString::fromLatin1(p.caption), p.x, p.y + 2, 70);
+    for (const Pid& p : {Pid{1029, 1030, 1093, 0, QT_TR_NOOP("Video PID"), 20, 240}, Pid{1031, 1000, 1094, 4, QT_TR_NOOP("PMT PID"), 220, 240},
+                         Pid{1032, 1033, 1095, 0, QT_TR_NOOP("Audio PID"), 20, 274}, Pid{1034, 1035, 1096, 4, QT_TR_NOOP("PCR PID"), 220, 274}}) {
+        addLabel(panel, p.label, tr(p.caption), p.x, p.y + 2, 70);
         addField(panel, p.field, p.x + 72, p.y, 60, p.maxLength);
-        addLabel(panel, p.hex, QStringLiteral("[HEX]"), p.x + 136, p.y + 2, 50);
+        addLabel(panel, p.hex, tr("[HEX]"), p.x + 136, p.y + 2, 50);
     }
 
     for (std::size_t k = 0; k < kViewGroups; ++k) {
@@ -318,47 +318,47 @@ void CArdelEditView::buildChannelPage(QWidget* panel) {
         favoritePositions_[k] = addLabel(panel, kFavoriteLabelIds[k], QStringLiteral("000"), x + 18, y + 18, 40, 18);
     }
 
-    lockBox_ = new QCheckBox(QStringLiteral("Lock"), panel);
+    lockBox_ = new QCheckBox(tr("Lock"), panel);
     lockBox_->setObjectName(QStringLiteral("1004"));
     lockBox_->setGeometry(20, 422, 70, 20);
     controls_.insert(1004, lockBox_);
     connect(lockBox_, &QCheckBox::clicked, this, [this] { handleCommand(1004); });
     lockIndicator_ = picture(1103, ":/images/unlocked.png", 92, 420, 28, 24);
     picture(1104, ":/images/locked.png", 124, 420, 28, 24);
-    scrambledBox_ = new QCheckBox(QStringLiteral("Scrambled"), panel);
+    scrambledBox_ = new QCheckBox(tr("Scrambled"), panel);
     scrambledBox_->setObjectName(QStringLiteral("1007"));
     scrambledBox_->setGeometry(180, 422, 110, 20);
     controls_.insert(1007, scrambledBox_);
 }
 
 void CArdelEditView::buildTransponderPage(QWidget* panel) {
-    addLabel(panel, 1057, QStringLiteral("Transponder No."), 20, 56, 120);
+    addLabel(panel, 1057, tr("Transponder No."), 20, 56, 120);
     addField(panel, 1058, 150, 54, 60, 0);
-    addLabel(panel, 1076, QStringLiteral("Transponder ID"), 20, 86, 120);
+    addLabel(panel, 1076, tr("Transponder ID"), 20, 86, 120);
     addField(panel, 1089, 150, 84, 60, 4);
-    addLabel(panel, 1073, QStringLiteral("Satellite"), 20, 116, 120);
+    addLabel(panel, 1073, tr("Satellite"), 20, 116, 120);
     satelliteChooser_ = new QComboBox(panel);
     satelliteChooser_->setObjectName(QStringLiteral("1049"));
     satelliteChooser_->setGeometry(150, 114, 260, 24);
     controls_.insert(1049, satelliteChooser_);
-    addLabel(panel, 1078, QStringLiteral("Network ID"), 20, 146, 120);
+    addLabel(panel, 1078, tr("Network ID"), 20, 146, 120);
     addField(panel, 1091, 150, 144, 60, 4);
-    addLabel(panel, 1079, QStringLiteral("Frequency (MHz)"), 20, 176, 120);
+    addLabel(panel, 1079, tr("Frequency (MHz)"), 20, 176, 120);
     addField(panel, 1080, 150, 174, 80, 5);
-    addLabel(panel, 1081, QStringLiteral("Polarization"), 20, 206, 120);
+    addLabel(panel, 1081, tr("Polarization"), 20, 206, 120);
     polarization_ = new QComboBox(panel);
     polarization_->setObjectName(QStringLiteral("1082"));
     polarization_->setGeometry(150, 204, 120, 24);
-    polarization_->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    polarization_->addItems({tr("Horizontal"), tr("Vertical")});
     polarization_->setCurrentIndex(-1);
     controls_.insert(1082, polarization_);
-    addLabel(panel, 1083, QStringLiteral("Symbol Rate (kS/s)"), 20, 236, 120);
+    addLabel(panel, 1083, tr("Symbol Rate (kS/s)"), 20, 236, 120);
     addField(panel, 1051, 150, 234, 80, 5);
-    addLabel(panel, 1084, QStringLiteral("FEC"), 20, 266, 120);
+    addLabel(panel, 1084, tr("FEC"), 20, 266, 120);
     fec_ = new QComboBox(panel);
     fec_->setObjectName(QStringLiteral("1052"));
     fec_->setGeometry(150, 264, 120, 24);
-    fec_->addItems({QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
+    fec_->addItems({tr("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
                     QStringLiteral("5/6"), QStringLiteral("7/8")});
     fec_->setCurrentIndex(-1);
     controls_.insert(1052, fec_);
@@ -368,7 +368,7 @@ void CArdelEditView::buildSatellitePage(QWidget* panel) {
     // Shares the "Satellite" label (1073) with the satellite chooser.
     addField(panel, 1056, 150, 114, 260, static_cast<int>(kSatelliteNameSize - 1))
         ->setValidator(new Latin1Validator(this, [this] { rejectNonLatin1(); }));
-    addLabel(panel, 1061, QStringLiteral("Longitude"), 20, 146, 120);
+    addLabel(panel, 1061, tr("Longitude"), 20, 146, 120);
     addField(panel, 1062, 150, 144, 80, 0);
     addLabel(panel, 1107, QStringLiteral("( 180.0E ~ 180.0W )"), 240, 146, 170);
 }
@@ -423,8 +423,8 @@ void CArdelEditView::buildLists(QWidget* area) {
         layout->addWidget(list, 1);
         return std::pair{list, model};
     };
-    std::tie(tvList_, tvModel_) = makeList(1017, 1127, QStringLiteral("TV Channel List"), ChannelKind::Tv);
-    std::tie(radioList_, radioModel_) = makeList(1018, 1108, QStringLiteral("Radio Channel List"), ChannelKind::Radio);
+    std::tie(tvList_, tvModel_) = makeList(1017, 1127, tr("TV Channel List"), ChannelKind::Tv);
+    std::tie(radioList_, radioModel_) = makeList(1018, 1108, tr("Radio Channel List"), ChannelKind::Radio);
     radioList_->setVisible(false);
     control(1108)->setVisible(false);
     filterRow->addWidget(buildFilterBar(area));
@@ -460,8 +460,8 @@ bool CArdelEditView::eventFilter(QObject* watched, QEvent* event) {
                 (watched == tvList_ || watched == radioList_) && flags_.editActive) {
                 if (activeList_ != ActiveList::None && kindOf(static_cast<QAbstractItemView*>(widget)) == activeKind() &&
                     !explainSortRefusal() && canEditRows())
-                    deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
-                                   QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);
+                    deleteChannels(tr("Marked channel will be deleted, proceed saving?"),
+                                   QT_TR_N_NOOP("%n marked channels will be deleted, proceed saving?"), true);
                 emit commandStateChanged();
                 return true;
             }

@@ -283,7 +283,7 @@ private:
     void finishBlockMove(ChannelKind kind, const MoveResult& moved, std::size_t currentAt, EditStep step);
     // Channel deletes of the Channel page, the Delete key and the list menu:
     // one question for the lot.
-    void deleteChannels(const QString& oneQuestion, const QString& manyQuestion, bool warningIcon);
+    void deleteChannels(const QString& oneQuestion, const char* manyQuestion, bool warningIcon);
 
     // Favourite marks, lock and scrambled boxes (CArdelEditView_marks.cpp).
     void setFavoriteBoxesEnabled(bool enabled);

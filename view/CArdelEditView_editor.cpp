@@ -165,7 +165,7 @@ void CArdelEditView::showTransponderDetails() {
     // Save stores what is shown and never a pick made for another one.
     // A value no item names stays as stored unless the user picks one.
     polarization_->setCurrentIndex(tp.polarization <= 1 ? tp.polarization : -1);
-    polarization_->setPlaceholderText(tp.polarization > 1 ? QStringLiteral("Vertical") : QString());
+    polarization_->setPlaceholderText(tp.polarization > 1 ? tr("Vertical") : QString());
     fec_->setCurrentIndex(tp.fec <= 5 ? tp.fec : -1);
     const QString summary =
         QString::fromLatin1(transponderSummary(tp.frequency, tp.polarization, tp.symbolRate, tp.fec));
@@ -326,7 +326,7 @@ bool CArdelEditView::saveButton() {
 }
 
 void CArdelEditView::rejectNonLatin1() {
-    emit statusText(QStringLiteral("Only Western European (Latin-1) characters can be stored in a channel file"));
+    emit statusText(tr("Only Western European (Latin-1) characters can be stored in a channel file"));
 }
 
 // ---- commit points of a save ----

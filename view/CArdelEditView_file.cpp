@@ -17,12 +17,13 @@
 #include "channel_writer.h"
 #include "codes.h"
 #include "editor_save_hooks.h"
+#include "core_texts.h"
 #include "prompter.h"
 
 namespace velmora {
 namespace {
 
-const char* const kSavePrompt = "Save changes to the All Data Channels?";
+const char* const kSavePrompt = QT_TRANSLATE_NOOP("velmora::CArdelEditView", "Save changes to the All Data Channels?");
 
 }  // namespace
 
@@ -46,7 +47,7 @@ bool CArdelEditView::confirmOverwriteIfChanged() {
     if (!diskStamp_.exists) return true;
     const DiskStamp now = diskStampOf(flags_.filePath);
     if (!now.exists || now == diskStamp_) return true;
-    return ui::confirm(this, QStringLiteral("The file has changed on disk since it was opened. Overwrite it?"));
+    return ui::confirm(this, tr("The file has changed on disk since it was opened. Overwrite it?"));
 }
 
 void CArdelEditView::openFile(const QString& given) {
@@ -57,7 +58,7 @@ void CArdelEditView::openFile(const QString& given) {
     disarmTransfers();
     resetFavoriteMarks();
     sortState_.lastAscending = false;
-    if (!reverting_ && shouldAskSaveOnClose() && ui::confirm(this, QString::fromLatin1(kSavePrompt))) {
+    if (!reverting_ && shouldAskSaveOnClose() && ui::confirm(this, tr(kSavePrompt))) {
         // A failed save keeps the edits only in memory: opening another file
         // now would throw them away.
         if (!saveButton()) return;
@@ -66,7 +67,7 @@ void CArdelEditView::openFile(const QString& given) {
     ui::FileRequest request;
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
+    request.filter = ui::qtFilter(ui::text(ui::kChannelFileFilter));
     const QString path = given.isEmpty() ? ui::Prompter::current().openFile(this, request) : given;
     if (path.isEmpty()) {
         // The shown channel keeps its favourite marks (a New's are all clear).
@@ -87,7 +88,7 @@ void CArdelEditView::openFile(const QString& given) {
         // the save target.
         // The boxes keep their state: a pending New still keeps them off.
         if (!given.isEmpty())
-            for (const std::string& message : result.messages) ui::notice(this, QString::fromStdString(message));
+            for (const std::string& message : result.messages) ui::notice(this, ui::coreText(message));
         if (!flags_.cutPending && !flags_.newRecordPending) showFavoriteMarks();
         return;
     }
@@ -96,7 +97,7 @@ void CArdelEditView::openFile(const QString& given) {
         // Each message names the refused file on a line of its own, so that
         // it cannot be taken for a verdict on the file still open.
         for (const std::string& message : result.messages)
-            ui::notice(this, QString::fromStdString(message) + QLatin1Char('\n') + path);
+            ui::notice(this, ui::coreText(message) + QLatin1Char('\n') + path);
         // A New the user chose not to save goes as Cancel drops it: Edit below
         // ends it, and its grown counts would make Save write a stale record.
         if (flags_.newRecordPending) {
@@ -178,8 +179,8 @@ bool CArdelEditView::writeFile() {
     const SaveOptions options = saveOptions();
     auto report = [this](const std::string& error) {
         ui::Prompter::current().message(
-            this, QString::fromLatin1(ui::kAppTitle),
-            QStringLiteral("The channel file could not be saved.\n%1\n%2")
+            this, ui::text(ui::kAppTitle),
+            tr("The channel file could not be saved.\n%1\n%2")
                 .arg(QString::fromStdString(flags_.filePath), QString::fromStdString(error)),
             ui::Buttons::Ok, ui::Icon::Critical);
     };

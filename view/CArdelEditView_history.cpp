@@ -323,7 +323,7 @@ void CArdelEditView::recordSave(const RecordSnapshot& before, const std::optiona
     });
     if (!sameSection(favoriteSection(without), before.favorites)) noteFavoritesReplaced(without, before.favorites, step);
     for (TableChange& c : insertion.changes) step.changes.push_back(std::move(c));
-    static const char* const kNames[] = {"New Channel", "New Transponder", "New Satellite"};
+    static const char* const kNames[] = {QT_TR_NOOP("New Channel"), QT_TR_NOOP("New Transponder"), QT_TR_NOOP("New Satellite")};
     recordStep(std::move(step), tr(kNames[static_cast<int>(inserted->page)]));
 }
 

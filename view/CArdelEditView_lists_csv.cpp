@@ -16,6 +16,7 @@
 
 #include "CArdelEditView.h"
 #include "apply_order_dialog.h"
+#include "order_report.h"
 #include "channel_writer.h"
 #include "list_csv.h"
 #include "prompter.h"
@@ -23,7 +24,7 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kListFilter = "Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|";
+constexpr const char* kListFilter = QT_TRANSLATE_NOOP("velmora::CArdelEditView", "Lists (*.csv *.tsv)|*.csv;*.tsv|All Files(*.*)|*|");
 // Far above a capacity list (about 4 MB); a bigger file is not one.
 constexpr qint64 kLargestList = 64 << 20;
 
@@ -58,7 +59,7 @@ void CArdelEditView::exportListCommand() {
     request.caption = tr("Export List");
     request.defaultSuffix = QStringLiteral("csv");
     request.initialName = QFileInfo(QString::fromStdString(flags_.filePath)).completeBaseName() + QStringLiteral(".csv");
-    request.filter = ui::qtFilter(QString::fromLatin1(kListFilter));
+    request.filter = ui::qtFilter(tr(kListFilter));
     const QString path = ui::Prompter::current().saveFile(this, request);
     if (path.isEmpty()) return;
     // The committed tables: what Save would write, in file order.
@@ -134,7 +135,7 @@ void CArdelEditView::applyListOrderFrom(const QString& path) {
                              .arg(QString::fromStdString(error), path));
         return;
     }
-    ApplyOrderDialog dialog(this, path, QString::fromStdString(csvOrderReportText(order, true)));
+    ApplyOrderDialog dialog(this, path, reportOfListOrder(order));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     commitShownRecords();  // before the rows move under the form
     EditStep step;

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "CArdelEditView.h"
+#include "core_texts.h"
 #include "prompter.h"
 #include "record_edit.h"
 
@@ -67,7 +68,7 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
     QLabel* label = favoritePositions_[k];
     const int shown = label->text().toInt();
     groupPosition_[k] = shown;
-    const QString stepText = QStringLiteral("Favourite Group %1").arg(k + 1);
+    const QString stepText = tr("Favourite Group %1").arg(k + 1);
     EditStep step;
     if (box->isChecked()) {
         // Back to the place a channel was last taken from, else to the end.
@@ -80,7 +81,7 @@ void CArdelEditView::favoriteBoxClicked(std::size_t k) {
                                       : addFavorite(*db_, kind, group, channel, place, &step);
         if (r.status != EditStatus::Done && r.status != EditStatus::AlreadyMember) {
             box->setChecked(false);
-            ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
+            ui::notice(this, ui::coreText(editStatusText(r.status)));
             return;
         }
         if (r.status == EditStatus::Done) {
@@ -121,11 +122,11 @@ void CArdelEditView::favoriteBoxClickedForSelection(std::size_t k) {
     const FavoriteChange r = add ? addFavorites(*db_, kind, group, records, 0, &step)
                                  : removeFavorites(*db_, kind, group, records, FavoriteRemoval::EveryEntry, &step);
     if (r.status == EditStatus::Done) {
-        recordStep(std::move(step), QStringLiteral("Favourite Group %1").arg(k + 1));
+        recordStep(std::move(step), tr("Favourite Group %1").arg(k + 1));
         groupWorkingCount_[k] = db_->memberCounts(kind)[k];
         if (flags_.sortPending) keepWorkingMembersInStep(kind);
     } else if (r.status != EditStatus::AlreadyMember && r.status != EditStatus::NotMember) {
-        ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
+        ui::notice(this, ui::coreText(editStatusText(r.status)));
     }
     // The current channel's place in its groups, and the three states again.
     resetFavoriteMarks();
@@ -158,8 +159,10 @@ void CArdelEditView::lockBoxClicked() {
                     working[static_cast<std::size_t>(r)].locked = locked ? 1 : 0;
         }
         const std::size_t n = records.size();
-        const QString verb = locked ? QStringLiteral("Lock") : QStringLiteral("Unlock");
-        recordStep(std::move(step), n == 1 ? verb + QStringLiteral(" Channel") : QStringLiteral("%1 %2 Channels").arg(verb).arg(n));
+        const int count = static_cast<int>(n);
+        recordStep(std::move(step), n == 1   ? (locked ? tr("Lock Channel") : tr("Unlock Channel"))
+                                    : locked ? tr("Lock %n Channels", nullptr, count)
+                                             : tr("Unlock %n Channels", nullptr, count));
         lockBox_->setTristate(false);
         lockBox_->setChecked(locked);
         refilterLists();  // unlocked channels leave a list of the locked ones
@@ -174,7 +177,7 @@ void CArdelEditView::lockBoxClicked() {
         EditStep step;
         const int one[] = {record};
         if (setLocked(*db_, kind, one, locked, &step) == EditStatus::Done)
-            recordStep(std::move(step), locked ? QStringLiteral("Lock Channel") : QStringLiteral("Unlock Channel"));
+            recordStep(std::move(step), locked ? tr("Lock Channel") : tr("Unlock Channel"));
         refilterLists();
     }
 }

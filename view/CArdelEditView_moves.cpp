@@ -39,7 +39,7 @@ void CArdelEditView::setUpMoves() {
     hooks.cancelled = [this](QAbstractItemView* list) { dragCancelled(list); };
     // A block's picture shows the row under the cursor and how many go.
     hooks.caption = [this](QAbstractItemView*, int) {
-        return heldBlock_.size() > 1 ? QStringLiteral("(%1 channels)").arg(heldBlock_.size()) : QString();
+        return heldBlock_.size() > 1 ? tr("(%n channels)", nullptr, static_cast<int>(heldBlock_.size())) : QString();
     };
     drag_ = new ListDrag(std::move(hooks), this);
     for (ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
@@ -117,7 +117,7 @@ bool CArdelEditView::moveHeldTo(ChannelKind kind, int to) {
     EditStep step;
     if (moveChannel(*db_, held, to, &step) != EditStatus::Done) return false;
     // A paste on its own row moves nothing: no step to undo.
-    if (to != held.heldIndex) recordStep(std::move(step), QStringLiteral("Move Channel"));
+    if (to != held.heldIndex) recordStep(std::move(step), tr("Move Channel"));
     held_.reset();
     heldBeforeDrag_.reset();
     heldBlockBeforeDrag_.clear();
@@ -180,8 +180,8 @@ void CArdelEditView::menuDelete() {
     // The menu asks its own question, whatever the count; the form's
     // Delete's ending: the new last row when the last went, "End of Data"
     // when the list emptied.
-    const QString question = QStringLiteral("Marked channels will be deleted, proceed SAVING?");
-    deleteChannels(question, question, false);
+    const char* question = QT_TR_NOOP("Marked channels will be deleted, proceed SAVING?");
+    deleteChannels(tr(question), question, false);
     emit commandStateChanged();
 }
 

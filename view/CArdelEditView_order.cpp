@@ -7,8 +7,10 @@
 
 #include "CArdelEditView.h"
 #include "apply_order_dialog.h"
+#include "order_report.h"
 #include "channel_reader.h"
 #include "list_reorder.h"
+#include "core_texts.h"
 #include "prompter.h"
 
 namespace velmora {
@@ -26,8 +28,8 @@ void CArdelEditView::applyOrderFrom() {
     request.caption = tr("Apply Order From");
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter)) +
-                     QStringLiteral(";;Lists (*.csv *.tsv)");
+    request.filter = ui::qtFilter(ui::text(ui::kChannelFileFilter)) +
+                     QStringLiteral(";;") + tr("Lists (*.csv *.tsv)");
     const QString path = ui::Prompter::current().openFile(this, request);
     if (path.isEmpty()) return;
     if (isListReference(path)) {
@@ -46,12 +48,12 @@ void CArdelEditView::applyOrderFrom() {
         // Its format errors say nothing more; other reasons (too short, too
         // large, unreadable) do.
         if (loaded.status != LoadStatus::BadMagic && loaded.status != LoadStatus::BadChannelMagic)
-            for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + QString::fromStdString(message);
+            for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + ui::coreText(message);
         ui::notice(this, text + QLatin1Char('\n') + path);
         return;
     }
     const ReorderPlan plan = planReorder(*db_, reference, false);
-    ApplyOrderDialog dialog(this, path, QString::fromStdString(reorderReportText(plan.report, true)));
+    ApplyOrderDialog dialog(this, path, reportOfOrder(plan.report));
     if (ui::Prompter::current().runDialog(dialog) != QDialog::Accepted) return;
     commitShownRecords();  // before the rows move under the form
     EditStep step;

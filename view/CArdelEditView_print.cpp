@@ -41,7 +41,7 @@ void CArdelEditView::printList() {
     const bool range = printer.printRange() == QPrinter::PageRange;
     if (!printer_.print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0)) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        ui::notice(this, QStringLiteral("The channel list could not be printed on %1.").arg(target));
+        ui::notice(this, tr("The channel list could not be printed on %1.").arg(target));
     }
 }
 
@@ -87,7 +87,7 @@ bool CArdelEditView::printListToPdf(const QString& path, ChannelKind kind) {
         QPdfWriter pdf(&file);
         pdf.setResolution(600);
         pdf.setPageLayout(a4.pageLayout());
-        pdf.setTitle(QString::fromLatin1(ListPrinter::kTitle));
+        pdf.setTitle(printer_.title());
         pdf.setCreator(QString::fromLatin1(ui::kAppTitle));
         preparePrintJob(kind);
         if (!printer_.print(pdf)) return false;

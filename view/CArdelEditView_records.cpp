@@ -10,6 +10,7 @@
 #include "CArdelEditView.h"
 #include "channel_list_model.h"
 #include "codes.h"
+#include "core_texts.h"
 #include "prompter.h"
 
 namespace velmora {
@@ -31,7 +32,7 @@ void CArdelEditView::newButton() {
     const auto page = static_cast<RecordPage>(currentTab_);
     const NewResult r = prepareNew(*db_, page, kind, selectedRow(), currentTransponder_);
     if (r.status != EditStatus::Done) {
-        ui::notice(this, QString::fromLatin1(editStatusText(r.status)));
+        ui::notice(this, ui::coreText(editStatusText(r.status)));
         return;
     }
     int& row = kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_;
@@ -76,8 +77,8 @@ void CArdelEditView::deleteButton() {
     const ChannelKind kind = activeKind();
     const int rowsBefore = modelOf(kind)->listRowCount();
     if (currentTab_ == 0) {
-        deleteChannels(QStringLiteral("Marked channel will be deleted, proceed saving?"),
-                       QStringLiteral("%1 marked channels will be deleted, proceed saving?"), true);
+        deleteChannels(tr("Marked channel will be deleted, proceed saving?"),
+                       QT_TR_N_NOOP("%n marked channels will be deleted, proceed saving?"), true);
         return;
     }
     // Each page checks the table it deletes from.
@@ -86,20 +87,20 @@ void CArdelEditView::deleteButton() {
     switch (currentTab_) {
     case 1:
         exists = currentTransponder_ >= 0 && currentTransponder_ < db_->transponderCount;
-        question = "All channels related to this transponder will be deleted, proceed SAVING?";
+        question = QT_TR_NOOP("All channels related to this transponder will be deleted, proceed SAVING?");
         break;
     case 2:
         exists = currentSatellite_ >= 0 && currentSatellite_ < db_->satelliteCount;
-        question = "All channels and transponders related to this satellite will be deleted, proceed SAVING?";
+        question = QT_TR_NOOP("All channels and transponders related to this satellite will be deleted, proceed SAVING?");
         break;
     default:
         return;
     }
     if (!exists) {
-        ui::notice(this, QStringLiteral("Not Delete!!"));
+        ui::notice(this, tr("Not Delete!!"));
         return;
     }
-    if (!ui::confirm(this, QString::fromLatin1(question), ui::Icon::Warning)) return;
+    if (!ui::confirm(this, tr(question), ui::Icon::Warning)) return;
     // What was typed goes in before the indices shift under the form.
     commitShownRecords();
 
@@ -137,7 +138,7 @@ void CArdelEditView::refreshAfterDelete(const DeleteResult& removed, int rowsBef
     }
     emptyFormAfterLastChannel();
     refreshLists();
-    ui::notice(this, QStringLiteral("End of Data"));
+    ui::notice(this, tr("End of Data"));
 }
 
 void CArdelEditView::emptyFormAfterLastChannel() {

@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <algorithm>
 
+#include <cstring>
+
 #include "CArdelEditView.h"
 #include "channel_list_model.h"
 #include "move_to_dialog.h"
@@ -113,9 +115,9 @@ void CArdelEditView::showSelectionCount() {
     // row in a filtered list: how much of the list is shown.
     const ChannelListModel* model = modelOf(radioList_->isHidden() ? ChannelKind::Tv : ChannelKind::Radio);
     if (n > 1) {
-        emit statusText(tr("%1 channels selected").arg(n));
+        emit statusText(tr("%n channels selected", nullptr, n));
     } else if (listFiltered()) {
-        emit statusText(tr("%1 of %2 channels shown").arg(model->rowCount()).arg(model->listRowCount()));
+        emit statusText(tr("%1 of %n channels shown", nullptr, model->listRowCount()).arg(model->rowCount()));
     } else {
         // Back to one row of the whole list: the count goes, the frame shows its idle text.
         if (statusShowsCount_) emit statusText(QString());
@@ -162,7 +164,7 @@ bool CArdelEditView::canMoveSelection() const {
 
 void CArdelEditView::finishBlockMove(ChannelKind kind, const MoveResult& moved, std::size_t currentAt, EditStep step) {
     const std::size_t n = moved.now.size();
-    recordStep(std::move(step), n == 1 ? QStringLiteral("Move Channel") : QStringLiteral("Move %1 Channels").arg(n));
+    recordStep(std::move(step), n == 1 ? tr("Move Channel") : tr("Move %n Channels", nullptr, n));
     const QScopedValueRollback hold(formCommitHeld_, true);
     selectRecords(kind, moved.now, moved.now[std::min(currentAt, n - 1)]);
     emit commandStateChanged();
@@ -202,17 +204,18 @@ void CArdelEditView::moveToCommand() {
     finishBlockMove(kind, r, currentAt, std::move(step));
 }
 
-void CArdelEditView::deleteChannels(const QString& oneQuestion, const QString& manyQuestion, bool warningIcon) {
+void CArdelEditView::deleteChannels(const QString& oneQuestion, const char* manyQuestion, bool warningIcon) {
     const ChannelKind kind = activeKind();
     const std::vector<int> records = selectedRecords();
     if (records.empty()) {
-        ui::notice(this, QStringLiteral("Not Delete!!"));
+        ui::notice(this, tr("Not Delete!!"));
         return;
     }
     const std::size_t n = records.size();
-    const QString question = n == 1                                     ? oneQuestion
-                             : manyQuestion.contains(QLatin1String("%1")) ? manyQuestion.arg(n)
-                                                                          : manyQuestion;
+    // The many-channel question is a source text; with a count in it, it has plural forms.
+    const QString question = n == 1                                ? oneQuestion
+                             : std::strstr(manyQuestion, "%n") ? tr(manyQuestion, nullptr, static_cast<int>(n))
+                                                               : tr(manyQuestion);
     if (!ui::confirm(this, question, warningIcon ? ui::Icon::Warning : ui::Icon::Exclamation)) return;
     // What was typed goes in before the indices shift under the form.
     commitShownRecords();
@@ -220,7 +223,7 @@ void CArdelEditView::deleteChannels(const QString& oneQuestion, const QString& m
     EditStep step;
     const DeleteResult removed = removeChannels(*db_, kind, records, &step);
     if (removed.status != EditStatus::Done) return;
-    recordStep(std::move(step), n == 1 ? QStringLiteral("Delete Channel") : QStringLiteral("Delete %1 Channels").arg(n));
+    recordStep(std::move(step), n == 1 ? tr("Delete Channel") : tr("Delete %n Channels", nullptr, n));
     // The channel after the first deleted one takes its row, as after a
     // single delete; the last row when the deleted ones were at the end.
     (kind == ChannelKind::Tv ? selectedTvRow_ : selectedRadioRow_) = records.front();

@@ -64,8 +64,8 @@ void CArdelEditView::headerClicked(ChannelKind kind, int column) {
 bool CArdelEditView::explainSortRefusal() {
     if (!flags_.editActive || !flags_.sortPending) return false;
     const int column = lastHeaderClick_ >= 0 && lastHeaderClick_ < kListColumns ? lastHeaderClick_ : 0;
-    emit statusText(QStringLiteral("Sorted by %1: Save or Cancel to move channels")
-                        .arg(QString::fromLatin1(ChannelListModel::kHeaders[static_cast<std::size_t>(column)])));
+    emit statusText(tr("Sorted by %1: Save or Cancel to move channels")
+                        .arg(ChannelListModel::headerText(column)));
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "channel_reader.h"
 #include "channel_writer.h"
 #include "list_diff.h"
+#include "core_texts.h"
 #include "prompter.h"
 #include "transfer_controller.h"
 #include "versions_dialog.h"
@@ -36,7 +37,7 @@ ui::FileRequest channelFileRequest(const QString& caption) {
     request.caption = caption;
     request.defaultSuffix = QStringLiteral("bin");
     request.initialName = QStringLiteral("*.bin");
-    request.filter = ui::qtFilter(QString::fromLatin1(ui::kChannelFileFilter));
+    request.filter = ui::qtFilter(ui::text(ui::kChannelFileFilter));
     return request;
 }
 
@@ -111,7 +112,7 @@ void CArdelEditView::compareWith() {
     ChannelDatabase other;
     if (const LoadResult loaded = loadChannelFile(path.toStdString(), other); !loaded.ok()) {
         QString text = tr("The file cannot be compared.");
-        for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + QString::fromStdString(message);
+        for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + ui::coreText(message);
         ui::notice(this, text + QLatin1Char('\n') + path);
         return;
     }
@@ -171,7 +172,7 @@ bool CArdelEditView::restoreVersion(const std::string& path) {
     ChannelDatabase kept;
     if (const LoadResult loaded = loadChannelFile(path, kept); !loaded.ok()) {
         QString text = tr("The version cannot be read; the open list is unchanged.");
-        for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + QString::fromStdString(message);
+        for (const std::string& message : loaded.messages) text += QLatin1Char('\n') + ui::coreText(message);
         ui::notice(this, text + QLatin1Char('\n') + fromPath(path));
         return false;
     }

@@ -1,5 +1,6 @@
 #include "changes_window.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +23,25 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 QString text(const std::string& latin1) { return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size())); }
 QString quoted(const std::string& latin1) { return QLatin1Char('"') + text(latin1) + QLatin1Char('"'); }
 
+// The names core gives the fields that differ, as the window shows them.
+constexpr const char* kFieldNames[] = {
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "name"),        QT_TRANSLATE_NOOP("velmora::ChangesWindow", "serviceId"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "pmtPid"),      QT_TRANSLATE_NOOP("velmora::ChangesWindow", "videoPid"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "audioPid"),    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "pcrPid"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "pidMode"),     QT_TRANSLATE_NOOP("velmora::ChangesWindow", "scrambled"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "locked"),      QT_TRANSLATE_NOOP("velmora::ChangesWindow", "transponder"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "networkId"),   QT_TRANSLATE_NOOP("velmora::ChangesWindow", "transponderId"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "symbolRate"),  QT_TRANSLATE_NOOP("velmora::ChangesWindow", "fec"),
+    QT_TRANSLATE_NOOP("velmora::ChangesWindow", "band"),
+};
+
+// Only names of the table go through the translation: anything else is shown as core wrote it.
+QString fieldName(const std::string& field) {
+    for (const char* known : kFieldNames)
+        if (field == known) return QCoreApplication::translate("velmora::ChangesWindow", known);
+    return QString::fromStdString(field);
+}
+
 QString places(const DiffEntry& e) {
     if (e.a < 0) return QString::number(e.b + 1);
     if (e.b < 0) return QString::number(e.a + 1);
@@ -35,21 +55,22 @@ std::string hex4(unsigned v) {
 }
 
 // A channel field's value as the form shows it.
-std::string channelValue(const ChannelDatabase& db, const ChannelEntry& ch, const std::string& field) {
-    if (field == "name") return '"' + fieldText(ch.name) + '"';
-    if (field == "serviceId") return hex4(ch.serviceId);
-    if (field == "pmtPid") return hex4(ch.pmtPid);
-    if (field == "videoPid") return hex4(ch.videoPid);
-    if (field == "audioPid") return hex4(ch.audioPid);
-    if (field == "pcrPid") return hex4(ch.pcrPid);
-    if (field == "pidMode") return ch.pidMode ? "on" : "off";
-    if (field == "scrambled") return ch.scrambled ? "yes" : "no";
-    if (field == "locked") return ch.locked ? "yes" : "no";
+QString channelValue(const ChannelDatabase& db, const ChannelEntry& ch, const std::string& field) {
+    const auto say = [](const char* t) { return QCoreApplication::translate("velmora::ChangesWindow", t); };
+    if (field == "name") return quoted(fieldText(ch.name));
+    if (field == "serviceId") return text(hex4(ch.serviceId));
+    if (field == "pmtPid") return text(hex4(ch.pmtPid));
+    if (field == "videoPid") return text(hex4(ch.videoPid));
+    if (field == "audioPid") return text(hex4(ch.audioPid));
+    if (field == "pcrPid") return text(hex4(ch.pcrPid));
+    if (field == "pidMode") return ch.pidMode ? say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "on")) : say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "off"));
+    if (field == "scrambled") return ch.scrambled ? say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "yes")) : say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "no"));
+    if (field == "locked") return ch.locked ? say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "yes")) : say(QT_TRANSLATE_NOOP("velmora::ChangesWindow", "no"));
     if (field == "transponder") {
         const TransponderEntry* tp = ch.transponderIndex < db.transponderCount && ch.transponderIndex < db.transponders.size()
                                          ? &db.transponders[ch.transponderIndex]
                                          : nullptr;
-        return tp ? transponderLabel(db, *tp) : "?";
+        return text(tp ? transponderLabel(db, *tp) : "?");
     }
     return {};
 }
@@ -119,7 +140,7 @@ void ChangesWindow::showDiff(const ListDiff& d, const ChannelDatabase& a, const 
                 QString line = places(e) + QLatin1Char(' ') + quoted(e.name);
                 if (!e.fields.empty()) {
                     QStringList names;
-                    for (const std::string& f : e.fields) names << QString::fromStdString(f);
+                    for (const std::string& f : e.fields) names << fieldName(f);
                     line += QStringLiteral(": ") + names.join(QStringLiteral(", "));
                 }
                 auto* row = new QTreeWidgetItem(sub, {line});
@@ -130,9 +151,9 @@ void ChangesWindow::showDiff(const ListDiff& d, const ChannelDatabase& a, const 
                 const ChannelEntry* y = b.channelAt(kind, static_cast<std::size_t>(e.b));
                 for (const std::string& f : e.fields)
                     if (x && y)
-                        new QTreeWidgetItem(row, {QStringLiteral("%1: %2 → %3").arg(QString::fromStdString(f),
-                                                                                   text(channelValue(a, *x, f)),
-                                                                                   text(channelValue(b, *y, f)))});
+                        new QTreeWidgetItem(row, {QStringLiteral("%1: %2 → %3").arg(fieldName(f),
+                                                                                   channelValue(a, *x, f),
+                                                                                   channelValue(b, *y, f))});
             }
         };
         section(c.added, tr("added"));
@@ -155,7 +176,7 @@ void ChangesWindow::showDiff(const ListDiff& d, const ChannelDatabase& a, const 
                 for (const auto& [list, what] : {std::pair{&m.added, tr("added")}, {&m.removed, tr("removed")},
                                                  {&m.moved, tr("reordered")}})
                     for (const DiffEntry& e : *list)
-                        new QTreeWidgetItem(item, {QStringLiteral("%1 member %2 %3 %4").arg(kind, what, places(e), quoted(e.name))});
+                        new QTreeWidgetItem(item, {tr("%1 member %2 %3 %4").arg(kind, what, places(e), quoted(e.name))});
             };
             members(g.tv, tr("TV"));
             members(g.radio, tr("radio"));
@@ -169,7 +190,7 @@ void ChangesWindow::showDiff(const ListDiff& d, const ChannelDatabase& a, const 
             for (const DiffEntry& e : *list) {
                 QString line = what + QLatin1Char(' ') + places(e) + QLatin1Char(' ') + text(e.name);
                 QStringList names;
-                for (const std::string& f : e.fields) names << QString::fromStdString(f);
+                for (const std::string& f : e.fields) names << fieldName(f);
                 if (!names.isEmpty()) line += QStringLiteral(": ") + names.join(QStringLiteral(", "));
                 new QTreeWidgetItem(top, {line});
             }
@@ -204,13 +225,15 @@ QString ChangesWindow::summary(const ListDiff& d) {
     if (removed) parts << tr("%1 removed").arg(removed);
     if (changed) parts << tr("%1 changed").arg(changed);
     if (moved) parts << tr("%1 moved").arg(moved);
-    auto counted = [](int n, const QString& one, const QString& many) { return QString::number(n) + QLatin1Char(' ') + (n == 1 ? one : many); };
-    if (!d.favorites.empty())
-        parts << counted(static_cast<int>(d.favorites.size()), tr("favourite group"), tr("favourite groups"));
+    // One is its own text; more go through the plural forms of the language.
+    const int groups = static_cast<int>(d.favorites.size());
+    if (groups == 1) parts << tr("1 favourite group");
+    if (groups > 1) parts << tr("%n favourite groups", nullptr, groups);
     const int tables = static_cast<int>(d.transponders.added.size() + d.transponders.removed.size() +
                                         d.transponders.changed.size() + d.satellites.added.size() +
                                         d.satellites.removed.size() + d.satellites.changed.size());
-    if (tables) parts << counted(tables, tr("transponder or satellite"), tr("transponders or satellites"));
+    if (tables == 1) parts << tr("1 transponder or satellite");
+    if (tables > 1) parts << tr("%n transponders or satellites", nullptr, tables);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -11,8 +11,8 @@
 
 namespace velmora {
 
-const std::array<const char*, ChannelListModel::kColumns> ChannelListModel::kHeaders{"Number", "Channel Name",
-                                                                                     "Transponder", "Satellite Name"};
+const std::array<const char*, ChannelListModel::kColumns> ChannelListModel::kHeaders{
+    QT_TR_NOOP("Number"), QT_TR_NOOP("Channel Name"), QT_TR_NOOP("Transponder"), QT_TR_NOOP("Satellite Name")};
 const std::array<int, ChannelListModel::kColumns> ChannelListModel::kWidths{80, 195, 160, 130};
 
 ChannelRow formatChannelRow(const ChannelDatabase& db, ChannelKind kind, int n) {
@@ -143,9 +143,13 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QString ChannelListModel::headerText(int column) {
+    return tr(kHeaders[static_cast<std::size_t>(column)]);
+}
+
 QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
-    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[static_cast<std::size_t>(section)]);
+    if (role == Qt::DisplayRole) return headerText(section);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
 }

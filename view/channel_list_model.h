@@ -40,6 +40,8 @@ public:
     static constexpr int kColumns = kListColumns;
     static const std::array<const char*, kColumns> kHeaders;
     static const std::array<int, kColumns> kWidths;
+    // The heading of `column` in the current language.
+    static QString headerText(int column);
 
     explicit ChannelListModel(QObject* parent = nullptr);
 

@@ -30,7 +30,7 @@ QString nameOf(const GroupName& name) { return QString::fromLatin1(fieldText(nam
 
 FavoritesDialog::FavoritesDialog(ChannelDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
     setObjectName(id(kTemplate));
-    setWindowTitle(QStringLiteral("Favorite Channel"));
+    setWindowTitle(tr("Favorite Channel"));
 
     ListDrag::Hooks hooks;
     hooks.mayBegin = [](QAbstractItemView* list, int row) { return row >= 0 && row < list->model()->rowCount(); };
@@ -66,18 +66,18 @@ FavoritesDialog::FavoritesDialog(ChannelDatabase& db, QWidget* parent) : QDialog
         nameEdits_[g] = edit;
     }
 
-    tvButton_ = new QRadioButton(QStringLiteral("TV"), this);
+    tvButton_ = new QRadioButton(tr("TV"), this);
     tvButton_->setObjectName(id(kTvButton));
-    radioButton_ = new QRadioButton(QStringLiteral("Radio"), this);
+    radioButton_ = new QRadioButton(tr("Radio"), this);
     radioButton_->setObjectName(id(kRadioButton));
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(tvButton_);
     kinds->addButton(radioButton_);
     connect(tvButton_, &QRadioButton::clicked, this, [this] { setKind(ChannelKind::Tv); });
     connect(radioButton_, &QRadioButton::clicked, this, [this] { setKind(ChannelKind::Radio); });
-    tvCaption_ = new QLabel(QStringLiteral("TV Favorites:"), this);
+    tvCaption_ = new QLabel(tr("TV Favorites:"), this);
     tvCaption_->setObjectName(id(kTvCaption));
-    radioCaption_ = new QLabel(QStringLiteral("Radio Favorites:"), this);
+    radioCaption_ = new QLabel(tr("Radio Favorites:"), this);
     radioCaption_->setObjectName(id(kRadioCaption));
     groupName_ = new QLabel(this);
     groupName_->setObjectName(id(kGroupName));
@@ -113,12 +113,12 @@ FavoritesDialog::FavoritesDialog(ChannelDatabase& db, QWidget* parent) : QDialog
         }
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(id(kOk));
     // Enter never ends the dialog.
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &FavoritesDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(id(kCancel));
     cancel->setAutoDefault(false);
     cancel->hide();
@@ -260,7 +260,7 @@ void FavoritesDialog::nameLeft(int group) {
     edit->setReadOnly(true);
     const QString name = edit->text();
     if (name.isEmpty() && db_.memberCounts(groupMode_)[g] > 0) {
-        if (!ui::confirm(this, QStringLiteral("Input the Favorite Name, or Related channel will be deleted, proceed saving?"))) {
+        if (!ui::confirm(this, tr("Input the Favorite Name, or Related channel will be deleted, proceed saving?"))) {
             edit->setText(previousName_[g]);
             if (currentGroup_ == group) groupName_->setText(previousName_[g]);
             return;

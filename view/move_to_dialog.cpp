@@ -20,7 +20,7 @@ MoveToDialog::MoveToDialog(QWidget* parent, int selected, int current, int last)
     position_->setValue(std::clamp(current, 1, std::max(1, last)));
     position_->selectAll();
 
-    const QString what = selected == 1 ? tr("the channel") : tr("the %1 channels").arg(selected);
+    const QString what = selected == 1 ? tr("the channel") : tr("the %n channels", nullptr, selected);
     auto* range = new QLabel(tr("New position of %1 (1 to %2):").arg(what).arg(last), this);
     range->setObjectName(QString::number(kRange));
     range->setBuddy(position_);

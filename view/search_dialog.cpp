@@ -10,9 +10,9 @@ namespace velmora {
 
 SearchDialog::SearchDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(kTemplate));
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(tr("Search"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Channel Name"), this));
+    layout->addWidget(new QLabel(tr("Channel Name"), this));
     text_ = new QLineEdit(this);
     text_->setObjectName(QString::number(kSearchText));
     layout->addWidget(text_);

@@ -74,8 +74,16 @@ void PortController::setPortOpen(bool open) {
 }
 
 QString PortController::settingPaneText() const {
-    if (!portOpen_) return QStringLiteral("Setting : 115200, none, 8, 1");
-    return QStringLiteral("Setting : ") + QString::fromStdString(link::lineSummary(inForce_));
+    // A closed port shows the line's defaults, worded as an open one's.
+    if (!portOpen_) return tr("Setting : %1").arg(QStringLiteral("115200, ") + tr("none") + QStringLiteral(", 8, 1"));
+    // The summary's parity is a word; the rest are numbers.
+    static const char* const kParity[] = {QT_TR_NOOP("even"), QT_TR_NOOP("odd"), QT_TR_NOOP("none"), QT_TR_NOOP("mark"),
+                                          QT_TR_NOOP("space")};
+    QStringList parts = QString::fromStdString(link::lineSummary(inForce_)).split(QStringLiteral(", "));
+    if (parts.size() == 4)
+        for (const char* word : kParity)
+            if (parts[1] == QLatin1String(word)) parts[1] = tr(word);
+    return tr("Setting : %1").arg(parts.join(QStringLiteral(", ")));
 }
 
 void PortController::openPort() {
@@ -95,7 +103,7 @@ void PortController::openPort() {
         setPortOpen(true);
     } else {
         // The box says that it failed; the status bar keeps why.
-        setStatus(QStringLiteral("COM%1 (%2): %3")
+        setStatus(tr("COM%1 (%2): %3")
                       .arg(portNumber_)
                       .arg(QString::fromStdString(port_.devicePath()), QString::fromStdString(port_.lastReason())));
         notice(dialogParent_, tr("Failed initializing port."));

@@ -51,9 +51,12 @@ PortSettingsDialog::PortSettingsDialog(QWidget* parent) : QDialog(parent) {
     dataBits_ = makeBox(this, kDataBits,
                         {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
                          QStringLiteral("8")});
-    parity_ = makeBox(this, kParity,
-                      {QStringLiteral("Even"), QStringLiteral("Odd"), QStringLiteral("None"), QStringLiteral("Mark"),
-                       QStringLiteral("Space")});
+    // The settings file keeps the English parity names whatever the language
+    // shown: the line reads them by their first letter.
+    parity_ = makeBox(this, kParity, {});
+    for (const char* name : {QT_TR_NOOP("Even"), QT_TR_NOOP("Odd"), QT_TR_NOOP("None"), QT_TR_NOOP("Mark"),
+                             QT_TR_NOOP("Space")})
+        parity_->addItem(tr(name), QString::fromLatin1(name));
     stopBits_ = makeBox(this, kStopBits, {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
 
     auto* line = new QFormLayout;
@@ -116,7 +119,8 @@ PortSettingsDialog::PortSettingsDialog(QWidget* parent) : QDialog(parent) {
 
 void PortSettingsDialog::selectOrShow(QComboBox* box, const QString& text) {
     for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+        const QVariant stored = box->itemData(i);
+        if ((stored.isValid() ? stored.toString() : box->itemText(i)).startsWith(text, Qt::CaseInsensitive)) {
             box->setCurrentIndex(i);
             return;
         }
@@ -130,6 +134,13 @@ void PortSettingsDialog::checkPosition(QButtonGroup* group, int position) {
     group->setExclusive(false);
     for (QAbstractButton* b : group->buttons()) b->setChecked(group->id(b) == position);
     group->setExclusive(true);
+}
+
+QString PortSettingsDialog::storedText(const QComboBox* box) {
+    // A listed item, unless the text was typed over: the item's stored form.
+    const int i = box->currentIndex();
+    if (i >= 0 && box->itemData(i).isValid() && box->currentText() == box->itemText(i)) return box->itemData(i).toString();
+    return box->currentText();
 }
 
 int PortSettingsDialog::checkedPosition(const QButtonGroup* group) { return group->checkedId(); }
@@ -149,7 +160,7 @@ link::PortSettings PortSettingsDialog::settings() const {
     s.dataBits = toStd(dataBits_->currentText());
     s.optionIndex = checkedPosition(option_);
     s.flowControl = checkedPosition(flow_);
-    s.parity = toStd(parity_->currentText());
+    s.parity = toStd(storedText(parity_));
     s.port = toStd(port_->currentText());
     s.baudRate = toStd(baud_->currentText());
     s.stopBits = toStd(stopBits_->currentText());
@@ -165,7 +176,7 @@ void PortSettingsDialog::setDevicePaths(const QStringList& paths) {
         const bool overridden = !env.isEmpty();
         devices_[i]->setText(overridden ? env : i < paths.size() ? paths[i] : QString());
         devices_[i]->setReadOnly(overridden);
-        deviceLabels_[i]->setText(overridden ? QStringLiteral("COM%1 (set by VELMORA_COM%1)").arg(i + 1)
+        deviceLabels_[i]->setText(overridden ? tr("COM%1 (set by VELMORA_COM%1)").arg(i + 1)
                                              : QStringLiteral("COM%1").arg(i + 1));
     }
 }

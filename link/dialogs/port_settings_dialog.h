@@ -42,6 +42,8 @@ public:
 private:
     static void checkPosition(QButtonGroup* group, int position);
     static int checkedPosition(const QButtonGroup* group);
+    // What the settings file keeps for the choice of `box`.
+    static QString storedText(const QComboBox* box);
 
     QComboBox* port_;
     QComboBox* baud_;

@@ -7,6 +7,7 @@
 #include "channel_reader.h"
 #include "download_progress_dialog.h"
 #include "port_controller.h"
+#include "core_texts.h"
 #include "prompter.h"
 #include "upload_progress_dialog.h"
 
@@ -32,7 +33,7 @@ TransferController::TransferController(PortController& port, HeaderSink applyHea
 
 bool TransferController::portReady() {
     if (port_.portOpen()) return true;
-    notice(dialogParent_, QString::fromLatin1(link::kTextPortClosed));
+    notice(dialogParent_, coreText(link::kTextPortClosed));
     return false;
 }
 
@@ -55,7 +56,7 @@ FileRequest transferFileRequest(const QString& caption) {
     r.caption = caption;
     r.defaultSuffix = QStringLiteral("bin");
     r.initialName = QStringLiteral("*.bin;*.sgn");
-    r.filter = qtFilter(QString::fromLatin1(TransferController::kFileFilter));
+    r.filter = qtFilter(text(TransferController::kFileFilter));
     r.confirmOverwrite = true;
     return r;
 }
@@ -88,7 +89,7 @@ void TransferController::downloadFile(const QString& path) {
         // The loaded file keeps its header: a file that cannot be sent must
         // not change what the next Save writes.
         flags.downloadArmed.store(false);
-        if (!prepared.message.empty()) notice(dialogParent_, QString::fromStdString(prepared.message));
+        if (!prepared.message.empty()) notice(dialogParent_, coreText(prepared.message));
         return;
     }
     if (applyHeader_) applyHeader_(prepared.header);
@@ -184,7 +185,7 @@ void TransferController::perform(const link::Actions& actions, bool download) {
             }
             break;
         }
-        case link::Action::Kind::Message: notice(dialogParent_, QString::fromStdString(a.text)); break;
+        case link::Action::Kind::Message: notice(dialogParent_, coreText(a.text)); break;
         case link::Action::Kind::Done:
             if (download && downloadDialog_) {
                 QMetaObject::invokeMethod(downloadDialog_, &DownloadProgressDialog::finish, Qt::QueuedConnection);

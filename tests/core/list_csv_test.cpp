@@ -32,6 +32,7 @@ TEST(CsvText, ReadsWhatSpreadsheetsWriteAndRefusesWithTheLine) {
         {"short rows padded, empty rows and padding dropped", "A,B,C\n1\n\n,,\n2,3,,,\n",
          {{"A", "B", "C"}, {"1", "", ""}, {"2", "3", ""}}, ""},
         {"one column", "Name\nx\n", {{"Name"}, {"x"}}, ""},
+        {"empty quotes with blanks are an empty cell", "N\n\"\" \nx,\"\"  \n", {{"N"}, {"x"}}, ""},
         {"quote left open", "N\nok\n\"never\nclosed\n", {}, "line 3: a quoted cell is not closed"},
         {"text after a quote", "N,M\n\"a\"b,c\n", {}, "line 2: text after the closing quote of a cell"},
         {"row longer than the header", "N,M\n1,2\n\"x\ny\",2,3\n", {}, "line 3: 3 cells, but the header has 2"},

@@ -73,7 +73,7 @@ TEST_F(FrameStructure, SevenMenusInOrderWithTheirCommandsAndSeparators) {
     const QList<QList<int>> expected = {
         {57601, 32792, 32843, 0, 32840, 32841, 32842, 32850, 0, 57607, 57609, 57606, 0, 57665},
         {57643, 57644, 0, 32812, 32786, 32811, 32851, 0, 32776, 0, 32820, 32821, 32822, 32823, 32824, 0, 32795},
-        {32789, 32790, 0, 32788, 32830, 0, 32844},
+        {32789, 32790, 0, 32788, 32830, 0, 32844, 0, 32879},
         {32860},
         {32814, 32813, 0, 32784, 32815},
         {59392, 59393},
@@ -90,6 +90,25 @@ TEST_F(FrameStructure, SevenMenusInOrderWithTheirCommandsAndSeparators) {
             EXPECT_EQ(frame->findChild<QAction*>(a->objectName()), a) << "ids are unique";
         }
     }
+}
+
+TEST_F(FrameStructure, ViewLanguageStoresTheChoiceForTheNextStart) {
+    ViewOptions options;
+    options.port.profilePath = dir.filePath("profile.ini");
+    auto first = std::make_unique<CMainFrame>(nullptr, options);
+    const auto item = [&](int id) { return first->findChild<QAction*>(QString::number(id)); };
+    ASSERT_NE(item(32870), nullptr);
+    EXPECT_TRUE(item(32870)->isChecked()) << "nothing stored: the desktop's language";
+    const struct { int id; const char* name; QVariant stored; } table[] = {
+        {32877, "Русский", "ru"}, {32871, "English", "en"}, {32870, "&System default", QVariant()}, {32872, "Deutsch", "de"}};
+    for (const auto& row : table) {
+        item(row.id)->trigger();
+        EXPECT_EQ(item(row.id)->text(), QString::fromUtf8(row.name));
+        EXPECT_EQ(QSettings(options.port.profilePath, QSettings::IniFormat).value("Editor/Language"), row.stored);
+        EXPECT_EQ(prompter.texts().last(), "The language changes when VelmoraEdit starts again.");
+    }
+    first = std::make_unique<CMainFrame>(nullptr, options);
+    EXPECT_TRUE(item(32872)->isChecked()) << "the next start shows the stored choice";
 }
 
 TEST_F(FrameStructure, StatusPromptsAndTooltipsComeFromTheStringTable) {
@@ -250,6 +269,7 @@ TEST_F(FrameStructure, CommandsTheFormDoesNotHandleAreDisabled) {
         const int id = a->objectName().toInt(&ok);
         if (!ok || id == 57665 || id == 57664 || id == 59392 || id == 59393 || id == 32830) continue;
         if (id >= command::kRecentFile1 && id < command::kRecentFile1 + 4) continue;  // the frame's own
+        if (id >= command::kLanguageSystem && id <= command::kLanguageMenu) continue;  // View > Language, too
         SCOPED_TRACE(id);
         EXPECT_EQ(a->isEnabled(), frame->view()->commandEnabled(id));
     }

@@ -10,7 +10,7 @@ case $1 in
 install) rm -rf "$3" && cmake --install "$2" --prefix "$3" >/dev/null ;;
 files)
   for f in ../bin/velmora ../bin/velmoraedit applications/$id.desktop mime/packages/$id.xml metainfo/$id.metainfo.xml \
-           doc/velmoraedit/copyright; do
+           doc/velmoraedit/copyright velmoraedit/translations/velmoraedit_de.qm; do
     [ -s "$share/$f" ] || fail "missing: $f"
   done
   for size in 16 22 24 32 48 64 128 256; do
