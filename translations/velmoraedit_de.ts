@@ -659,6 +659,83 @@ Lizenziert unter der GNU General Public License, Version 3 oder später
         <source>Restored the version of %1; Save writes it</source>
         <translation>Version von %1 wiederhergestellt; Speichern schreibt sie</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Keine doppelten Kanäle gefunden.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>TV-Kanäle: %1 doppelt; Radiokanäle: %2 doppelt.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>1 doppelten Kanal entfernen? Die erste seiner Kopien bleibt, mit ihren Favoriteneinträgen.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>%1 doppelte Kanäle entfernen? Von jedem bleibt die erste Kopie, mit ihren Favoriteneinträgen.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Doppelten Kanal entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>%1 doppelte Kanäle entfernen</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Kanäle filtern</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Kanäle</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Nur frei empfangbare</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Nur verschlüsselte</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>In Favoritengruppe…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>In keiner Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doppelte</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Gefiltert: Filter leeren, um Kanäle mit Ausschneiden und Einfügen, durch Ziehen oder zeilenweise zu verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>%1 von %n Kanal angezeigt</numerusform>
+            <numerusform>%1 von %n Kanälen angezeigt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1061,6 +1138,20 @@ Info</translation>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Diese Datei existiert nicht mehr und wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Doppelt gespeicherte Kanäle entfernen, ihre Favoriteneinträge bleiben
+Doppelte entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>&amp;Doppelte entfernen...</translation>
     </message>
 </context>
 <context>

@@ -659,6 +659,83 @@ Publicado bajo la Licencia Pública General de GNU, versión 3 o posterior
         <source>Restored the version of %1; Save writes it</source>
         <translation>Versión de %1 restaurada; Guardar la escribirá</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>No se encontraron canales duplicados.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>Canales de TV: %1 duplicados; canales de radio: %2 duplicados.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>¿Eliminar 1 canal duplicado? Se conserva la primera de sus copias con sus entradas de favoritos.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>¿Eliminar %1 canales duplicados? De cada uno se conserva la primera copia con sus entradas de favoritos.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Eliminar duplicado</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>Eliminar %1 duplicados</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Filtrar canales</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Todos los canales</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Solo libres</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Solo codificados</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueados</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>En el grupo de favoritos…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>En ningún grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Todos los satélites</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Filtrado: borre el filtro para mover canales con Cortar y Pegar, arrastrando o de fila en fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>%1 de %n canal mostrado</numerusform>
+            <numerusform>%1 de %n canales mostrados</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1061,6 +1138,20 @@ Acerca de</translation>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Este archivo ya no existe y se ha quitado de la lista de archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Eliminar los canales guardados dos veces, conservando sus entradas de favoritos
+Eliminar duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>Eliminar &amp;duplicados...</translation>
     </message>
 </context>
 <context>

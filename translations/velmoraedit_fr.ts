@@ -659,6 +659,83 @@ Distribué sous la licence publique générale GNU, version 3 ou ultérieure
         <source>Restored the version of %1; Save writes it</source>
         <translation>Version %1 restaurée ; Enregistrer l&apos;écrira</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Aucune chaîne en double trouvée.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>Chaînes TV : %1 en double ; chaînes radio : %2 en double.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>Supprimer 1 chaîne en double ? La première de ses copies est conservée avec ses entrées de favoris.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>Supprimer %1 chaînes en double ? Pour chacune, la première copie est conservée avec ses entrées de favoris.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Supprimer le doublon</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>Supprimer %1 doublons</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Filtrer les chaînes</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Toutes les chaînes</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Gratuites seulement</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Cryptées seulement</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillées</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>Dans le groupe de favoris…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>Dans aucun groupe de favoris</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doublons</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Tous les satellites</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Filtrée : videz le filtre pour déplacer des chaînes par Couper et Coller, par glisser ou ligne par ligne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>%1 sur %n chaîne affichée</numerusform>
+            <numerusform>%1 sur %n chaînes affichées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1061,6 +1138,20 @@ About</source>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Ce fichier n&apos;existe plus et a été retiré de la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Supprimer les chaînes enregistrées deux fois, en gardant leurs entrées de favoris
+Supprimer les doublons</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>Supprimer les &amp;doublons...</translation>
     </message>
 </context>
 <context>

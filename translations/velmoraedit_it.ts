@@ -659,6 +659,83 @@ Distribuito secondo i termini della GNU General Public License, versione 3 o suc
         <source>Restored the version of %1; Save writes it</source>
         <translation>Ripristinata la versione %1; Salva la scrive su disco</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Nessun canale duplicato trovato.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>Canali TV: %1 duplicati; canali radio: %2 duplicati.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>Rimuovere 1 canale duplicato? Resta la prima delle sue copie, con le sue voci dei preferiti.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>Rimuovere %1 canali duplicati? Di ciascuno resta la prima copia, con le sue voci dei preferiti.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Rimuovi duplicato</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>Rimuovi %1 duplicati</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Filtra canali</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tutti i canali</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Solo in chiaro</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Solo criptati</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccati</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>Nel gruppo di preferiti…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>In nessun gruppo di preferiti</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicati</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Tutti i satelliti</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Filtrato: svuota il filtro per spostare i canali con Taglia e Incolla, trascinando o di una riga alla volta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>%1 di %n canale mostrato</numerusform>
+            <numerusform>%1 di %n canali mostrati</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1061,6 +1138,20 @@ Informazioni</translation>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Questo file non esiste più ed è stato rimosso dall&apos;elenco dei file recenti.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Rimuovi i canali memorizzati due volte, mantenendo le loro voci dei preferiti
+Rimuovi duplicati</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>Rimuovi &amp;duplicati...</translation>
     </message>
 </context>
 <context>

@@ -666,6 +666,84 @@ Licencja: GNU General Public License w wersji 3 lub nowszej
         <source>Restored the version of %1; Save writes it</source>
         <translation>Przywrócono wersję %1; zapisze ją polecenie Zapisz</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Nie znaleziono zdublowanych kanałów.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>Kanały TV: %1 duplikatów; kanały radiowe: %2 duplikatów.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>Usunąć 1 zdublowany kanał? Zostaje pierwsza z jego kopii wraz z wpisami ulubionych.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>Usunąć zdublowane kanały (%1)? Z każdego zostaje pierwsza kopia wraz z wpisami ulubionych.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Usuń duplikat</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>Usuń duplikaty (%1)</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Filtruj kanały</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Wszystkie kanały</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Tylko niekodowane</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Tylko kodowane</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowane</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>W grupie ulubionych…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>W żadnej grupie ulubionych</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikaty</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Wszystkie satelity</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Filtr aktywny: wyczyść filtr, aby przenosić kanały przez Wytnij i Wklej, przeciąganie lub o jeden wiersz</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>Pokazano %1 z %n kanału</numerusform>
+            <numerusform>Pokazano %1 z %n kanałów</numerusform>
+            <numerusform>Pokazano %1 z %n kanałów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1068,6 +1146,20 @@ O programie</translation>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Ten plik już nie istnieje i został usunięty z listy ostatnio używanych plików.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Usuń kanały zapisane dwukrotnie, zachowując ich wpisy ulubionych
+Usuń duplikaty</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>Usuń &amp;duplikaty...</translation>
     </message>
 </context>
 <context>

@@ -666,6 +666,84 @@ Licensed under the GNU General Public License, version 3 or later
         <source>Restored the version of %1; Save writes it</source>
         <translation>Восстановлена версия от %1; сохранение запишет её</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Повторяющиеся каналы не найдены.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>Каналы ТВ: повторов %1; радиоканалы: повторов %2.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>Удалить 1 повторяющийся канал? Остаётся первая из его копий вместе с записями избранного.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>Удалить повторяющиеся каналы (%1)? У каждого остаётся первая копия вместе с записями избранного.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Удаление повтора</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>Удаление повторов (%1)</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Фильтр каналов</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Все каналы</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Только открытые</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Только закодированные</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокированные</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>В группе избранного…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>Ни в одной группе избранного</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Все спутники</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Фильтр включён: очистите фильтр, чтобы перемещать каналы вырезанием и вставкой, перетаскиванием или по одной строке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>Показано %1 из %n канала</numerusform>
+            <numerusform>Показано %1 из %n каналов</numerusform>
+            <numerusform>Показано %1 из %n каналов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1068,6 +1146,20 @@ About</source>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Этот файл больше не существует и удалён из списка последних файлов.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>Удалить каналы, записанные дважды, сохранив их записи избранного
+Удалить повторы</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>С&amp;ервис</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>Удалить &amp;повторы...</translation>
     </message>
 </context>
 <context>

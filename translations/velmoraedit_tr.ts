@@ -652,6 +652,82 @@ GNU Genel Kamu Lisansı, sürüm 3 veya sonrası ile lisanslanmıştır
         <source>Restored the version of %1; Save writes it</source>
         <translation>%1 sürümü geri yüklendi; Kaydet ile dosyaya yazılır</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Yinelenen kanal bulunamadı.</translation>
+    </message>
+    <message>
+        <source>TV channels: %1 duplicates; radio channels: %2 duplicates.
+</source>
+        <translation>TV kanalları: %1 yinelenen; radyo kanalları: %2 yinelenen.
+</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate channel? It keeps the first of its copies and its favourite entries.</source>
+        <translation>1 yinelenen kanal kaldırılsın mı? Kopyalarının ilki, sık kullanılan girişleriyle birlikte kalır.</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicate channels? Each keeps the first of its copies and its favourite entries.</source>
+        <translation>%1 yinelenen kanal kaldırılsın mı? Her birinin ilk kopyası, sık kullanılan girişleriyle birlikte kalır.</translation>
+    </message>
+    <message>
+        <source>Remove Duplicate</source>
+        <translation>Yineleneni kaldır</translation>
+    </message>
+    <message>
+        <source>Remove %1 Duplicates</source>
+        <translation>%1 yineleneni kaldır</translation>
+    </message>
+    <message>
+        <source>Filter channels</source>
+        <translation>Kanalları süz</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tüm kanallar</translation>
+    </message>
+    <message>
+        <source>Free only</source>
+        <translation>Yalnızca şifresiz</translation>
+    </message>
+    <message>
+        <source>Scrambled only</source>
+        <translation>Yalnızca şifreli</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>In favourite group…</source>
+        <translation>Sık kullanılan grubunda…</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>Hiçbir sık kullanılan grubunda değil</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Yinelenenler</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Tüm uydular</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Filtered: clear the filter to move channels by Cut and Paste, a drag or one row at a time</source>
+        <translation>Süzülmüş: kanalları Kes ve Yapıştır, sürükleme ya da birer satır taşımak için süzgeci temizleyin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels shown</source>
+        <translation>
+            <numerusform>%n kanaldan %1 tanesi gösteriliyor</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
@@ -1054,6 +1130,20 @@ Hakkında</translation>
 This file no longer exists and has been removed from the list of recent files.</source>
         <translation>%1
 Bu dosya artık yok ve son kullanılan dosyalar listesinden kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>Remove channels stored twice, keeping their favourite entries
+Remove Duplicates</source>
+        <translation>İki kez kaydedilmiş kanalları, sık kullanılan girişlerini koruyarak kaldır
+Yinelenenleri kaldır</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>A&amp;raçlar</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Duplicates...</source>
+        <translation>&amp;Yinelenenleri kaldır...</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ namespace {
 using Language = ShellTest;
 
 TEST_F(Language, GermanStartTranslatesTheMenuBarAndThePrintout) {
-    const QStringList english = {"&File", "&Edit", "&View", "&Port", "&Window", "&About"};
+    const QStringList english = {"&File", "&Edit", "&View", "&Tools", "&Port", "&Window", "&About"};
     QTranslator german;
     ASSERT_TRUE(german.load(QStringLiteral("velmoraedit_de"), QStringLiteral(VELMORA_QM_DIR)));
     QCoreApplication::installTranslator(&german);
