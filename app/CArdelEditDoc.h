@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document of the editor's single-document shell. It holds nothing: all
 // channel data lives in the view, and channel files are read only through
 // File > Open. A file named on the command line therefore reads nothing.

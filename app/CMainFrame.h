@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menu, toolbar, status bar and the editor form as its
 // central widget. Every menu item, toolbar button and accelerator carries a
 // numeric command id and is handed to the form; the frame itself carries out

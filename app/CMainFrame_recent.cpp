@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files of the File menu.
 #include <QAction>
 #include <QFileInfo>

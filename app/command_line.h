@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's command line: "velmoraedit [FILE]". A channel file named there
 // (as a file manager or the desktop entry passes it) is opened as File > Open
 // does, once the window is up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The languages the editor speaks: the choice in the profile settings, and
 // the translations (the editor's own and Qt's) installed at start-up.
 #pragma once

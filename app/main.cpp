@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the editor: settings, document, main frame and form.
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmoraedit FILE --print-pdf OUT.pdf [--radio]: the printout of a channel
 // file without any window, for scripts and tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-file list kept in the user's settings and shown in the File
 // menu; every successful open adds to it. Loaded at start, written back at
 // exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor benchmarks share: channel files written into a scratch
 // folder, the form opened on a capacity-sized file with its settings kept in
 // that folder, one fixture per program built on first use, and the body of

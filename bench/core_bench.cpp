@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save of a capacity-sized channel file: 255 satellites, 1000
 // transponders, 10000 TV and 10000 radio channels, 125 groups holding 10000
 // members of each kind, a 60000-byte extra block.

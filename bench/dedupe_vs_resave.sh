@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares `velmora dedupe` of a capacity-sized file holding 2000 duplicate
 # channels, as a whole process, with `velmora resave` of the same file.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares `velmora delete` of a satellite that carries a quarter of all
 # channels of a capacity-sized file, as a whole process, with `cp` of the same
 # file, and with `velmora resave` (the same load and save without the edit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two capacity-sized lists that differ the way a rescan and some tidying
 // would: `moves` channels moved elsewhere and `renames` channels renamed,
 // alternating between the TV and radio lists.

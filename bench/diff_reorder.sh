@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `velmora diff` of two capacity-sized lists that differ by 1000 moves
 # and 100 renames, and `velmora reorder` of one like the other, as whole
 # processes, against `cp` of the same file. Uses hyperfine when installed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table operations on a capacity-sized file: 10000 TV and 10000 radio
 // channels, 10000 favourite entries of each kind over 125 groups. Satellite 0
 // carries a quarter of all channels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Download and upload of a capacity-sized channel file driven from the editor
 // window: watcher thread, receive queue, the hand-over to the UI thread and
 // the modal progress dialogs, against the virtual receiver on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists' filter and duplicate channels on a capacity-sized file: 10000
 // TV channels, 10000 favourite entries over 125 groups, every tenth channel
 // a copy of the one before it (1000 duplicates).

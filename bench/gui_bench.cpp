@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editor form timings with a capacity-sized file (10000 TV and 10000 radio
 // channels): File > Open until both lists are filled, a refresh of the TV
 // list, the unsaved-changes check, one selection change, a paste and a drop,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo in the editor form with a capacity-sized file (10000 TV and
 // 10000 radio channels): from the command until both lists are refilled and
 // repainted with the step's channels selected. Each benchmark makes one step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matching two capacity-sized lists (10000 TV and 10000 radio channels) that
 // differ by 1000 moves and 100 renames: the diff and the reorder plan, in
 // process. bench/diff_reorder.sh times the whole commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Header-click sorting and the search by name over a capacity-sized list
 // (10000 TV rows of the capacity sample): every column in both directions,
 // starting from table order, from the order that same click gives (already

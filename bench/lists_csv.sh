@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `velmora export` of a capacity-sized file against `velmora resave` of
 # it, and `velmora reorder --like` a capacity-sized list (CSV) against
 # `--like` the channel file it was exported from, as whole processes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the two lists of diff_pair.h as channel files, for timing
 // `velmora diff` and `velmora reorder` as whole processes.
 #include <cstdio>

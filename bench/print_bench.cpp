@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the 10000-row TV list of a capacity-sized file: a whole job into
 // a PDF (about 150 A4 pages), and Print Preview from the command until its
 // first page is on screen. Qt's offscreen platform, real CArdelEditView.

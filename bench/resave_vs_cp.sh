@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares `velmora resave` of a capacity-sized file, as a whole process,
 # with `cp` of the same file. Uses hyperfine when installed, else a timed loop.
 set -euo pipefail

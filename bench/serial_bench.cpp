@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Serial driver figures: ring throughput, bytes through a pseudo-terminal
 // both ways, wake-up latency of the watcher and the open/close cycle.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `velmora delete` of every second TV channel (5000 positions) and `move` of
 # the same 5000 to the top, on a capacity-sized file, as whole processes,
 # against `velmora resave` (the same load and save without the edit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transfer speed over a pseudo-terminal with a capacity-sized channel file.
 //
 // BM_DownloadTurnaround: the PC side runs the download machine on the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The changes window and the version store on two capacity-sized lists that
 // differ by 1000 moves and 100 renames: the window filled from the diff, its
 // refresh after a one-channel edit while it follows the open list, and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export, and reorder with a list from a spreadsheet (CSV or TSV) as its
 // reference.
 #pragma once

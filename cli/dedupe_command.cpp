@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora dedupe: the editor's Tools > Remove Duplicates on a file. Exit 1,
 // writing nothing, when there is nothing to remove, so that a script can
 // tell "tidy already" from "tidied" as with grep.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // delete, move, fav and lock: the editor's Delete, Cut and Paste, keyboard
 // moves, favourite and lock box clicks on a file, each followed by what Save
 // writes. Positions are 1-based as the editor shows them, and every verb takes

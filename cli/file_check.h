@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `velmora check` finds in a channel file: stored lengths, checksum and
 // CRC against what a save writes, bytes after the trailer, an unknown usage
 // type, and every index that points outside its table. The editor's tests

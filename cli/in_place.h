@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the verbs that write a channel file (resave, delete, move, fav,
 // lock, reorder, sample) reach their target, so that they all keep the same
 // promises:

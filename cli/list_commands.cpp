@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora list: a channel list as the editor shows it, one row per line, the
 // four cell texts separated by tabs. --sort gives the order of one click on
 // that column's header after opening, --descending that of a second click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers on the command line. Every number a verb or option takes is
 // decimal: digits only, leading zeros allowed ("0010" is ten, as the lists
 // print it). Signs, spaces, exponents and "0x" are refused, so that no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command of the tool shares: checks with readable messages,
 // safe printing of texts taken from files, and the exit path that never
 // reports success when standard output could not be written.

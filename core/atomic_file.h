@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving without ever leaving a half-written file under the user's name: the
 // content goes to a temporary file in the same folder, which is renamed over
 // the target only once it is complete and on disk.

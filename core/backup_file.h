@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy of a file kept before it is overwritten: FILE.bak beside it. The
 // editor makes one before its first save over a file in a run, the
 // command-line verbs that write in place before each write.

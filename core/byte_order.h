@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every multi-byte value of a channel file is big-endian.
 #pragma once
 

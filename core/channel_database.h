@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole content of one channel file held in memory.
 //
 // Tables are stored at their full capacity (allocated and zeroed on load) with

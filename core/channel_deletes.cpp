@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deletes and their cascades, and the insertion of a channel: records leave
 // (or enter) their tables in one pass, and every reference to a later record
 // follows, so each remaining reference keeps naming the same record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every table operation shares: status texts, the marks of one
 // channel, holding a channel, and the index maps of removals and insertions.
 #include "channel_edit_internal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table operations shared by the editor and the command line: holding,
 // removing, inserting and moving channels, the cascading deletes of a
 // transponder and of a satellite, favourite entries, and what New prepares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table operations of channel_edit share: re-indexing of the member
 // lists, compaction of tables, and the engines that apply one TableChange
 // forwards or backwards. An operation builds its change and applies it with

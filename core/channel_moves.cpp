@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves: blocks, steps up and down, whole new orders. All of them are one
 // rearrangement of a range of the table with the favourite entries
 // following, so undo is the same rearrangement inverted; a block of one run

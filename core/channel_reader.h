@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a channel file. Untrusted input: every read is bounded, counts are
 // checked against the capacities, and a file is read into a fresh database
 // that replaces the caller's only when the whole file has been read.

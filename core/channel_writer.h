@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a channel file: recomputed lengths, checksum and CRC; the form's
 // fields are committed and working tables carried back at fixed points.
 #pragma once

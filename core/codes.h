@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts and parsers shared by the editor, the lists, the CLI and printing.
 #pragma once
 

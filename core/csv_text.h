@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated text as spreadsheets write and read it (RFC 4180 and the
 // usual variations): a UTF-8 byte order mark, CRLF, LF or CR line ends,
 // quoted cells holding separators, quotes and line breaks, and a semicolon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The same service stored twice in one list, as scans of several satellites
 // leave it: found by the "by ids" key of list_match (one rule for diff,
 // reorder and this), and removed without losing a favourite entry.

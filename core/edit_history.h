@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the table operations: a step (table_changes.h) applied
 // backwards or forwards, what it costs in memory, and a history bounded by
 // memory. Qt-free; a view keeps its own stack of steps and calls these.

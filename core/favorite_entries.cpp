@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Favourite entries and the lock flag: adds and removes for sets of channels,
 // the dialog's reorders and clears of one group.
 #include "channel_edit_internal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel lists as a spreadsheet table, and such a table back as an
 // order, names and favourite groups: `velmora export`, `velmora reorder
 // --like LIST.csv`, File > Export List… and Edit > Apply Order From… share it.

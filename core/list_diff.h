@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What changed from one channel file (A) to another (B), record by record,
 // with records paired by the rule of list_match.h. Only what the editor
 // shows is compared: opaque header values and bytes are not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which channels a filter over the lists lets through: a text anywhere in
 // the name (ignoring case, Latin-1 letters included), a Show choice and a
 // satellite. The editor's filter bar and `velmora list` share it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which record of one channel file is which record of another: the one rule
 // that `velmora diff`, `velmora reorder` and Edit > Apply Order From… share.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two channel lists show and in which order: the cell texts of a
 // row, the order a click on a column header gives, the working copies that
 // follow a sorted list, and the search by name. The editor and `velmora list`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a channel file in the order of another (the reference): the
 // channels that match a reference channel take the reference's order, the
 // others follow in their current order. Favourite entries follow their

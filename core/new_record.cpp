@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New: the records it prepares in the working tables until Save carries
 // them over, and Cancel's way back.
 #include "channel_edit_internal.h"

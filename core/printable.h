@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts taken from a file, made safe to print: a name must neither drive
 // the terminal nor split the line it stands on. `velmora list`, the findings
 // of `velmora diff` and the reorder report all print names through here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor's commit of its form fields into the tables, kept apart
 // from the widgets: the form hands over plain texts and states, and these
 // functions parse them and pick the table that is authoritative at the time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Realistic demo channel files for trying the editor, tests and benchmarks.
 #pragma once
 

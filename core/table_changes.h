@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one table operation changed, in the compact form that undoes and
 // redoes it. The operations of channel_edit.h append to an EditStep when one
 // is given; edit_history.h applies a step backwards and forwards.

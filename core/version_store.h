@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Earlier contents of channel files, kept before a save or an upload
 // replaces them, so that a bad day can be undone from any of the last
 // versions. One folder per file (its absolute path, escaped), one file per

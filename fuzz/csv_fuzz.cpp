@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point for the list (CSV/TSV) reader.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point for the download and upload state machines.
 #include <cstddef>
 #include <cstdint>

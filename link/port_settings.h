@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's serial port choice and line parameters, kept in the seven-line
 // text file config.ini: in the current directory when one is there, else in
 // the user's configuration folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte ring between the serial watcher thread (the only producer) and the UI
 // thread (the only consumer). No locks: each side owns one index and
 // publishes it with release; the other side reads it with acquire, so a byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only kernel headers here: <asm/termbits.h> defines its own struct termios
 // and must not meet glibc's <termios.h> in one translation unit.
 #include "serial_baud.h"

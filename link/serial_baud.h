@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line-rate helpers that need the kernel's termios2 interface. Kept apart
 // from serial_port.cpp because <asm/termbits.h> clashes with <termios.h>.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial devices present on this machine, offered when choosing the
 // device behind a COM number: USB adapters by their stable by-id names, the
 // kernel's ttyUSB/ttyACM devices, and the ttyS ports that have a UART behind

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the termios line configuration of an open; separate from the
 // device code so every choice and transition can be checked without a UART
 // (pseudo-terminals force 8 data bits and no parity).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One RS-232 port on a POSIX serial device, in raw binary mode, with a
 // watcher thread (ThreadWatchComm) that moves received bytes into a
 // ReceiveQueue and tells the owner they arrived. Qt-free: notifications are a

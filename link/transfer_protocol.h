@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download (PC -> receiver) and upload (receiver -> PC) state machines of
 // the stop-and-wait transfer protocol. Widget-free: each call takes the bytes
 // drained from the receive queue and returns what the caller must do, in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one transfer to its end on a SerialPort without any user interface:
 // waits for the watcher's notifications, drains the receive queue, feeds the
 // state machine and carries out its actions. Used by the command-line tool and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the set-top box: plays the receiver's side of both transfer
 // directions so that transfers can be tried and tested without hardware.
 // VirtualReceiver is the protocol logic (bytes in, bytes out); serveReceiver()

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the manual page of velmora from the tool's own --help texts (the
 # overview and every command's), so that the page cannot drift from the tool.
 #   cmake -DVELMORA=... -DHELP2MAN=... -DVERSION=... -DOUT=velmora.1 -P make_manpage.cmake

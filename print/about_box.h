@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: the application icon, two lines of text, the release and
 // licence, and a close button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coloured caption label of the main form: a static text with its own
 // background colour, text colour, weight and character height.
 #pragma once

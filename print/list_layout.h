@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page arithmetic of the channel list printout, in printer device units:
 // margins, title and footer blocks, rows per page, which rows each page
 // holds and where each column's text starts and is cut off. Plain numbers in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints a channel list as the user sees it: column headings, column order
 // and relative widths of the list on screen, a title block on every page and
 // the page number at the foot. It reads the list's header and cell texts, not

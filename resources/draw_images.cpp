@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the editor's pictures into resources/images as PNG files.
 //
 // The pictures are drawn in code rather than kept as vector files because the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the build scripts: compile through ccache when it is installed.
 # Paths are taken relative to the checkout, so another clone of the
 # repository (CI's, a second work tree) reuses the same objects.

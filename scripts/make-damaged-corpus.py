@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes tests/data/damaged/: channel files the reader must reject, and
 EXPECTED.tsv naming the message each one must give. Run from the repository
 root after changing a case; the files are committed."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long seeded random walk through the editor window (tests/gui/monkey_test.cpp),
 # built into build/ as the README builds it.
 # Usage: scripts/monkey.sh [--seed S] [--steps N]     (defaults: seed 1, 20000 steps)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and starts the editor on a channel file: the one given,
 # or a demo file written to demo/velmora-demo.bin.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs the whole test suite:
 #  1. every unit, widget and end-to-end test (CTest);
 #  2. the unit tests once more under AddressSanitizer + UndefinedBehaviorSanitizer;

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the main window with a generated sample channel file loaded into
 # docs/images/main-window.png, and the first page of that file's printout into
 # docs/images/printout.png. Runs without a display (Qt's offscreen platform).

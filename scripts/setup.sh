@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what VelmoraEdit needs from Debian 12's packages (only what is
 # missing), then configures and builds incrementally into build/.
 # Usage: scripts/setup.sh [extra cmake -D options]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings translations/velmoraedit_*.ts up to date with the editor's sources:
 # new texts come in unfinished, texts no longer used go. No line numbers, so
 # that a change of code alone changes no .ts file.

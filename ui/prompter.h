@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which the program asks the user anything: message
 // boxes, questions, file choosers and modal dialogs. The program installs the
 // real Qt implementation; tests install ScriptedPrompter and answer in advance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test double for Prompter: answers from queues and records every request.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the form: every control under its numeric id, the start-up
 // enabled states, and the Enter/Escape key filter.
 #include "CArdelEditView.h"

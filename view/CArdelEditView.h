@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor form: channel lists on the right, the record editor with its
 // three tab pages and buttons on the left. Owns the channel database.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routing of menu, toolbar, accelerator and form-control commands. A command
 // without a handler here is answered "not handled" and so stays disabled.
 #include <QCheckBox>

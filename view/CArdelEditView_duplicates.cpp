@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tools > Remove Duplicates: the later copies of a channel stored twice go,
 // both lists at once, as one undoable step.
 #include <QScopedValueRollback>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor: showing a channel, its transponder and its satellite;
 // Edit, Save, Cancel, the PID Mode box, the button states, and the commit of
 // the form into the tables while a save writes the file.

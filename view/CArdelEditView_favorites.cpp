@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Favourites: the favourites dialog works on the view's tables; the
 // boxes then show the group names, and after OK a reorder is saved and its
 // channel shown in the list.

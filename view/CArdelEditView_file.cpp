@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open and the write of a save.
 #include <sys/stat.h>
 

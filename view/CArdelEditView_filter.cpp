@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar above the lists: a text anywhere in the name, a Show choice
 // and a satellite. Both lists show only the rows whose channels match; the
 // matching itself is core's (list_filter), the same as `velmora list`'s.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history of the tables. Every change a person makes to the tables
 // is one step: core's operations describe it (table_changes.h), a command on
 // Qt's undo stack keeps it under its name, and Undo and Redo hand it back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TV and radio lists: filling, selection changes, the TV/radio switch,
 // the refresh after a change, and the tab pages.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists to and from a spreadsheet: File > Export List…, Edit > Copy Rows
 // (Ctrl+C in a list) and a list (CSV or TSV) as the reference of Edit >
 // Apply Order From…. Copy puts text on the clipboard only; nothing pastes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the Channel page: the ten favourite boxes with their position
 // labels, the lock box with its picture, and the scrambled box (display only).
 // A box click changes the member lists at once; Save writes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving channels: Cut and Paste (Edit menu and the lists' right-click menu),
 // the menu's own New and Delete, and drag reordering in both lists. Each
 // handler reads the selection, calls core's holdChannel/moveChannel/

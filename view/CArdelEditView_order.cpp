@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Apply Order From…: both lists take the order of a reference file,
 // matched channel by channel as `velmora reorder` does; the favourite
 // entries follow their channels, the groups stay the file's own.

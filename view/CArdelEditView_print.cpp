@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print, Print Preview and Print Setup: the list the user last acted
 // on, laid out by the ListPrinter, through Qt's print dialogs.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New and Delete of the record editor. The form reads its selection, the core
 // operations change the tables, and the form refreshes; New works in the
 // working tables until Save or Cancel, Delete on the committed ones at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several selected rows: which records they name, the status bar's count, the
 // boxes' three states, the keyboard moves and Move To. The current row stays
 // the selected row of the form; a command with more rows selected reads them

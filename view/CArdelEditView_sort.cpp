@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a list by a click on a column header, and the search by name.
 //
 // A sort reorders only the rows on screen and the working channel table, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiver link of the form: the serial port with its settings and the
 // Download/Upload transfers, owned by the view for the whole run.
 #include "CArdelEditView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether closing the window or opening another file would lose anything.
 // Judged from the data, not from flags set by each operation: the file as
 // last loaded or saved is kept as the writer's bytes, and compared with what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a Save will change, comparisons with other lists, and the versions a
 // Save or an upload keeps of the file it replaces.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Apply Order From…: what the reorder would do, with OK to apply it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What changed from one channel list (A) to another (B), grouped as the
 // list diff reports it, with counts in the group headers. One window serves
 // Show Changes, Compare With, the review before a save and the versions.

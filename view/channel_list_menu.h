@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The right-click menu of the TV and radio lists: in edit mode a header that
 // names the list, then New, Cut, Paste and Del, then the moves of the
 // selection; outside edit mode the items alone, grayed.

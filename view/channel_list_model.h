@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of one channel list (TV or radio), formatted once when the list is
 // filled: 10000 rows must fill and scroll without per-row widget items.
 //

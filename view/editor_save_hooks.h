@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor's part in a save: the writer calls these at its commit
 // points; each reads the form afresh, so running them twice is harmless.
 #pragma once

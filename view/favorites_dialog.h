@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Favourites: the favourite groups of the open file, one group and
 // one kind (TV or radio) at a time. Groups are renamed in their name edits,
 // emptied by clearing a name, and their entries reordered by dragging. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text fields of the record editor: a field looks read-only while it is
 // (Qt's own styles draw both alike), and number fields refuse what their
 // parse could not store as typed.

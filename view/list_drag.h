@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drag reordering of the rows of item views, for any window that shows lists
 // whose rows the user may move: the editor form's channel lists and the
 // favourites dialog's member lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Move To…: the position the selected channels' first one is to take.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search dialog: one name field and OK. Closing it any other way cancels.
 #pragma once
 

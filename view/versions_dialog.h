@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Versions…: the kept versions of the open file, newest first, with
 // what changed from each to the open list; Compare and Restore act on the
 // selected one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed texts that core and link (which know nothing of Qt) hand to the
 // editor to show: each is looked up, line by line, in a table of the known
 // English texts and shown in the current language.

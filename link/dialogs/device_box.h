@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device behind one COM number: an editable drop-down of the serial
 // devices present (each shown with its name), in which any path may still be
 // typed. The list follows adapters being plugged in and pulled out while it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal progress window of a download (PC -> receiver): what is being sent,
 // over which line, how far it has got, and the only way to give up (Cancel).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owns the serial port and its settings for the editor view: the Open port
 // and Port settings commands, the start-up open, status texts, and the
 // hand-over of watcher notifications to the UI thread.

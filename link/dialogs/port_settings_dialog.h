@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port settings dialog: port, line parameters and (on Linux) the device
 // that stands behind each COM number.
 #pragma once

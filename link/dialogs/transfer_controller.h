@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's Port > Download to receiver and Upload from receiver
 // commands: file choice, the modal progress dialogs, and feeding the bytes
 // the serial watcher reports into the transfer state machines.

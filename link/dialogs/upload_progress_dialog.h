@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal progress window of an upload (receiver -> PC): where the file goes,
 // how many bytes have come, and Cancel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the velmora tool as a script would and collects what it says.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export and reorder --like LIST.csv as a script runs them: the list a
 // spreadsheet gets back reorders the file it came from into the same bytes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that write a channel file: delete, move and fav write what the
 // editor's operations followed by a Save write, reorder puts a file into a
 // reference's order; refusals exit 2 and write nothing. diff says what moved.

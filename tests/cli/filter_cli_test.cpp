@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // list --filter/--show/--satellite print the rows the editor's filter shows;
 // dedupe writes what Remove Duplicates followed by Save writes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one parser of numbers on the command line.
 #include <gtest/gtest.h>
 

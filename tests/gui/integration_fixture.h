@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window on a pseudo-terminal: each test runs in a scratch folder
 // (the window reads and writes config.ini in the current directory) with
 // COM1 pointing at the slave side of a fresh pseudo-terminal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window with its receiver link, on Qt's offscreen platform. Each
 // test brings its own pseudo-terminal, so no scratch line is set up here.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port from the editor window: the start-up open, the Port menu
 // toggle with its check mark, the settings dialog, and a device that goes away.
 #include <QComboBox>

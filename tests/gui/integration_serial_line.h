@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private serial line for widget test processes: the editor opens COM1 at
 // start-up, and without this every test process would reach for the same
 // real /dev/ttyS0 (exclusive use: all but one would fail, and on machines

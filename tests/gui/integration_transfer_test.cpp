@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both receiver transfers from the editor window, end to end: the virtual
 // receiver plays the set-top box on the master side of the pseudo-terminal,
 // the editor drives the real port, watcher, queue and state machines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random walk through the editor window: long sequences of user
 // actions on the real frame, with every question, chooser, menu and drag
 // answered at random, and after each action the invariants that no sequence

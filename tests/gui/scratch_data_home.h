@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The versions a save keeps go under XDG_DATA_HOME: test processes point it
 // at a folder of their own, so that no test writes into a user's data.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question on closing the main window, whichever way it is closed.
 #include <QDir>
 #include <QLineEdit>

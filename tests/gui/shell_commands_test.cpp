@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole command table at work: while editing, every command of the menus
 // and the form's keys is offered (Paste only once something is cut) and
 // reaches a handler. Places, prompts and keys are checked in shell_frame_test.

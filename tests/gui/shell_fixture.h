@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the shell tests: a scratch directory with a generated
 // channel file, and a frame driven through scripted dialogs.
 #pragma once

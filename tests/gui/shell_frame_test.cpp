@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu, toolbar, status bar and command routing of the main frame.
 #include <QAbstractButton>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor in German: the menu bar through the real start-up's
 // translations, and the printout of the real program.
 #include <QMenuBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption label, the pictures and the recent-file list.
 #include <QApplication>
 #include <QDirIterator>

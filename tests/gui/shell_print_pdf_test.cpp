@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmoraedit FILE --print-pdf OUT.pdf [--radio] run as a script runs it: the
 // text of the PDF it writes, and its refusals.
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel file named on the command line, and the File menu's recent files.
 #include <QAction>
 #include <QCoreApplication>

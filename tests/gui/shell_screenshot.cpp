@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window with a channel file loaded into a PNG, for the
 // documentation: shell_screenshot CHANNEL_FILE OUTPUT.png [WIDTHxHEIGHT]
 #include <QApplication>

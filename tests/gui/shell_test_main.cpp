@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the shell's widget tests inside one QApplication on Qt's offscreen
 // platform, with the editor's pictures registered.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tools > Remove Duplicates: when it is offered, its question, and what Save
 // writes after it. Which channels are copies is core's and tested there.
 #include "view_test_support.h"

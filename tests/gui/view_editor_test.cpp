@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor: Edit, Save, Cancel, the PID Mode box, the button
 // states, the field limits, and the mended faults around saving.
 #include <QDir>

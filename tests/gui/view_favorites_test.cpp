@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The favourites dialog's wiring to core's group-entry operations (whose
 // arithmetic the core tests cover): what it shows, the question for an
 // emptied name, drags, and what OK and the close box do to the form and file.

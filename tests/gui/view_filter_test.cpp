@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar's wiring: which rows both lists show and by which numbers,
 // what is offered while filtered, Ctrl+A, rows leaving after a change, and
 // New clearing the filter. Which channels match is core's and tested there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo in the form: when they are offered, how they read, what the
 // keys do in a field, and what a Save and an Open do to the history. The
 // exact restoration of every step is the random walk's and core's to show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy Rows, File > Export List… and a list as the reference of Apply Order
 // From, wired to core's list texts (whose cases the core tests cover).
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists and what a selection puts on the form; the tab pages; the
 // TV/radio switch; the Enter/Escape filter.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wiring of Cut, Paste, the lists' right-click menu and drags to core's
 // moves, checked on the saved file, and the choices that keep a held channel valid.
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open: what a good file puts on the form, how a bad file is refused,
 // and which file Save writes afterwards.
 #include <QTableView>

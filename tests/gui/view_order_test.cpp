@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Header clicks, the search and Edit > Apply Order From…, wired to the list
 // orders and the matching of core (whose results the core tests cover): what
 // the lists, the form and Save do with them. When Apply Order From is offered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing from the form: enabling, which list and file name reach the
 // printout, the screen's columns in the layout, the preview's page keys.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's wiring of favourite boxes, the lock box, New and Delete to the
 // table operations (whose arithmetic the core tests cover), and the mended
 // faults around them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wiring of several selected rows: how clicks and keys select, one
 // question per Delete, the boxes' three states, the block moves and their
 // enabling. The block arithmetic itself is core's and tested there.

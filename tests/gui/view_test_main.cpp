@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests need a QApplication; the offscreen platform needs no display.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the editor form tests: a small channel file with known
 // values, and a fixture holding a shown form with scripted dialogs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Save changes to the All Data Channels?" before File > Open replaces the
 // tables: asked whenever something would be lost, after a Save as well.
 #include "view_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The changes window's grouping, the review before a save, and a kept
 // version restored and saved again. The version store itself and the diff
 // are covered in core.

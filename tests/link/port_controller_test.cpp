@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port settings dialog and the Open port / Port settings commands,
 // driven through the scripted prompter, with pseudo-terminals as ports.
 #include "port_controller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SerialPort against pseudo-terminal pairs: the port opens the slave side,
 // the test plays the receiver on the master side.
 #include "serial_port.h"

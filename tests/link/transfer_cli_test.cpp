@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: `velmora send` and `velmora receive` against `velmora receiver
 // --pty`, as separate processes talking over a pseudo-terminal.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Download to receiver and Upload from receiver commands with their
 // progress dialogs, on the offscreen platform: the PC side runs through the
 // real port controller on a pseudo-terminal, and the test plays the receiver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both transfer state machines, driven byte by byte as a peer would.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers through the real serial driver on a pseudo-terminal, with
 // the virtual receiver answering on the master side in a thread.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small channel-file images and an in-memory upload sink for the transfer tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual receiver alone, and paired in memory with the PC's machines.
 #include <gtest/gtest.h>
 

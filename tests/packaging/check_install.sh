@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installation in a scratch prefix the way a desktop reads it.
 #   check_install.sh install BUILD_DIR PREFIX | files PREFIX APP_ID [man] | desktop|metainfo|mime PREFIX APP_ID
 # Exits 77 (skipped) when a tool the check needs is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every translation file is complete, keeps each source text's placeholders,
 // line breaks and mnemonic, and holds exactly the texts the sources have now.
 #include <gtest/gtest.h>
