@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -38,6 +39,14 @@ TEST_F(ListsCsvTest, CopyRowsPutsTheSelectedRowsAsShownOnTheClipboardOnly) {
     view->handleCommand(kCopyRows);
     EXPECT_EQ(QApplication::clipboard()->text(),
               header + "0001\tDas Erste\t11747 H 27500 3/4\tAstra 1KR\n0002\tZDF\t12188 V 27500 AUTO\tAstra 1KR\n");
+
+    // Filtered and sorted: the shown rows only, as shown.
+    clickHeader(1017, 1);
+    QTest::keyClicks(find<QLineEdit>(32861), "e");
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    view->handleCommand(kCopyRows);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              header + "0003\tTV Norge\t10872 V 25000 7/8\tThor 6\n0001\tDas Erste\t11747 H 27500 3/4\tAstra 1KR\n");
 }
 
 TEST_F(ListsCsvTest, ExportedListEditedElsewhereBringsBackOrderAndNames) {
