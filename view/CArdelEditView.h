@@ -352,6 +352,10 @@ private:
     // Edit > Apply Order From… (CArdelEditView_order.cpp).
     bool applyOrderAvailable() const;
     void applyOrderFrom();
+    // After an order is applied: its step recorded, the selected channels
+    // followed to their new rows, the lists refilled.
+    void showAppliedOrder(EditStep&& step, const QString& path, const std::vector<int>& tvOrder,
+                          const std::vector<int>& radioOrder);
     // Tools > Remove Duplicates.
     bool removeDuplicatesAvailable() const;
     void removeDuplicatesCommand();

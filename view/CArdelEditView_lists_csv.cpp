@@ -141,21 +141,7 @@ void CArdelEditView::applyListOrderFrom(const QString& path) {
     commitShownRecords();  // before the rows move under the form
     EditStep step;
     if (applyCsvOrder(*db_, order, &step) != EditStatus::Done) return;
-    recordStep(std::move(step), tr("Apply Order From '%1'").arg(QFileInfo(path).fileName()));
-    const QScopedValueRollback hold(formCommitHeld_, true);
-
-    // The selected channel of each list stays selected at its new place.
-    auto follow = [](int& row, const std::vector<int>& newOrder) {
-        const auto at = std::find(newOrder.begin(), newOrder.end(), row);
-        if (at != newOrder.end()) row = static_cast<int>(at - newOrder.begin());
-    };
-    follow(selectedTvRow_, order.plan.tvOrder);
-    follow(selectedRadioRow_, order.plan.radioOrder);
-    // Names may have changed in both lists: both are refilled.
-    if (activeList_ != ActiveList::Tv) fillTvList();
-    if (activeList_ != ActiveList::Radio) fillRadioList();
-    refreshLists();
-    emit commandStateChanged();
+    showAppliedOrder(std::move(step), path, order.plan.tvOrder, order.plan.radioOrder);
 }
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // Edit > Apply Order From…: both lists take the order of a reference file,
 // matched channel by channel as `velmora reorder` does; the favourite
 // entries follow their channels, the groups stay the file's own.
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QTableView>
@@ -59,20 +61,23 @@ void CArdelEditView::applyOrderFrom() {
     commitShownRecords();  // before the rows move under the form
     EditStep step;
     if (applyReorder(*db_, plan, &step) != EditStatus::Done) return;
+    showAppliedOrder(std::move(step), path, plan.tvOrder, plan.radioOrder);
+}
+
+void CArdelEditView::showAppliedOrder(EditStep&& step, const QString& path, const std::vector<int>& tvOrder,
+                                      const std::vector<int>& radioOrder) {
     recordStep(std::move(step), tr("Apply Order From '%1'").arg(QFileInfo(path).fileName()));
     const QScopedValueRollback hold(formCommitHeld_, true);
 
     // The selected channel of each list stays selected at its new place.
     auto follow = [](int& row, const std::vector<int>& order) {
-        for (std::size_t i = 0; i < order.size(); ++i)
-            if (order[i] == row) {
-                row = static_cast<int>(i);
-                return;
-            }
+        const auto at = std::find(order.begin(), order.end(), row);
+        if (at != order.end()) row = static_cast<int>(at - order.begin());
     };
-    follow(selectedTvRow_, plan.tvOrder);
-    follow(selectedRadioRow_, plan.radioOrder);
-    // The hidden list is refilled; the shown one is refreshed and reselected.
+    follow(selectedTvRow_, tvOrder);
+    follow(selectedRadioRow_, radioOrder);
+    // Names may have changed too: the hidden list is refilled, the shown one
+    // refreshed and reselected.
     if (activeList_ != ActiveList::Tv) fillTvList();
     if (activeList_ != ActiveList::Radio) fillRadioList();
     refreshLists();
