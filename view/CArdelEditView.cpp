@@ -94,6 +94,7 @@ private:
 
 CArdelEditView::CArdelEditView(QWidget* parent, ViewOptions options)
     : QWidget(parent), db_(std::make_unique<ChannelDatabase>()), hooks_(std::make_unique<EditorSaveHooks>(*this)) {
+    historyLimit_ = options.historyLimit;
     setObjectName(QStringLiteral("101"));
     buildForm();
     setUpMoves();

@@ -49,6 +49,7 @@ class TransferController;
 // the current directory and its own profile, tests a scratch folder.
 struct ViewOptions {
     ui::PortControllerOptions port;
+    std::size_t historyLimit = EditHistory::kDefaultLimit;  // bytes the undo history may hold
 };
 
 class BannerLabel;

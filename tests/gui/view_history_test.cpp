@@ -2,6 +2,7 @@
 // Undo and Redo in the form: when they are offered, how they read, what the
 // keys do in a field, and what a Save and an Open do to the history. The
 // exact restoration of every step is the random walk's and core's to show.
+#include <QCheckBox>
 #include <QTest>
 #include <QUndoStack>
 
@@ -105,6 +106,35 @@ TEST_F(SmallFileTest, SaveKeepsTheHistoryAFailedOpenKeepsItAnOpenClearsIt) {
     open(path);
     EXPECT_EQ(view->undoStack()->count(), 0);
     EXPECT_FALSE(view->commandEnabled(57644));
+}
+
+TEST_F(ViewTest, AHistoryOverItsLimitDropsItsOldestStepsAndATooLargeStepIsNotKept) {
+    for (const std::size_t limit : {std::size_t{1}, std::size_t{2000}}) {
+        ViewOptions options = scratchOptions();
+        options.historyLimit = limit;
+        view = std::make_unique<CArdelEditView>(nullptr, options);
+        view->show();
+        view->initialUpdate();
+        open(writeDatabase(smallDatabase()));
+        QStringList status;
+        QObject::connect(view.get(), &CArdelEditView::statusText, [&](const QString& t) { status << t; });
+        click(1040);
+        for (int i = 0; i < 30; ++i) click(1004);  // lock, unlock, …: back as it was
+        const int kept = view->undoStack()->count();
+        if (limit == 1) {
+            EXPECT_EQ(kept, 0);
+            EXPECT_TRUE(status.join('\n').contains("is too large to be undone; the undo history was cleared"));
+            EXPECT_FALSE(view->commandEnabled(57643));
+            continue;
+        }
+        EXPECT_GT(kept, 0);
+        EXPECT_LT(kept, 30);
+        EXPECT_TRUE(status.join('\n').contains("The oldest undo steps were dropped")) << status.join('|').toStdString();
+        const bool locked = find<QCheckBox>(1004)->isChecked();
+        for (int i = 0; i < kept; ++i) view->handleCommand(57643);
+        EXPECT_FALSE(view->commandEnabled(57643)) << "the dropped steps are gone";
+        EXPECT_EQ(find<QCheckBox>(1004)->isChecked(), locked != (kept % 2 == 1));
+    }
 }
 
 }  // namespace
