@@ -39,8 +39,12 @@ constexpr std::array<const char*, 10> kGroupNames{"News",  "Sports", "Movies", "
                                                   "Documentary", "Favourites", "Family", "Radio Mix", "Night"};
 
 std::string channelName(Rng& rng, unsigned n, bool radio) {
-    std::string name = std::string(radio ? "Radio " : "") + kWords[rng.below(kWords.size())] + " " +
-                       kSuffixes[rng.below(kSuffixes.size())];
+    // Drawn one after the other, suffix first as the samples made so far
+    // have it: the operands of + may be evaluated in any order, and a sample
+    // must be the same whichever compiler built it.
+    const char* suffix = kSuffixes[rng.below(kSuffixes.size())];
+    const char* word = kWords[rng.below(kWords.size())];
+    std::string name = std::string(radio ? "Radio " : "") + word + " " + suffix;
     if (n >= kWords.size()) name += " " + std::to_string(n);
     if (name.size() > kChannelNameSize - 1) name.resize(kChannelNameSize - 1);
     return name;
