@@ -108,7 +108,9 @@ TEST_F(FilterCli, dedupeRemovesTheCopiesOrSaysThereAreNone) {
         EXPECT_EQ(r.exitCode, c.exit) << r.err;
         EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
         EXPECT_EQ(std::filesystem::exists(out), !c.written.empty());
-        if (!c.written.empty()) EXPECT_EQ(readBytes(out), c.written);
+        if (!c.written.empty()) {
+            EXPECT_EQ(readBytes(out), c.written);
+        }
     }
     EXPECT_EQ(readBytes(in), original) << "with -o, FILE stays";
     // In place: FILE.bak keeps the original.

@@ -31,7 +31,9 @@ TEST(Numbers, decimalDigitsOnlyLeadingZerosAllowed) {
         std::string text = c.text;
         const std::string said = wholeNumber(c.min, c.max)(text);
         EXPECT_EQ(said, c.handedOn ? "" : numberRule(c.min, c.max)) << c.text;
-        if (c.handedOn) EXPECT_EQ(text, c.handedOn);
+        if (c.handedOn) {
+            EXPECT_EQ(text, c.handedOn);
+        }
     }
     EXPECT_EQ(numberRule(1, INT_MAX), "must be a positive whole number");
     EXPECT_EQ(numberRule(1, 125), "must be a whole number from 1 to 125");

@@ -635,6 +635,8 @@ TEST(UploadVersions, theReplacedFileIsKeptAndAnUnwritableStoreDoesNotStopTheUplo
         EXPECT_EQ(m.versionProblem().empty(), writable) << m.versionProblem();
         const auto kept = store.versions(target);
         ASSERT_EQ(kept.size(), writable ? 1u : 0u);
-        if (writable) EXPECT_EQ(velmora::test::readBytes(kept[0].path), old);
+        if (writable) {
+            EXPECT_EQ(velmora::test::readBytes(kept[0].path), old);
+        }
     }
 }
