@@ -349,8 +349,15 @@ private:
     // File (CArdelEditView_file.cpp).
     SaveOptions saveOptions() const;  // what Save passes to the writer
     bool writeFile();
+    // After an Open or a Restore put other tables in place: no pending New,
+    // sort or cut, nothing selected, the lists and choosers refilled, the
+    // browsing state on the TV list.
+    void showReplacedTables();
 
     // Edit > Apply Order From… (CArdelEditView_order.cpp).
+    // Edit mode with no New, sort or cut pending: the committed tables may be
+    // reordered or thinned as a whole.
+    bool wholeTablesEditable() const;
     bool applyOrderAvailable() const;
     void applyOrderFrom();
     // After an order is applied: its step recorded, the selected channels

@@ -9,12 +9,7 @@
 
 namespace velmora {
 
-bool CArdelEditView::removeDuplicatesAvailable() const {
-    // Acts on the committed tables: a pending New, sort or cut holds rows or
-    // positions the removal would invalidate.
-    return flags_.editActive && db_->tablesAllocated() && !flags_.cutPending && !flags_.sortPending &&
-           !flags_.newRecordPending;
-}
+bool CArdelEditView::removeDuplicatesAvailable() const { return wholeTablesEditable(); }
 
 void CArdelEditView::removeDuplicatesCommand() {
     if (!removeDuplicatesAvailable()) return;

@@ -135,28 +135,12 @@ void CArdelEditView::openFile(const QString& given) {
     flags_.filePath = path.toStdString();
     pathLabel_->setText(path);
 
-    fillTransponderChooser();
-    showFavoriteCaptions();
-
     // The browsing state applies before the first row is shown.
     flags_.editActive = false;
-    flags_.sortPending = false;
-    flags_.cutPending = false;
-    flags_.newRecordPending = false;
-    listUpdateInProgress_ = false;
-    // Nothing of the previous file may stay on the form: a later Save would
-    // write its texts into whatever record of the new file has that index.
-    activeList_ = ActiveList::None;
-    selectedTvRow_ = -1;
-    selectedRadioRow_ = -1;
-    clearRecordFields();
     // Another file's groups and satellites: the choosers start from all
     // channels again; the text applies to any file and stays.
     syncFilterChoices(true);
-    fillTvList();
-    fillRadioList();
-    enterViewingState();
-    tvSwitch();
+    showReplacedTables();
     flags_.fileLoaded = true;
     rememberSavedImage();
     diskStamp_ = diskStampOf(flags_.filePath);
@@ -218,6 +202,25 @@ bool CArdelEditView::writeFile() {
     // A saved New may have added a transponder.
     if (transponderChooser_->count() != db_->transponderCount) fillTransponderChooser();
     return true;
+}
+
+void CArdelEditView::showReplacedTables() {
+    flags_.sortPending = false;
+    flags_.cutPending = false;
+    flags_.newRecordPending = false;
+    listUpdateInProgress_ = false;
+    // Nothing of the previous tables may stay on the form: a later Save would
+    // write its texts into whatever record now has that index.
+    activeList_ = ActiveList::None;
+    selectedTvRow_ = -1;
+    selectedRadioRow_ = -1;
+    clearRecordFields();
+    fillTransponderChooser();
+    showFavoriteCaptions();
+    fillTvList();
+    fillRadioList();
+    enterViewingState();
+    tvSwitch();
 }
 
 }  // namespace velmora

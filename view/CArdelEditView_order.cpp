@@ -18,12 +18,14 @@
 
 namespace velmora {
 
-bool CArdelEditView::applyOrderAvailable() const {
-    // The reorder acts on the committed tables; a pending New, sort or cut
-    // holds rows or positions that it would invalidate.
+bool CArdelEditView::wholeTablesEditable() const {
+    // A pending New, sort or cut holds rows or positions that an operation
+    // on the whole committed tables would invalidate.
     return flags_.editActive && db_->tablesAllocated() && !flags_.cutPending && !flags_.sortPending &&
            !flags_.newRecordPending;
 }
+
+bool CArdelEditView::applyOrderAvailable() const { return wholeTablesEditable(); }
 
 void CArdelEditView::applyOrderFrom() {
     if (!applyOrderAvailable()) return;

@@ -192,20 +192,7 @@ bool CArdelEditView::restoreVersion(const std::string& path) {
     groupRemovedEntries_ = {};
     EditStep step;
     replaceTables(*db_, std::move(kept), &step);
-    flags_.sortPending = false;
-    flags_.cutPending = false;
-    flags_.newRecordPending = false;
-    listUpdateInProgress_ = false;
-    activeList_ = ActiveList::None;
-    selectedTvRow_ = -1;
-    selectedRadioRow_ = -1;
-    clearRecordFields();
-    fillTransponderChooser();
-    showFavoriteCaptions();
-    fillTvList();
-    fillRadioList();
-    enterViewingState();
-    tvSwitch();
+    showReplacedTables();
     setFavoriteBoxesEnabled(true);
     editButton();  // Save writes it
     recordStep(std::move(step), tr("Restore Version"));
